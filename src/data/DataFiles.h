@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFile>
+#include <QString>
+#include <memory>
+
+#include "ListInput.h"
+
+// The data files live in the Data folder beside the program. Names are matched without
+// regard to letter case, so "Elements.prn" and "Elements.PRN" name the same file.
+namespace DataFiles {
+
+QString ProgramFolder();
+// Tests point the program at a folder of their own; an empty text restores the default.
+void SetProgramFolder(const QString &folder);
+
+// ProgramFolder() + "/Data/" + fileName, as written (the text kept in DataFilePath).
+QString DataPath(const QString &fileName);
+
+// The existing file whose path equals `path` when letter case is ignored in its last two
+// parts (the Data folder and the file name); `path` itself when there is none.
+QString Resolve(const QString &path);
+
+}  // namespace DataFiles
+
+// A data file opened for sequential input for the length of one operation ("file number
+// 1" or "2"); closed when it goes out of scope, on every path.
+class InputFile {
+public:
+    // Throws DataError(OpenFailed) when the file is missing or unreadable.
+    explicit InputFile(const QString &path);
+    ListInput &input() { return *m_input; }
+    bool atEnd() { return m_input->atEnd(); }
+
+private:
+    QFile m_file;
+    std::unique_ptr<ListInput> m_input;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QIODevice>
+#include <QString>
+#include <QStringDecoder>
+
+// Sequential list input over a UTF-8 text device: numbers and texts separated by
+// commas, spaces, TABs or line ends.
+//
+// Spaces and TABs before an item are skipped, and so are blank lines (a record may run
+// over several lines). A number ends at a comma, space, TAB or line end. A quoted text
+// runs to its closing quote (or to the line end when the quote is never closed); an
+// unquoted text runs to the next comma or line end, TABs included. After an item the
+// reader skips spaces and TABs and takes one comma or one line end.
+//
+// The reader never holds more than one line in memory: a line longer than
+// kMaxLineChars characters fails with DataError::Kind::TooLong.
+class ListInput {
+public:
+    static constexpr qsizetype kMaxLineChars = 1 << 20;
+
+    ListInput(QIODevice &device, QString fileName);
+
+    // True when nothing but spaces, TABs and line ends is left.
+    bool atEnd();
+
+    qint16 readInt16();   // rounds half to even, fails outside -32768..32767
+    float readSingle();   // fails beyond the single-precision range
+    QString readText();
+
+    // Line of the item read last (1-based).
+    int itemLine() const { return m_itemLine; }
+    const QString &fileName() const { return m_fileName; }
+
+private:
+    int peek();
+    int get();
+    void fill();
+    void skipBlank();
+    void finishItem();
+    void takeLineEnd();
+    QString readNumberToken();
+    double readNumber();
+    [[noreturn]] void fail(int kind, const QString &detail) const;
+
+    QIODevice &m_device;
+    QString m_fileName;
+    QStringDecoder m_decoder{QStringDecoder::Utf8};
+    QString m_buf;
+    qsizetype m_pos = 0;
+    bool m_deviceDone = false;
+    int m_line = 1;
+    int m_itemLine = 1;
+    qsizetype m_lineChars = 0;
+};

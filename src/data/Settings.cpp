@@ -1,0 +1,114 @@
+#include "Settings.h"
+
+#include "DataError.h"
+#include "DataFiles.h"
+#include "ListInput.h"
+#include "ModVantrel.h"
+#include "NumberText.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cmath>
+#include <limits>
+
+using namespace mod_Vantrel;
+
+namespace Settings {
+
+namespace {
+
+const QString kAtomicRadius = QStringLiteral("AtomicRadius");
+const QString kCovalentRadius = QStringLiteral("CovalentRadius");
+const QString kChartWindows = QStringLiteral("ChartWindows");
+const QString kElementGroup = QStringLiteral("ElementGroup");
+
+// A mode value rounded half to even; throws when it does not fit 16 bits.
+qint16 modeValue(float value, const QString &fileName, int line)
+{
+    const double rounded = std::nearbyint(double(value));
+    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+        throw DataError(DataError::Kind::Overflow, fileName, line,
+                        QStringLiteral("模式值 %1 超出 -32768 到 32767").arg(double(value)));
+    return static_cast<qint16>(rounded);
+}
+
+void applyLine(const QString &fileName, int line)
+{
+    const QString &key = ElementRecord.InputText;
+    if (key == kAtomicRadius) AtomicRadiusColor = SettingValue;
+    if (key == kCovalentRadius) CovalentRadiusColor = SettingValue;
+    if (key == kChartWindows) ChartWindowsMode = modeValue(SettingValue, fileName, line);
+    if (key == kElementGroup) ElementGroupMode = modeValue(SettingValue, fileName, line);
+}
+
+QByteArray line(const QString &value, const QString &key)
+{
+    return (value + QLatin1Char('\t') + key).toLatin1() + "\r\n";
+}
+
+}  // namespace
+
+QString ColourText(float colour)
+{
+    return SingleText(std::floor(colour), QLocale::c());
+}
+
+QByteArray FileText(float atomicRadiusColor, float covalentRadiusColor, qint16 chartWindowsMode,
+                    qint16 elementGroupMode)
+{
+    return line(ColourText(atomicRadiusColor), kAtomicRadius) +
+           line(ColourText(covalentRadiusColor), kCovalentRadius) +
+           line(QString::number(chartWindowsMode), kChartWindows) +
+           line(QString::number(elementGroupMode), kElementGroup);
+}
+
+void Read(QIODevice &device, const QString &fileName, QStringList *problems)
+{
+    // One settings line at a time, so that a bad line costs only itself.
+    int lineNumber = 0;
+    while (!device.atEnd()) {
+        ++lineNumber;
+        QByteArray text = device.readLine(ListInput::kMaxLineChars + 1);
+        if (text.size() > ListInput::kMaxLineChars && !text.endsWith('\n')) {
+            while (!device.atEnd() && !device.readLine(ListInput::kMaxLineChars).endsWith('\n')) {
+            }
+        }
+        if (text.trimmed().isEmpty()) continue;
+        QBuffer buffer(&text);
+        buffer.open(QIODevice::ReadOnly);
+        ListInput in(buffer, fileName);
+        try {
+            SettingValue = in.readSingle();
+            ElementRecord.InputText = in.atEnd() ? QString() : in.readText();
+            applyLine(fileName, lineNumber);
+        } catch (const DataError &e) {
+            if (problems)
+                problems->append(QStringLiteral("第 %1 行：%2").arg(lineNumber).arg(e.detail()));
+        }
+    }
+}
+
+QStringList Load()
+{
+    DataFilePath = DataFiles::DataPath(QStringLiteral("settings.prn"));
+    QStringList problems;
+    if (!QFileInfo::exists(DataFiles::Resolve(DataFilePath))) return problems;
+    QFile file(DataFiles::Resolve(DataFilePath));
+    if (!file.open(QIODevice::ReadOnly))
+        throw DataError(DataError::Kind::OpenFailed, DataFilePath, 0, file.errorString());
+    Read(file, DataFilePath, &problems);
+    return problems;
+}
+
+void Save()
+{
+    DataFilePath = DataFiles::DataPath(QStringLiteral("settings.prn"));
+    QSaveFile file(DataFiles::Resolve(DataFilePath));
+    const QByteArray text =
+        FileText(AtomicRadiusColor, CovalentRadiusColor, ChartWindowsMode, ElementGroupMode);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        throw DataError(DataError::Kind::WriteFailed, DataFilePath, 0, file.errorString());
+}
+
+}  // namespace Settings

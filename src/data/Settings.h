@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+
+// The settings file: lines of value, TAB, key. Reading sets the module's settings
+// variables; writing saves them in four fixed lines.
+namespace Settings {
+
+// The value text of a colour line: its whole part (rounded down) in at most seven
+// significant digits, e.g. 33023 or 1.677721E+07; always "." as separator.
+QString ColourText(float colour);
+
+// The whole file as SaveSettings writes it: four CR LF lines in fixed order.
+QByteArray FileText(float atomicRadiusColor, float covalentRadiusColor, qint16 chartWindowsMode,
+                    qint16 elementGroupMode);
+
+// Reads every line of `device` into SettingValue/InputText and applies the known keys
+// (exact case; the last line of a key wins; modes rounded half to even). A line that
+// cannot be read (no number first, a mode outside 16 bits) is skipped and described in
+// `problems`, with its line number.
+void Read(QIODevice &device, const QString &fileName, QStringList *problems);
+
+// Start-up: reads <program>/Data/settings.prn. A missing file is not an error: the
+// settings keep their initial values. Returns the problems found, if any.
+QStringList Load();
+
+// SaveSettings' last step: writes the four module settings to <program>/Data/settings.prn
+// atomically; on failure throws DataError(WriteFailed) and leaves the old file intact.
+void Save();
+
+}  // namespace Settings
