@@ -1,8 +1,26 @@
 #include <QApplication>
+#include <cstdio>
+
+#include "data/DataError.h"
+#include "table/Dialogs.h"
+#include "table/FrmVantrel.h"
 
 int main(int argc, char *argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("ferrova-periodic"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ferrova元素周期表"));
+    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+
+    frm_Vantrel window;
+    try {
+        window.Form_Load();
+    } catch (const DataError &error) {
+        // Without its element data the program has nothing to show.
+        Dialogs::showError(nullptr, error);
+        return 1;
+    }
+    window.show();
+    return app.exec();
 }

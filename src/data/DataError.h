@@ -15,6 +15,7 @@ public:
         NotANumber,       // a number item that is not a number
         TooLong,          // a line or item beyond the reader's limits
         WriteFailed,      // saving failed
+        NoSuchElement,    // an atomic number for which the grid has no cell
     };
 
     DataError(Kind kind, QString file, int line, QString detail);

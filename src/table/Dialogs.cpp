@@ -1,0 +1,60 @@
+#include "Dialogs.h"
+
+#include "data/DataError.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <cstdio>
+
+namespace Dialogs {
+
+namespace {
+
+const Hooks *g_hooks = nullptr;
+
+const QString kErrorTitle = QStringLiteral("Ferrova元素周期表 - 错误");
+
+}  // namespace
+
+void setHooks(const Hooks *hooks) { g_hooks = hooks; }
+
+int askYesNo(QWidget *parent, const QString &text, const QString &title)
+{
+    if (g_hooks && g_hooks->askYesNo) return g_hooks->askYesNo(text, title);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes ? kYes : kNo;
+}
+
+void message(QWidget *parent, const QString &text, const QString &title)
+{
+    if (g_hooks && g_hooks->message) return g_hooks->message(text, title);
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void showError(QWidget *parent, const DataError &error)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+    message(parent, error.message(), kErrorTitle);
+}
+
+void endProgram()
+{
+    if (g_hooks && g_hooks->endProgram) return g_hooks->endProgram();
+    QCoreApplication::exit(0);
+}
+
+void runHandler(QWidget *parent, const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const DataError &error) {
+        showError(parent, error);
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        message(parent, QStringLiteral("操作未能完成：%1").arg(QString::fromLocal8Bit(error.what())),
+                kErrorTitle);
+    }
+}
+
+}  // namespace Dialogs

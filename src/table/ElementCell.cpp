@@ -1,0 +1,102 @@
+#include "ElementCell.h"
+
+#include "Fonts.h"
+#include "Twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+ElementCell::ElementCell(int index, QWidget *parent) : QLabel(parent), m_index(index)
+{
+    setObjectName(QStringLiteral("lbl_Elements%1").arg(index));
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setFont(Fonts::arial(12, true));
+    setMouseTracking(true);
+    setBorder(true);
+    setBackColour(Qt::white);
+    setTextColour(Qt::black);
+    setTransparent(false);
+}
+
+void ElementCell::setTransparent(bool transparent) { setAutoFillBackground(!transparent); }
+
+void ElementCell::setBackColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour);
+    setPalette(p);
+}
+
+QColor ElementCell::backColour() const { return palette().color(QPalette::Window); }
+
+void ElementCell::setTextColour(const QColor &colour)
+{
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    setPalette(p);
+}
+
+QColor ElementCell::textColour() const { return palette().color(QPalette::WindowText); }
+
+void ElementCell::setBorder(bool single)
+{
+    setFrameShape(single ? QFrame::Box : QFrame::NoFrame);
+    setLineWidth(1);
+}
+
+void ElementCell::setFontPoints(double points)
+{
+    QFont f = font();
+    f.setPointSizeF(points);
+    setFont(f);
+}
+
+void ElementCell::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();  // the window's own mouse-move step must not see moves over a cell
+    emit mouseMoved(m_index);
+}
+
+void ElementCell::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ElementCell::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    m_pressed = false;
+    event->accept();
+    if (click) emit clicked(m_index);
+}
+
+ShapeWidget::ShapeWidget(const QColor &fill, QWidget *parent) : QWidget(parent), m_fill(fill)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), m_fill);
+    painter.setPen(Qt::white);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+LineWidget::LineWidget(const QLineF &twips, const QColor &colour, int width, QWidget *parent)
+    : QWidget(parent), m_colour(colour), m_width(width)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    const QLineF px(twips.p1() / Twips::kPerPixel, twips.p2() / Twips::kPerPixel);
+    const QRectF bounds = QRectF(px.p1(), px.p2()).normalized().adjusted(-width, -width, width, width);
+    setGeometry(bounds.toAlignedRect());
+    m_line = px.translated(-geometry().topLeft());
+}
+
+void LineWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(QPen(m_colour, m_width, Qt::SolidLine, Qt::SquareCap));
+    painter.drawLine(m_line);
+}

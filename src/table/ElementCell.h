@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QLabel>
+
+// One cell of the periodic grid: the element's symbol on a white or transparent ground.
+class ElementCell : public QLabel {
+    Q_OBJECT
+public:
+    ElementCell(int index, QWidget *parent);
+    int index() const { return m_index; }
+
+    // Background style: transparent lets the group backdrop behind the cell show.
+    void setTransparent(bool transparent);
+    bool isTransparent() const { return !autoFillBackground(); }
+    void setBackColour(const QColor &colour);
+    QColor backColour() const;
+    void setTextColour(const QColor &colour);
+    QColor textColour() const;
+    void setBorder(bool single);
+    bool hasBorder() const { return frameShape() != QFrame::NoFrame; }
+    void setFontPoints(double points);
+
+signals:
+    void clicked(int index);
+    void mouseMoved(int index);
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    int m_index;
+    bool m_pressed = false;
+};
+
+// A filled rectangle behind the cells (a group backdrop); the mouse passes through it.
+class ShapeWidget : public QWidget {
+public:
+    ShapeWidget(const QColor &fill, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_fill;
+};
+
+// A straight segment of the staircase line; the mouse passes through it.
+class LineWidget : public QWidget {
+public:
+    // `twips` is the segment in the parent's twips; `width` its pen width in pixels.
+    LineWidget(const QLineF &twips, const QColor &colour, int width, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QLineF m_line;  // in this widget's pixels
+    QColor m_colour;
+    int m_width;
+};

@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QPointer>
+#include <QVector>
+#include <QWidget>
+
+#include "charts/RadiusCircles.h"
+
+class ChartControl;
+class DetailsPanel;
+class ElementCell;
+class ImageButtonArray;
+class QFrame;
+class QWebEngineView;
+class frm_Chart;
+class frm_Options;
+
+// The main window: the periodic grid, its toolbar, the details panel, the chart pane and
+// the browser pane.
+class frm_Vantrel : public QWidget {
+    Q_OBJECT
+public:
+    enum class Browser { Shown, None };  // tests may leave the browser engine out
+    explicit frm_Vantrel(Browser browser = Browser::Shown);
+    ~frm_Vantrel() override;
+
+    static constexpr double kFoldedHeight = 5370;  // twips, the grid alone
+    static const QString kProductPage;
+
+    // Reads the settings and the element data and fills the grid. Throws DataError when
+    // the element data file cannot be read. Settings problems are reported, not thrown.
+    void Form_Load();
+    void Form_Activate();
+
+    // Event handlers, each run through Dialogs::runHandler by the connections.
+    void lbl_Elements_Click(int index);
+    void lbl_Elements_MouseMove(int index);
+    void img_Btns_MouseMove(int index);
+    void img_Btns_Click(int index);
+    void Form_MouseMove();
+
+    ElementCell *lbl_Elements(int index) const { return m_cells.value(index); }
+    QWidget *shp_Group(int index) const { return m_backdrops.value(index); }
+    QWidget *lne_Lines(int index) const { return m_lines.value(index); }
+    ImageButtonArray &img_Btns() const { return *m_buttons; }
+    DetailsPanel *pic_Elements() const { return m_panel; }
+    ChartControl *msc_Options() const { return m_chart; }
+    QFrame *fra_Chart() const { return m_chartFrame; }
+    QWebEngineView *WebBrowser1() const { return m_browser; }
+    frm_Options *optionsWindow() const;
+    frm_Chart *chartWindow() const;
+    const QVector<RadiusCircles::Circle> &circles() const { return m_circles; }
+
+    // The window's outer height (title bar and border included), in twips.
+    double outerHeightTwips() const;
+    void setOuterHeightTwips(double twips);
+    double clientWidthTwips() const;
+
+protected:
+    bool event(QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void createBackdrops();
+    void createGrid();
+    void createStaircase();
+    void createToolbar();
+    void createPanes();
+    void createBrowser();
+    void connectHandlers();
+
+    void loadSettings();
+    void loadElements();
+    void applyRecordToCell();
+    void GetChartAndGraph();
+    void DrawCircleForRadii();
+    void drawCircle(ElementCell *cell, float radius, float colour);
+    void RestoreGrid();
+    void ToggleChartPane();
+    void ShowAbout();
+    bool ConfirmExit();
+    void OpenOptions();
+    void OpenChartWindow();
+    void removeCellHighlight();
+    void showOffline(bool loaded);
+
+    QVector<ElementCell *> m_cells;
+    QVector<QWidget *> m_backdrops;
+    QVector<QWidget *> m_lines;
+    ImageButtonArray *m_buttons = nullptr;
+    DetailsPanel *m_panel = nullptr;
+    QFrame *m_chartFrame = nullptr;
+    ChartControl *m_chart = nullptr;
+    QWebEngineView *m_browser = nullptr;
+    QPointer<frm_Options> m_optionsWindow;
+    QPointer<frm_Chart> m_chartWindow;
+    QVector<RadiusCircles::Circle> m_circles;
+    bool m_withBrowser;
+};

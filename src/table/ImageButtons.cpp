@@ -1,0 +1,93 @@
+#include "ImageButtons.h"
+
+#include "ButtonPictures.h"
+#include "Twips.h"
+#include "data/ModVantrel.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+
+using namespace mod_Vantrel;
+
+ImageButton::ImageButton(int index, QWidget *parent) : QLabel(parent), m_index(index)
+{
+    setObjectName(QStringLiteral("img_Btns%1").arg(index));
+    setMouseTracking(true);
+    setScaledContents(false);
+    updatePicture();
+}
+
+void ImageButton::updatePicture()
+{
+    setPixmap(ButtonPictures::picture(m_index, devicePixelRatioF()));
+}
+
+void ImageButton::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::DevicePixelRatioChange) updatePicture();
+    QLabel::changeEvent(event);
+}
+
+void ImageButton::mouseMoveEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit mouseMoved(m_index);
+}
+
+void ImageButton::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ImageButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    m_pressed = false;
+    event->accept();
+    if (click) emit clicked(m_index);
+}
+
+ImageButtonArray::ImageButtonArray(QObject *parent) : QObject(parent) {}
+
+void ImageButtonArray::add(int normalIndex, QWidget *container, const QRectF &twips,
+                           const QString &tooltip)
+{
+    for (int index : {normalIndex, normalIndex + 100}) {
+        auto *image = new ImageButton(index, container);
+        image->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+        image->setAccessibleName(tooltip);
+        if (index > 100) {
+            image->setToolTip(tooltip);
+            image->setAccessibleDescription(tooltip);
+            image->hide();
+            image->setEnabled(false);
+        }
+        connect(image, &ImageButton::clicked, this, &ImageButtonArray::clicked);
+        connect(image, &ImageButton::mouseMoved, this, &ImageButtonArray::mouseMoved);
+        m_images.insert(index, image);
+    }
+}
+
+bool ImageButtonArray::hideAndDisable(int index)
+{
+    ImageButton *target = image(index);
+    if (!target) return false;
+    target->hide();
+    target->setEnabled(false);
+    return true;
+}
+
+void ImageButtonArray::hover(int index)
+{
+    if (index > 100) return;
+    if (ImageButton *highlight = image(index + 100)) {
+        highlight->show();
+        highlight->raise();
+        highlight->setEnabled(true);
+    }
+    if (HighlightedButton != index + 100) hideAndDisable(HighlightedButton);
+    HighlightedButton = static_cast<qint16>(index + 100);
+}
+
+void ImageButtonArray::reset() { hideAndDisable(HighlightedButton); }
