@@ -1,0 +1,537 @@
+// The main window driven through its real handlers: start-up, cells, toolbar, hover and
+// the radius view.
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "TempDataFolder.h"
+#include "TestMain.h"
+#include "charts/ChartControl.h"
+#include "data/DataError.h"
+#include "data/ModVantrel.h"
+#include "table/DetailsPanel.h"
+#include "table/Dialogs.h"
+#include "table/ElementCell.h"
+#include "table/FrmVantrel.h"
+#include "table/ImageButtons.h"
+
+using namespace mod_Vantrel;
+
+namespace {
+
+// A record in the comma form with the given tail pieces.
+QByteArray record(int number, const QString &symbol, const QString &phase, const QString &name,
+                  double weight = 1.5, double atomicRadius = 1.0, double covalentRadius = 0.5)
+{
+    return QStringLiteral("%1,%2,20,14.01,0.0000899,1,2,0,0,0,%3,%4,1,2,3,\"+1\t-\t1s\t0\t0\t0\tx\t%5\t%6\t%7\"\r\n")
+        .arg(number).arg(weight).arg(atomicRadius).arg(covalentRadius).arg(phase, symbol, name)
+        .toUtf8();
+}
+
+double twips(int px) { return px * 15.0; }
+
+}  // namespace
+
+class TestFrmVantrel : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_data;
+    std::unique_ptr<frm_Vantrel> m_window;
+    Dialogs::Hooks m_hooks;
+    QStringList m_messages;
+    int m_answer = Dialogs::kNo;
+    int m_endCalls = 0;
+
+    // A fresh main window over the shipped data (or `elements` when given).
+    frm_Vantrel &start(const QByteArray &settings = {}, const QByteArray *elements = nullptr)
+    {
+        ResetModuleState();
+        m_window.reset();
+        m_data = std::make_unique<TempDataFolder>();
+        if (elements)
+            m_data->write(QStringLiteral("Elements.prn"), *elements);
+        else
+            m_data->copyShippedElements();
+        if (!settings.isNull()) m_data->write(QStringLiteral("settings.prn"), settings);
+        m_window = std::make_unique<frm_Vantrel>(frm_Vantrel::Browser::None);
+        m_window->Form_Load();
+        return *m_window;
+    }
+
+    QString panelText(const char *name) const
+    {
+        return m_window->pic_Elements()->findChild<QLabel *>(QLatin1String(name))->text();
+    }
+
+    int yellowCells() const
+    {
+        int count = 0;
+        for (int n = 1; n <= 109; ++n) {
+            ElementCell *cell = m_window->lbl_Elements(n);
+            count += !cell->isTransparent() && cell->backColour() == QColor(255, 250, 128);
+        }
+        return count;
+    }
+
+private slots:
+    void init()
+    {
+        m_messages.clear();
+        m_answer = Dialogs::kNo;
+        m_endCalls = 0;
+        m_hooks.askYesNo = [this](const QString &text, const QString &title) {
+            m_messages << title + QLatin1Char('|') + text;
+            return m_answer;
+        };
+        m_hooks.message = [this](const QString &text, const QString &title) {
+            m_messages << title + QLatin1Char('|') + text;
+        };
+        m_hooks.endProgram = [this] { ++m_endCalls; };
+        Dialogs::setHooks(&m_hooks);
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        m_data.reset();
+        Dialogs::setHooks(nullptr);
+    }
+
+    void cellGeometry_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("top");
+        QTest::newRow("H") << 1 << 120 << 120;
+        QTest::newRow("He") << 2 << 8280 << 120;
+        QTest::newRow("B") << 5 << 5880 << 600;
+        QTest::newRow("Fe") << 26 << 3480 << 1560;
+        QTest::newRow("La") << 57 << 1080 << 2520;
+        QTest::newRow("Hf") << 72 << 1560 << 2520;
+        QTest::newRow("Ce") << 58 << 1560 << 3840;
+        QTest::newRow("Lr") << 103 << 7800 << 4320;
+        QTest::newRow("Mt") << 109 << 3960 << 3000;
+    }
+    void cellGeometry()
+    {
+        QFETCH(int, number);
+        QFETCH(int, left);
+        QFETCH(int, top);
+        const QRect g = start().lbl_Elements(number)->geometry();
+        QCOMPARE(QRect(int(twips(g.x())), int(twips(g.y())), int(twips(g.width())), int(twips(g.height()))),
+                 QRect(left, top, 495, 495));
+    }
+
+    void startupLook_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("gas red") << 1 << "H" << "氢" << QColor(255, 0, 0);
+        QTest::newRow("solid black") << 26 << "Fe" << "铁" << QColor(0, 0, 0);
+        QTest::newRow("liquid blue") << 80 << "Hg" << "汞" << QColor(0, 0, 255);
+        QTest::newRow("synthetic orange") << 43 << "Tc" << "锝" << QColor(255, 128, 0);
+        QTest::newRow("supplementary name") << 104 << "Rf" << QString::fromUtf8("\U0002CB3B")
+                                            << QColor(255, 128, 0);
+    }
+    void startupLook()
+    {
+        QFETCH(int, number);
+        QFETCH(QString, symbol);
+        QFETCH(QString, name);
+        QFETCH(QColor, colour);
+        ElementCell *cell = start().lbl_Elements(number);
+        QCOMPARE(cell->text(), symbol);
+        QCOMPARE(cell->toolTip(), name);
+        QCOMPARE(cell->accessibleDescription(), name);
+        QCOMPARE(cell->textColour(), colour);
+        QVERIFY(cell->hasBorder());
+        QVERIFY(!m_window->lbl_Elements(0)->isVisibleTo(m_window.get()));
+    }
+
+    void startupState()
+    {
+        frm_Vantrel &w = start();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Ferrova元素周期表"));
+        QVERIFY(qAbs(w.outerHeightTwips() - 9225) < 15);
+        QCOMPARE(HoveredElement, qint16(1));
+        QCOMPARE(NormalGridShown, True);
+        QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
+        QCOMPARE(ElementRecord.AtomicNumber, qint16(109));  // the file's last record
+        QCOMPARE(w.msc_Options()->rowCount(), 0);          // nothing charted yet
+    }
+
+    void groupTransparency_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<bool>("transparent");
+        QTest::newRow("group on") << QByteArray("1\tElementGroup\r\n") << true;
+        QTest::newRow("group off") << QByteArray("0\tElementGroup\r\n") << false;
+        QTest::newRow("mode 2") << QByteArray("2\tElementGroup\r\n") << false;
+        QTest::newRow("no key") << QByteArray("1\tChartWindows\r\n") << false;
+        QTest::newRow("no file") << QByteArray() << false;
+    }
+    void groupTransparency()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, transparent);
+        frm_Vantrel &w = start(settings);
+        for (int n = 1; n <= 109; ++n) QCOMPARE(w.lbl_Elements(n)->isTransparent(), transparent);
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void unusualRecords()
+    {
+        const QByteArray file = record(1, "H", "s", "one") + record(3, "Li", "S", "first") +
+                                record(3, "Lx", "Q", "second") + record(0, "Zz", "G", "hidden");
+        frm_Vantrel &w = start({}, &file);
+        QCOMPARE(w.lbl_Elements(1)->textColour(), QColor(Qt::black));  // lower-case code
+        QCOMPARE(w.lbl_Elements(3)->text(), QStringLiteral("Lx"));        // later record wins
+        QCOMPARE(w.lbl_Elements(3)->toolTip(), QStringLiteral("second"));
+        QCOMPARE(w.lbl_Elements(3)->textColour(), QColor(Qt::black));  // unknown code keeps colour
+        QCOMPARE(w.lbl_Elements(2)->text(), QString());                 // no record
+        QCOMPARE(w.lbl_Elements(2)->toolTip(), QString());
+        QVERIFY(!w.lbl_Elements(0)->isVisibleTo(&w));
+    }
+
+    void emptyElementFile()
+    {
+        const QByteArray empty;
+        frm_Vantrel &w = start({}, &empty);
+        for (int n = 1; n <= 109; ++n) QVERIFY(w.lbl_Elements(n)->text().isEmpty());
+        QVERIFY(qAbs(w.outerHeightTwips() - 9225) < 15);
+    }
+
+    void startupFailures_data()
+    {
+        QTest::addColumn<QByteArray>("elements");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("no tab") << QByteArray("1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,\"H\"\r\n")
+                                << int(DataError::Kind::TooFewTabs);
+        QTest::newRow("cut short") << QByteArray("1,1,1,1") << int(DataError::Kind::PastEnd);
+        QTest::newRow("no such cell") << record(110, "Xx", "S", "x") << int(DataError::Kind::NoSuchElement);
+    }
+    void startupFailures()
+    {
+        QFETCH(QByteArray, elements);
+        QFETCH(int, kind);
+        ResetModuleState();
+        TempDataFolder data;
+        data.write(QStringLiteral("Elements.prn"), elements);
+        frm_Vantrel w(frm_Vantrel::Browser::None);
+        try {
+            w.Form_Load();
+            QFAIL("start-up read a broken file");
+        } catch (const DataError &e) {
+            QCOMPARE(int(e.kind()), kind);
+            QVERIFY(e.message().contains(QStringLiteral("Elements.prn")));
+        }
+    }
+
+    void missingElementFileAtStart()
+    {
+        ResetModuleState();
+        TempDataFolder data;
+        frm_Vantrel w(frm_Vantrel::Browser::None);
+        QVERIFY_THROWS_EXCEPTION(DataError, w.Form_Load());
+    }
+
+    void badSettingsLineIsReportedOnce()
+    {
+        start("x\tAtomicRadius\r\n65535\tCovalentRadius\r\n99999\tChartWindows\r\n1\tElementGroup\r\n");
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].contains(QStringLiteral("settings.prn")));
+        QVERIFY(m_messages[0].contains(QStringLiteral("第 1 行")));
+        QVERIFY(m_messages[0].contains(QStringLiteral("第 3 行")));
+        QCOMPARE(CovalentRadiusColor, 65535.0f);
+        QCOMPARE(ElementGroupMode, qint16(1));
+        QCOMPARE(ChartWindowsMode, qint16(0));
+    }
+
+    // ---- details panel ----
+
+    void clickShowsPanel()
+    {
+        frm_Vantrel &w = start();
+        QTest::mouseClick(w.lbl_Elements(26), Qt::LeftButton);
+        DetailsPanel *panel = w.pic_Elements();
+        QVERIFY(panel->isVisibleTo(&w));
+        QCOMPARE(panel->geometry(), QRect(219, 88, 191, 185));  // 3285, 1320, 2865, 2775 twips
+        QCOMPARE(panelText("lbl_AtomicNumber"), QStringLiteral("26"));
+        QCOMPARE(panelText("lbl_AtomicWeight"), QStringLiteral("55.845"));
+        QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("Fe"));
+        QCOMPARE(panelText("lbl_Name"), QStringLiteral("铁"));
+        QCOMPARE(SymbolColor, qint32(0));
+        QCOMPARE(ElementRecord.AtomicNumber, qint16(26));
+
+        QTest::mouseClick(w.lbl_Elements(1), Qt::LeftButton);  // refills in place
+        QCOMPARE(panel->geometry(), QRect(219, 88, 191, 185));
+        QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("H"));
+        QCOMPARE(SymbolColor, qint32(255));  // the gas colour of the cell
+    }
+
+    void panelNumberTexts()
+    {
+        const QByteArray file = record(1, "H", "G", "氢", 1.00794);
+        frm_Vantrel &w = start({}, &file);
+        w.lbl_Elements_Click(1);
+        QCOMPARE(panelText("lbl_AtomicWeight"), QStringLiteral("1.00794"));
+        QCOMPARE(panelText("lbl_BP"), QStringLiteral("20"));
+        QCOMPARE(panelText("lbl_MP"), QStringLiteral("14.01"));
+        QCOMPARE(panelText("lbl_Density"), QStringLiteral("8.99E-05"));
+    }
+
+    void clickWithoutRecordKeepsPanel()
+    {
+        const QByteArray file = record(1, "H", "G", "氢");
+        frm_Vantrel &w = start({}, &file);
+        w.lbl_Elements_Click(2);
+        QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
+        w.lbl_Elements_Click(1);
+        w.lbl_Elements_Click(2);
+        QVERIFY(w.pic_Elements()->isVisibleTo(&w));
+        QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("H"));
+    }
+
+    void clickIgnoredWhileOtherWindowOpen_data()
+    {
+        QTest::addColumn<bool>("options");
+        QTest::newRow("options dialog") << true;
+        QTest::newRow("chart window") << false;
+    }
+    void clickIgnoredWhileOtherWindowOpen()
+    {
+        QFETCH(bool, options);
+        frm_Vantrel &w = start();
+        (options ? OptionsWindowOpen : ChartWindowOpen) = True;
+        QFile::remove(m_data->path(QStringLiteral("Elements.prn")));  // would fail if opened
+        w.lbl_Elements_Click(26);
+        QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void vanishedFileIsReportedNotFatal()
+    {
+        frm_Vantrel &w = start();
+        QTest::mouseClick(w.lbl_Elements(8), Qt::LeftButton);
+        QFile::remove(m_data->path(QStringLiteral("Elements.prn")));
+        QTest::mouseClick(w.lbl_Elements(26), Qt::LeftButton);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].contains(QStringLiteral("Elements.prn")));
+        QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("O"));
+        w.img_Btns_Click(101);  // the toolbar reports it the same way
+        QCOMPARE(m_messages.size(), 2);
+    }
+
+    // ---- toolbar ----
+
+    void hoverHighlights()
+    {
+        frm_Vantrel &w = start();
+        ImageButtonArray &b = w.img_Btns();
+        w.img_Btns_MouseMove(1);  // HighlightedButton 0: nothing to hide, no error
+        QVERIFY(b.image(101)->isVisibleTo(&w) && b.image(101)->isEnabled());
+        QCOMPARE(HighlightedButton, qint16(101));
+        w.img_Btns_MouseMove(2);
+        QVERIFY(!b.image(101)->isVisibleTo(&w) && !b.image(101)->isEnabled());
+        QVERIFY(b.image(102)->isVisibleTo(&w) && b.image(102)->isEnabled());
+        QCOMPARE(HighlightedButton, qint16(102));
+        w.img_Btns_MouseMove(102);  // on the highlight itself
+        QCOMPARE(HighlightedButton, qint16(102));
+        QCOMPARE(b.image(102)->toolTip(), QStringLiteral("熔点曲线"));
+        QCOMPARE(b.image(103)->toolTip(), QStringLiteral("浮点曲线"));
+        HighlightedButton = 170;  // a button of the options dialog
+        w.img_Btns_MouseMove(3);
+        QCOMPARE(HighlightedButton, qint16(103));
+        w.Form_MouseMove();
+        QVERIFY(!b.image(103)->isVisibleTo(&w));
+        QCOMPARE(HighlightedButton, qint16(103));
+    }
+
+    void noHighlightWhileOtherWindowOpen()
+    {
+        frm_Vantrel &w = start();
+        OptionsWindowOpen = True;
+        w.img_Btns_MouseMove(1);
+        QVERIFY(!w.img_Btns().image(101)->isVisibleTo(&w));
+        QCOMPARE(HighlightedButton, qint16(0));
+        w.img_Btns_Click(1);  // a normal image: no command, but a refill
+        QCOMPARE(LastButton, qint16(1));
+        QCOMPARE(w.msc_Options()->rowCount(), 109);
+    }
+
+    void chartFill()
+    {
+        frm_Vantrel &w = start();
+        w.img_Btns_Click(102);
+        ChartControl *chart = w.msc_Options();
+        QCOMPARE(ChartProperty, qint16(1));
+        QCOMPARE(chart->rowCount(), 109);
+        QCOMPARE(chart->rowLabel(26), QStringLiteral("Fe"));
+        QCOMPARE(chart->rowLabel(109), QStringLiteral("Mt"));
+        QCOMPARE(chart->value(26), 1811.0);
+        QVERIFY(m_window->circles().isEmpty());
+    }
+
+    void chartRowsByNumberInAnyOrder()
+    {
+        const QByteArray file = record(3, "Li", "S", "a", 7) + record(1, "H", "G", "b", 1) +
+                                record(2, "He", "G", "c", 4) + record(1, "H2", "G", "d", 9);
+        frm_Vantrel &w = start({}, &file);
+        w.img_Btns_Click(101);
+        ChartControl *chart = w.msc_Options();
+        QCOMPARE(chart->rowLabel(1), QStringLiteral("H2"));
+        QCOMPARE(chart->value(1), 9.0);
+        QCOMPARE(chart->rowLabel(2), QStringLiteral("He"));
+        QCOMPARE(chart->rowLabel(3), QStringLiteral("Li"));
+        QCOMPARE(chart->value(3), 7.0);
+        // A shorter file leaves the other rows as they were.
+        m_data->write(QStringLiteral("Elements.prn"), record(2, "Hx", "G", "e", 5));
+        w.img_Btns_Click(101);
+        QCOMPARE(chart->rowLabel(3), QStringLiteral("Li"));
+        QCOMPARE(chart->rowLabel(2), QStringLiteral("Hx"));
+        QCOMPARE(chart->value(2), 5.0);
+    }
+
+    void chartPaneToggle()
+    {
+        frm_Vantrel &w = start();
+        w.img_Btns_Click(180);
+        QVERIFY(qAbs(w.outerHeightTwips() - 5370) < 15);
+        w.img_Btns_Click(180);
+        QVERIFY(qAbs(w.outerHeightTwips() - 9225) < 15);
+        ChartWindowsMode = 2;  // neither mode: nothing folds or opens
+        w.img_Btns_Click(180);
+        QVERIFY(qAbs(w.outerHeightTwips() - 9225) < 15);
+        QCOMPARE(ChartWindowOpen, False);
+        QCOMPARE(LastButton, qint16(180));
+    }
+
+    void exitConfirmation()
+    {
+        frm_Vantrel &w = start();
+        w.img_Btns_Click(190);
+        QCOMPARE(m_messages, QStringList{QStringLiteral("退出程序?|你想退出程序吗?")});
+        QCOMPARE(ExitAnswer, qint16(Dialogs::kNo));
+        QCOMPARE(m_endCalls, 0);
+        QCOMPARE(LastButton, qint16(190));  // No goes on with the refill
+        QCOMPARE(w.msc_Options()->rowCount(), 109);
+        m_answer = Dialogs::kYes;
+        LastButton = 0;
+        w.img_Btns_Click(190);
+        QCOMPARE(m_endCalls, 1);
+        QCOMPARE(LastButton, qint16(0));  // ends at once
+    }
+
+    void aboutBox()
+    {
+        frm_Vantrel &w = start();
+        w.img_Btns_Click(183);
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages[0].startsWith(QStringLiteral("关于|")));
+        QVERIFY(m_messages[0].contains(QStringLiteral("\r\nhttp://")));
+        QCOMPARE(LastButton, qint16(183));
+    }
+
+    // ---- radius view ----
+
+    void radiusView()
+    {
+        const QByteArray file = record(1, "H", "G", "a", 1, 0.79, 0.32) + record(2, "He", "G", "b", 4, 0, 0.46);
+        frm_Vantrel &w = start("65535\tAtomicRadius\r\n33023\tCovalentRadius\r\n", &file);
+        w.img_Btns_Click(105);
+        QCOMPARE(NormalGridShown, False);
+        QCOMPARE(w.circles().size(), 2);  // a zero radius still draws, with radius 0
+        const RadiusCircles::Circle &c = w.circles().first();
+        QVERIFY(qAbs(c.centre.x() - 345) < 0.01 && qAbs(c.centre.y() - 227.6) < 0.01);
+        QVERIFY(qAbs(c.radius - 63.2) < 0.001);
+        QCOMPARE(c.colour, quint32(65535));
+        QVERIFY(!w.lbl_Elements(2)->isVisibleTo(&w));  // radius 0 hides the cell
+        QVERIFY(!w.lbl_Elements(1)->hasBorder() && w.lbl_Elements(1)->isTransparent());
+        QCOMPARE(w.lbl_Elements(1)->font().pointSizeF(), 8.0);
+        for (int i = 0; i <= 8; ++i) QVERIFY(!w.lne_Lines(i)->isVisibleTo(&w));
+        for (int i = 0; i <= 6; ++i) QVERIFY(!w.shp_Group(i)->isVisibleTo(&w));
+
+        w.img_Btns_Click(106);  // atomic circles cleared first
+        QCOMPARE(w.circles().size(), 2);
+        QCOMPARE(w.circles().first().colour, quint32(33023));
+        QVERIFY(w.lbl_Elements(2)->isVisibleTo(&w));  // covalent radius not 0
+
+        w.img_Btns_Click(101);  // another property keeps the radius view
+        QCOMPARE(ChartProperty, qint16(0));
+        QCOMPARE(w.circles().size(), 2);
+        QCOMPARE(NormalGridShown, False);
+
+        w.img_Btns_Click(182);
+        QCOMPARE(NormalGridShown, True);
+        QVERIFY(w.circles().isEmpty());
+        QVERIFY(w.lbl_Elements(1)->hasBorder() && !w.lbl_Elements(1)->isTransparent());
+        QCOMPARE(w.lbl_Elements(1)->font().pointSizeF(), 12.0);
+        for (int i = 0; i <= 8; ++i) QVERIFY(w.lne_Lines(i)->isVisibleTo(&w));
+        for (int i = 0; i <= 6; ++i) QVERIFY(w.shp_Group(i)->isVisibleTo(&w));
+    }
+
+    void restoreKeepsTransparencyInGroupMode()
+    {
+        frm_Vantrel &w = start("1\tElementGroup\r\n");
+        w.img_Btns_Click(105);
+        w.img_Btns_Click(182);
+        QVERIFY(w.lbl_Elements(26)->isTransparent());
+        QVERIFY(w.lbl_Elements(26)->hasBorder());
+    }
+
+    // ---- cell hover ----
+
+    void cellHover_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<bool>("transparentAfter");
+        QTest::newRow("white cells") << QByteArray("0\tElementGroup\r\n") << false;
+        QTest::newRow("group colours") << QByteArray("1\tElementGroup\r\n") << true;
+    }
+    void cellHover()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(bool, transparentAfter);
+        frm_Vantrel &w = start(settings);
+        QTest::mouseMove(w.lbl_Elements(26));
+        w.lbl_Elements_MouseMove(26);
+        w.lbl_Elements_MouseMove(27);
+        QCOMPARE(yellowCells(), 1);
+        QCOMPARE(HoveredElement, qint16(27));
+        QCOMPARE(w.lbl_Elements(26)->isTransparent(), transparentAfter);
+        QCOMPARE(w.lbl_Elements(26)->backColour(), QColor(Qt::white));
+        w.Form_MouseMove();
+        QCOMPARE(yellowCells(), 0);
+        QCOMPARE(w.lbl_Elements(27)->isTransparent(), transparentAfter);
+    }
+
+    void hoverOffInRadiusViewAndWhileWindowsOpen()
+    {
+        frm_Vantrel &w = start();
+        OptionsWindowOpen = True;
+        w.lbl_Elements_MouseMove(26);
+        QCOMPARE(yellowCells(), 0);
+        OptionsWindowOpen = False;
+        w.lbl_Elements_MouseMove(26);
+        w.img_Btns_Click(105);
+        w.lbl_Elements_MouseMove(27);
+        w.Form_MouseMove();
+        QCOMPARE(HoveredElement, qint16(26));
+    }
+
+    void mouseMovesReachTheRightHandler()
+    {
+        frm_Vantrel &w = start();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QMouseEvent move(QEvent::MouseMove, QPointF(w.lbl_Elements(26)->rect().center()),
+                         w.lbl_Elements(26)->mapToGlobal(QPointF(w.lbl_Elements(26)->rect().center())),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w.lbl_Elements(26), &move);
+        QCOMPARE(HoveredElement, qint16(26));
+        QCOMPARE(yellowCells(), 1);  // the window's own step did not undo it
+    }
+};
+
+FERROVA_TEST_MAIN(TestFrmVantrel)
+#include "tst_frmvantrel.moc"

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Set-up on a fresh Debian or Ubuntu machine.
+#   bash tools/setup.sh run    installs what is missing, builds and starts the program
+#   bash tools/setup.sh test   installs what is missing, builds and runs every test
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+mode=${1:-run}
+packages=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-webengine-dev qt6-svg-dev libgl-dev
+          fonts-noto-cjk fonts-liberation2)
+if [ "$mode" = test ]; then
+  packages+=(python3 xvfb xauth clang libclang-rt-14-dev desktop-file-utils appstream)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+jobs=$(nproc)
+case "$mode" in
+  run)
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DFERROVA_TESTS=OFF
+    cmake --build build -j"$jobs"
+    exec ./build/ferrova-periodic
+    ;;
+  test)
+    cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROVA_TESTS=ON
+    cmake --build build-test -j"$jobs"
+    # Headless; the browser engine refuses to start as root without this.
+    export QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1
+    (cd build-test && ctest --output-on-failure -j"$jobs")
+    ;;
+  *)
+    echo "usage: bash tools/setup.sh run|test" >&2
+    exit 2
+    ;;
+esac
