@@ -1,0 +1,277 @@
+#include "ChartControl.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QGraphicsLayout>
+#include <QSet>
+#include <QToolTip>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+#include <utility>
+
+#include "data/NumberText.h"
+#include "table/Twips.h"
+
+namespace {
+
+const QChar kZeroWidthSpace(0x200B);
+
+// A number as SingleText() writes it in `locale`; also accepts the C locale's form so a
+// value typed with a decimal point still reads in a decimal-comma locale.
+double parseNumber(const QString &text, const QLocale &locale) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QLatin1String("NaN"), Qt::CaseInsensitive) == 0) return std::nan("");
+    if (trimmed.compare(QLatin1String("Inf"), Qt::CaseInsensitive) == 0) return HUGE_VAL;
+    if (trimmed.compare(QLatin1String("-Inf"), Qt::CaseInsensitive) == 0) return -HUGE_VAL;
+    // SingleText() never groups digits, so "1.234" in a decimal-comma locale is not 1234.
+    QLocale strict = locale;
+    strict.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    double value = strict.toDouble(trimmed, &ok);
+    if (ok) return value;
+    value = QLocale::c().toDouble(trimmed, &ok);
+    return ok ? value : 0.0;
+}
+
+// 1, 2, 5, 10, 20, 50, ... at least `step`.
+int roundStepUp(int step) {
+    int base = 1;
+    for (;;) {
+        for (int factor : {1, 2, 5})
+            if (base * factor >= step) return base * factor;
+        base *= 10;
+    }
+}
+
+}  // namespace
+
+ChartControl::UpdateBatch::UpdateBatch(ChartControl &chart) : m_chart(chart) {
+    ++m_chart.m_batchDepth;
+}
+
+ChartControl::UpdateBatch::~UpdateBatch() {
+    if (--m_chart.m_batchDepth == 0 && m_chart.m_dirty) m_chart.refresh();
+}
+
+ChartControl::ChartControl(QWidget *parent) : QWidget(parent) {
+    m_set = new QBarSet(QString());
+    m_set->setColor(QColor(0x3b, 0x78, 0xc8));
+    m_set->setBorderColor(QColor(0x2a, 0x58, 0x96));
+    m_set->setSelectedColor(QColor(0xf0, 0xa0, 0x30));
+    m_series = new QBarSeries;
+    m_series->setBarWidth(0.8);
+    m_series->append(m_set);
+
+    m_chart = new QChart;
+    m_chart->addSeries(m_series);
+    m_chart->legend()->hide();
+    m_chart->setAnimationOptions(QChart::NoAnimation);
+    m_chart->setBackgroundRoundness(0);
+    m_chart->setMargins(QMargins(2, 8, 6, 2));  // room for the end labels
+    m_chart->layout()->setContentsMargins(0, 0, 0, 0);
+    // Tick values in the program's locale, without thousands separators like the data.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    m_chart->setLocale(locale);
+    m_chart->setLocalizeNumbers(true);
+
+    // A value axis under the bars (bar i stands at x = i - 1) with a label at every shown
+    // bar's position: a label gets the room of its whole group of bars, where a category
+    // axis with one category per bar would cut most symbols down to "...".
+    m_axisX = new QCategoryAxis;
+    m_axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    m_axisX->setLabelsAngle(0);
+    m_axisX->setGridLineVisible(false);
+    m_axisX->setStartValue(-0.5);
+    m_axisX->setRange(-0.5, 0.5);
+    m_chart->addAxis(m_axisX, Qt::AlignBottom);
+    m_series->attachAxis(m_axisX);
+
+    m_axisY = new QValueAxis;
+    m_axisY->setLabelFormat(QStringLiteral("%.6g"));
+    m_axisY->setRange(0, 1);
+    m_axisY->setMinorTickCount(0);
+    m_chart->addAxis(m_axisY, Qt::AlignLeft);
+    m_series->attachAxis(m_axisY);
+
+    m_view = new QChartView(m_chart, this);
+    m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->setFrameShape(QFrame::NoFrame);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+
+    connect(m_set, &QBarSet::hovered, this, &ChartControl::showToolTip);
+    connect(m_chart, &QChart::plotAreaChanged, this, [this] {
+        if (m_batchDepth == 0 && labelStep() != m_shownStep) updateAxisLabels();
+    });
+}
+
+ChartControl::~ChartControl() = default;
+
+void ChartControl::setColumnCount(int n) {
+    m_columnCount = std::max(0, n);
+}
+
+void ChartControl::setRowCount(int n) {
+    n = std::max(0, n);
+    if (n == rowCount()) return;
+    m_values.resize(n, 0.0);
+    m_labels.resize(n);
+    m_row = std::min(m_row, n);
+    if (m_row == 0 && n > 0) m_row = 1;
+    changed();
+}
+
+void ChartControl::setRowLabel(const QString &label) {
+    m_pendingLabel = label;
+    m_labelPending = true;
+}
+
+QString ChartControl::rowLabel(int row) const {
+    return row >= 1 && row <= rowCount() ? m_labels.at(row - 1) : QString();
+}
+
+void ChartControl::setRow(int row) {
+    if (row < 1 || row > rowCount()) {
+        m_labelPending = false;
+        m_pendingLabel.clear();
+        throw std::out_of_range(
+            QStringLiteral("chart row %1 is outside 1..%2").arg(row).arg(rowCount()).toStdString());
+    }
+    m_row = row;
+    if (!m_labelPending) return;
+    m_labelPending = false;
+    const QString label = std::exchange(m_pendingLabel, QString());
+    if (m_labels[row - 1] == label) return;
+    m_labels[row - 1] = label;
+    changed();
+}
+
+void ChartControl::setData(const QString &text) {
+    if (m_row < 1) throw std::out_of_range("chart has no rows to take a value");
+    m_values[m_row - 1] = parseNumber(text, QLocale());
+    changed();
+}
+
+QString ChartControl::data() const {
+    return m_row < 1 ? QString() : SingleText(float(m_values.at(m_row - 1)));
+}
+
+double ChartControl::value(int row) const {
+    return row >= 1 && row <= rowCount() ? m_values.at(row - 1) : 0.0;
+}
+
+double ChartControl::heightTwips() const {
+    return Twips::fromPx(height());
+}
+
+void ChartControl::setHeightTwips(double twips) {
+    resize(width(), Twips::toPx(std::max(0.0, twips)));
+}
+
+double ChartControl::widthTwips() const {
+    return Twips::fromPx(width());
+}
+
+void ChartControl::setWidthTwips(double twips) {
+    resize(Twips::toPx(std::max(0.0, twips)), height());
+}
+
+QStringList ChartControl::axisLabels() const {
+    return m_axisX->categoriesLabels();
+}
+
+void ChartControl::resizeEvent(QResizeEvent *event) {
+    QWidget::resizeEvent(event);
+    if (m_batchDepth == 0 && labelStep() != m_shownStep) updateAxisLabels();
+}
+
+void ChartControl::changed() {
+    if (m_batchDepth > 0)
+        m_dirty = true;
+    else
+        refresh();
+}
+
+void ChartControl::refresh() {
+    m_dirty = false;
+    ++m_refreshCount;
+
+    QList<qreal> bars;
+    bars.reserve(m_values.size());
+    double low = 0, high = 0;
+    for (double v : m_values) {
+        const double shown = std::isfinite(v) ? v : 0.0;
+        bars.append(shown);
+        low = std::min(low, shown);
+        high = std::max(high, shown);
+    }
+    m_set->deselectAllBars();
+    m_set->remove(0, m_set->count());
+    m_set->append(bars);
+    updateAxisLabels();
+
+    if (low == high) high = low + 1;
+    m_axisY->setRange(low, high);
+    m_axisY->applyNiceNumbers();
+}
+
+// Symbols that can't all fit are thinned to every k-th one. Axis labels must be distinct,
+// so a repeated symbol (only a damaged file has them) gets zero-width spaces appended.
+void ChartControl::updateAxisLabels() {
+    const int step = labelStep();
+    m_shownStep = step;
+    QStringList labels;
+    QList<double> positions;
+    QSet<QString> used;
+    for (qsizetype i = 0; i < m_labels.size(); i += step) {
+        QString text = m_labels.at(i);
+        if (text.isEmpty()) continue;
+        while (used.contains(text)) text += kZeroWidthSpace;
+        used.insert(text);
+        labels.append(text);
+        positions.append(double(i));
+    }
+    m_axisX->setRange(-0.5, std::max(qsizetype(1), m_labels.size()) - 0.5);
+    if (labels == m_axisX->categoriesLabels()) return;
+    for (const QString &old : m_axisX->categoriesLabels()) m_axisX->remove(old);
+    for (qsizetype i = 0; i < labels.size(); ++i) m_axisX->append(labels.at(i), positions.at(i));
+}
+
+// How many bars share one axis label so the labels don't run into each other.
+int ChartControl::labelStep() const {
+    if (m_labels.isEmpty()) return 1;
+    const QFontMetrics metrics(m_axisX->labelsFont());
+    int widest = 0;
+    for (const QString &label : m_labels)
+        widest = std::max(widest, metrics.horizontalAdvance(label));
+    const int needed = widest + metrics.averageCharWidth();
+    const QRectF plot = m_chart->plotArea();
+    const double available = plot.width() > 1 ? plot.width() : std::max(1, width() - 60);
+    const int step = int(std::ceil(m_labels.size() * needed / available));
+    return roundStepUp(std::max(1, step));
+}
+
+void ChartControl::showToolTip(bool hovering, int index) {
+    if (!hovering || index < 0 || index >= rowCount()) {
+        m_set->deselectAllBars();
+        QToolTip::hideText();
+        return;
+    }
+    m_set->deselectAllBars();
+    m_set->selectBar(index);
+    const QString label = m_labels.at(index);
+    const QString number = SingleText(float(m_values.at(index)));
+    QToolTip::showText(QCursor::pos(),
+                       label.isEmpty() ? number : label + QStringLiteral(": ") + number, this);
+}

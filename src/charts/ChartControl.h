@@ -1,0 +1,121 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+class QBarSeries;
+class QBarSet;
+class QCategoryAxis;
+class QChart;
+class QChartView;
+class QValueAxis;
+
+// The property chart: one bar per element, the element symbols along the bottom.
+//
+// The rest of the program drives it like a grid of rows with one data column:
+//
+//     chart.setColumnCount(1);
+//     chart.setRowLabel(symbol);   // the label comes first...
+//     chart.setRowCount(109);
+//     chart.setRow(atomicNumber);  // ...and belongs to the row made current next
+//     chart.setData(valueText);
+//
+// Because the label is given before its row is made current, setRowLabel() only keeps
+// the label pending; the next setRow() attaches it to that row. So every row ends up
+// with its own element's symbol whatever order the records come in. A setRow() without
+// a pending label leaves that row's label as it was.
+//
+// Rows are numbered from 1. setRow() with a number outside 1..rowCount() throws
+// std::out_of_range (and drops the pending label), so a damaged data file can't write
+// to a row that doesn't exist. The read-only queries rowLabel() and value() answer an
+// empty label and 0 for such a row instead.
+//
+// Every change is drawn at once, unless an UpdateBatch is alive: then the calls only
+// update the stored rows and the chart is rebuilt once when the outermost batch ends.
+class ChartControl : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Holds back redrawing while a whole column is filled. Batches may nest.
+    class UpdateBatch {
+      public:
+        explicit UpdateBatch(ChartControl &chart);
+        ~UpdateBatch();
+        UpdateBatch(const UpdateBatch &) = delete;
+        UpdateBatch &operator=(const UpdateBatch &) = delete;
+
+      private:
+        ChartControl &m_chart;
+    };
+
+    explicit ChartControl(QWidget *parent = nullptr);
+    ~ChartControl() override;
+
+    // The chart has one series; the count is remembered, values are kept for one column.
+    void setColumnCount(int n);
+    int columnCount() const { return m_columnCount; }
+
+    // Rows 1..n. Growing keeps the existing rows and adds empty ones (value 0, no label);
+    // shrinking drops rows from the end. Negative counts are taken as 0.
+    void setRowCount(int n);
+    int rowCount() const { return int(m_values.size()); }
+
+    // The label for the row made current by the next setRow() call.
+    void setRowLabel(const QString &label);
+    QString rowLabel(int row) const;
+
+    // The current row, 1..rowCount(); 0 while there are no rows.
+    void setRow(int row);
+    int row() const { return m_row; }
+
+    // The current row's value as text, as written by SingleText() in the program's
+    // locale (decimal comma or point, E notation for very large and small values).
+    // Text that isn't a number is stored as 0. Throws std::out_of_range without rows.
+    void setData(const QString &text);
+    QString data() const;
+    double value(int row) const;
+
+    // Size in twips (15 per pixel); negative sizes are taken as 0.
+    double heightTwips() const;
+    void setHeightTwips(double twips);
+    double widthTwips() const;
+    void setWidthTwips(double twips);
+
+    // How often the chart's series and axes were rebuilt.
+    int refreshCount() const { return m_refreshCount; }
+
+    // The symbols under the bars, left to right: every k-th row's when they don't all
+    // fit across the plot.
+    QStringList axisLabels() const;
+
+  protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+  private:
+    void changed();
+    void refresh();
+    void updateAxisLabels();
+    int labelStep() const;
+    void showToolTip(bool hovering, int index);
+
+    QList<double> m_values;
+    QStringList m_labels;
+    QString m_pendingLabel;
+    bool m_labelPending = false;
+    int m_columnCount = 1;
+    int m_row = 0;
+
+    int m_batchDepth = 0;
+    bool m_dirty = false;
+    int m_refreshCount = 0;
+    int m_shownStep = 0;
+
+    QChartView *m_view = nullptr;
+    QChart *m_chart = nullptr;
+    QBarSeries *m_series = nullptr;
+    QBarSet *m_set = nullptr;
+    QCategoryAxis *m_axisX = nullptr;
+    QValueAxis *m_axisY = nullptr;
+};
