@@ -40,8 +40,19 @@ QColor ElementCell::textColour() const { return palette().color(QPalette::Window
 
 void ElementCell::setBorder(bool single)
 {
-    setFrameShape(single ? QFrame::Box : QFrame::NoFrame);
-    setLineWidth(1);
+    // Drawn by paintEvent: a frame in the text colour would turn red for the gases.
+    m_border = single;
+    setContentsMargins(single ? QMargins(1, 1, 1, 1) : QMargins());
+    update();
+}
+
+void ElementCell::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!m_border) return;
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void ElementCell::setFontPoints(double points)

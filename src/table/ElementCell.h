@@ -17,7 +17,7 @@ public:
     void setTextColour(const QColor &colour);
     QColor textColour() const;
     void setBorder(bool single);
-    bool hasBorder() const { return frameShape() != QFrame::NoFrame; }
+    bool hasBorder() const { return m_border; }
     void setFontPoints(double points);
 
 signals:
@@ -28,10 +28,12 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     int m_index;
     bool m_pressed = false;
+    bool m_border = true;
 };
 
 // A filled rectangle behind the cells (a group backdrop); the mouse passes through it.

@@ -6,6 +6,7 @@
 
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 using namespace mod_Vantrel;
 
@@ -13,19 +14,17 @@ ImageButton::ImageButton(int index, QWidget *parent) : QLabel(parent), m_index(i
 {
     setObjectName(QStringLiteral("img_Btns%1").arg(index));
     setMouseTracking(true);
-    setScaledContents(false);
-    updatePicture();
 }
 
-void ImageButton::updatePicture()
+void ImageButton::paintEvent(QPaintEvent *)
 {
-    setPixmap(ButtonPictures::picture(m_index, devicePixelRatioF()));
-}
-
-void ImageButton::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::DevicePixelRatioChange) updatePicture();
-    QLabel::changeEvent(event);
+    // Drawn at the screen's pixel ratio each time, so that it stays crisp when the window
+    // moves to a high-DPI screen.
+    const qreal ratio = devicePixelRatioF();
+    if (m_picture.isNull() || !qFuzzyCompare(m_picture.devicePixelRatio(), ratio))
+        m_picture = ButtonPictures::picture(m_index, ratio);
+    QPainter painter(this);
+    painter.drawPixmap(rect(), m_picture);
 }
 
 void ImageButton::mouseMoveEvent(QMouseEvent *event)

@@ -20,11 +20,11 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
-    void changeEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    void updatePicture();
     int m_index;
+    QPixmap m_picture;
     bool m_pressed = false;
 };
 

@@ -29,6 +29,13 @@ QByteArray record(int number, const QString &symbol, const QString &phase, const
 
 double twips(int px) { return px * 15.0; }
 
+// Within a pixel (15 twips) on every edge.
+bool samePlace(const QRect &a, const QRect &b)
+{
+    return qAbs(a.left() - b.left()) <= 1 && qAbs(a.top() - b.top()) <= 1 &&
+           qAbs(a.width() - b.width()) <= 1 && qAbs(a.height() - b.height()) <= 1;
+}
+
 }  // namespace
 
 class TestFrmVantrel : public QObject {
@@ -255,7 +262,7 @@ private slots:
         QTest::mouseClick(w.lbl_Elements(26), Qt::LeftButton);
         DetailsPanel *panel = w.pic_Elements();
         QVERIFY(panel->isVisibleTo(&w));
-        QCOMPARE(panel->geometry(), QRect(219, 88, 191, 185));  // 3285, 1320, 2865, 2775 twips
+        QVERIFY(samePlace(panel->geometry(), QRect(219, 88, 191, 185)));  // 3285, 1320, 2865, 2775
         QCOMPARE(panelText("lbl_AtomicNumber"), QStringLiteral("26"));
         QCOMPARE(panelText("lbl_AtomicWeight"), QStringLiteral("55.845"));
         QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("Fe"));
@@ -264,7 +271,7 @@ private slots:
         QCOMPARE(ElementRecord.AtomicNumber, qint16(26));
 
         QTest::mouseClick(w.lbl_Elements(1), Qt::LeftButton);  // refills in place
-        QCOMPARE(panel->geometry(), QRect(219, 88, 191, 185));
+        QVERIFY(samePlace(panel->geometry(), QRect(219, 88, 191, 185)));
         QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("H"));
         QCOMPARE(SymbolColor, qint32(255));  // the gas colour of the cell
     }
@@ -318,7 +325,7 @@ private slots:
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].contains(QStringLiteral("Elements.prn")));
         QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("O"));
-        w.img_Btns_Click(101);  // the toolbar reports it the same way
+        Dialogs::runHandler(&w, [&] { w.img_Btns_Click(101); });  // reported the same way
         QCOMPARE(m_messages.size(), 2);
     }
 
@@ -368,7 +375,7 @@ private slots:
         QCOMPARE(chart->rowCount(), 109);
         QCOMPARE(chart->rowLabel(26), QStringLiteral("Fe"));
         QCOMPARE(chart->rowLabel(109), QStringLiteral("Mt"));
-        QCOMPARE(chart->value(26), 1811.0);
+        QVERIFY(qAbs(chart->value(26) - 1811) < 0.5);
         QVERIFY(m_window->circles().isEmpty());
     }
 
