@@ -59,10 +59,11 @@ int ListInput::get()
     const int c = peek();
     if (c == kEnd) return c;
     ++m_pos;
+    // A line ends at LF, CR LF or a lone CR; the CR of a CR LF does not count towards its length.
     if (c == '\n' || (c == '\r' && peek() != '\n')) {
         ++m_line;
         m_lineChars = 0;
-    } else if (++m_lineChars > kMaxLineChars) {
+    } else if (c != '\r' && ++m_lineChars > kMaxLineChars) {
         m_itemLine = m_line;
         fail(int(DataError::Kind::TooLong),
              QStringLiteral("一行超过 %1 个字符").arg(kMaxLineChars));

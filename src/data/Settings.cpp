@@ -42,6 +42,22 @@ void applyLine(const QString &fileName, int line)
     if (key == kElementGroup) ElementGroupMode = modeValue(SettingValue, fileName, line);
 }
 
+// The next line of `device` without its line end: LF, CR LF or a lone CR, as in the element
+// data file. Keeps at most `limit` bytes and passes over the rest of a longer line.
+QByteArray nextLine(QIODevice &device, qsizetype limit)
+{
+    QByteArray text;
+    char c = 0;
+    while (device.getChar(&c) && c != '\n') {
+        if (c == '\r') {
+            if (device.getChar(&c) && c != '\n') device.ungetChar(c);
+            break;
+        }
+        if (text.size() < limit) text += c;
+    }
+    return text;
+}
+
 QByteArray line(const QString &value, const QString &key)
 {
     return (value + QLatin1Char('\t') + key).toLatin1() + "\r\n";
@@ -69,11 +85,7 @@ void Read(QIODevice &device, const QString &fileName, QStringList *problems)
     int lineNumber = 0;
     while (!device.atEnd()) {
         ++lineNumber;
-        QByteArray text = device.readLine(ListInput::kMaxLineChars + 1);
-        if (text.size() > ListInput::kMaxLineChars && !text.endsWith('\n')) {
-            while (!device.atEnd() && !device.readLine(ListInput::kMaxLineChars).endsWith('\n')) {
-            }
-        }
+        QByteArray text = nextLine(device, ListInput::kMaxLineChars + 1);
         if (text.trimmed().isEmpty()) continue;
         QBuffer buffer(&text);
         buffer.open(QIODevice::ReadOnly);
@@ -107,7 +119,10 @@ void Save()
     QSaveFile file(DataFiles::Resolve(DataFilePath));
     const QByteArray text =
         FileText(AtomicRadiusColor, CovalentRadiusColor, ChartWindowsMode, ElementGroupMode);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+    // flush() before commit(): commit() does not notice a short final write (disk full) and
+    // would put a cut-off file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() ||
+        !file.commit())
         throw DataError(DataError::Kind::WriteFailed, DataFilePath, 0, file.errorString());
 }
 
