@@ -1,0 +1,166 @@
+// Finding and opening the files of the Data folder.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QtTest>
+#include <optional>
+
+#include "TempDataFolder.h"
+#include "data/DataError.h"
+#include "data/DataFiles.h"
+
+namespace {
+
+// Open file descriptors of this process, or -1 where that cannot be seen.
+int openFiles() {
+    const QDir fds(QStringLiteral("/proc/self/fd"));
+    return fds.exists()
+               ? int(fds.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size())
+               : -1;
+}
+
+}  // namespace
+
+class TestDataFiles : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void dataPathIsInProgramFolder_data();
+    void dataPathIsInProgramFolder();
+    void opensWithoutRegardToCase_data();
+    void opensWithoutRegardToCase();
+    void missingFileFailsToOpen_data();
+    void missingFileFailsToOpen();
+    void closesFileWhenLeavingScope_data();
+    void closesFileWhenLeavingScope();
+};
+
+void TestDataFiles::dataPathIsInProgramFolder_data() {
+    QTest::addColumn<bool>("ownFolder");
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("element data, own folder") << true << "Elements.prn";
+    QTest::newRow("settings, own folder") << true << "settings.prn";
+    QTest::newRow("element data, beside the program") << false << "Elements.prn";
+}
+
+void TestDataFiles::dataPathIsInProgramFolder() {
+    QFETCH(bool, ownFolder);
+    QFETCH(QString, name);
+
+    if (ownFolder) {
+        TempDataFolder folder;
+        QVERIFY(DataFiles::ProgramFolder() != QCoreApplication::applicationDirPath());
+        QCOMPARE(DataFiles::DataPath(name), DataFiles::ProgramFolder() + "/Data/" + name);
+        QCOMPARE(DataFiles::DataPath(name), folder.path(name));
+    }
+    QCOMPARE(DataFiles::ProgramFolder(), QCoreApplication::applicationDirPath());
+    QCOMPARE(DataFiles::DataPath(name), QCoreApplication::applicationDirPath() + "/Data/" + name);
+}
+
+void TestDataFiles::opensWithoutRegardToCase_data() {
+    QTest::addColumn<QString>("storedFolder");
+    QTest::addColumn<QString>("storedName");
+    QTest::addColumn<QString>("askedName");
+
+    QTest::newRow("asked in upper case") << "Data"
+                                         << "Elements.prn"
+                                         << "Elements.PRN";
+    QTest::newRow("stored in upper case") << "Data"
+                                          << "Elements.PRN"
+                                          << "Elements.prn";
+    QTest::newRow("same case") << "Data"
+                               << "Elements.prn"
+                               << "Elements.prn";
+    QTest::newRow("data folder in lower case") << "data"
+                                               << "Elements.prn"
+                                               << "Elements.prn";
+    QTest::newRow("both in other case") << "DATA"
+                                        << "ELEMENTS.PRN"
+                                        << "Elements.prn";
+}
+
+void TestDataFiles::opensWithoutRegardToCase() {
+    QFETCH(QString, storedFolder);
+    QFETCH(QString, storedName);
+    QFETCH(QString, askedName);
+
+    TempDataFolder folder;
+    folder.write(storedName, "42,\"text\"\r\n");
+    if (storedFolder != QLatin1String("Data"))
+        QVERIFY(QDir(DataFiles::ProgramFolder()).rename(QStringLiteral("Data"), storedFolder));
+
+    const QString path = DataFiles::DataPath(askedName);
+    std::optional<InputFile> file;
+    QVERIFY_THROWS_NO_EXCEPTION(file.emplace(path));
+    qint16 number = 0;
+    QString text;
+    QVERIFY_THROWS_NO_EXCEPTION(number = file->input().readInt16());
+    QVERIFY_THROWS_NO_EXCEPTION(text = file->input().readText());
+    QCOMPARE(number, qint16(42));
+    QCOMPARE(text, QStringLiteral("text"));
+    QVERIFY(file->atEnd());
+    // Errors name the file as the program asked for it.
+    QCOMPARE(file->input().fileName(), path);
+}
+
+void TestDataFiles::missingFileFailsToOpen_data() {
+    QTest::addColumn<QString>("setup");
+
+    QTest::newRow("no such file") << "";
+    QTest::newRow("only another file") << "other";
+    QTest::newRow("no Data folder") << "no Data";
+    QTest::newRow("a folder of that name") << "folder";
+}
+
+void TestDataFiles::missingFileFailsToOpen() {
+    QFETCH(QString, setup);
+
+    TempDataFolder folder;
+    const QString data = DataFiles::ProgramFolder() + QStringLiteral("/Data");
+    if (setup == QLatin1String("other")) folder.write(QStringLiteral("Elements.prn.bak"), "1");
+    if (setup == QLatin1String("no Data")) QVERIFY(QDir(data).removeRecursively());
+    if (setup == QLatin1String("folder")) QVERIFY(QDir(data).mkdir(QStringLiteral("elements.prn")));
+
+    const QString path = DataFiles::DataPath(QStringLiteral("Elements.prn"));
+    try {
+        InputFile file(path);
+        QFAIL("a missing file was opened");
+    } catch (const DataError &e) {
+        QCOMPARE(e.kind(), DataError::Kind::OpenFailed);
+        QCOMPARE(e.file(), path);
+        QVERIFY2(e.message().contains(QDir::toNativeSeparators(path)), qPrintable(e.message()));
+    }
+}
+
+void TestDataFiles::closesFileWhenLeavingScope_data() {
+    QTest::addColumn<bool>("byError");
+
+    QTest::newRow("normal end of scope") << false;
+    QTest::newRow("left by a read error") << true;
+}
+
+void TestDataFiles::closesFileWhenLeavingScope() {
+    QFETCH(bool, byError);
+
+    TempDataFolder folder;
+    folder.write(QStringLiteral("Elements.prn"), "1,abc\r\n");
+    const int before = openFiles();
+    if (before < 0) QSKIP("cannot count open files here");
+
+    bool failed = false;
+    try {
+        InputFile file(DataFiles::DataPath(QStringLiteral("Elements.prn")));
+        QCOMPARE(openFiles(), before + 1);
+        file.input().readInt16();
+        if (byError) file.input().readInt16();
+    } catch (const DataError &e) {
+        failed = true;
+        QCOMPARE(e.kind(), DataError::Kind::NotANumber);
+    }
+    QCOMPARE(failed, byError);
+    QCOMPARE(openFiles(), before);
+}
+
+QTEST_GUILESS_MAIN(TestDataFiles)
+#include "tst_datafiles.moc"

@@ -1,0 +1,471 @@
+// The settings file: reading, writing, loading at start-up and saving.
+
+#include <QBuffer>
+#include <QDirIterator>
+#include <QLocale>
+#include <QtTest>
+
+#include "TempDataFolder.h"
+#include "data/DataError.h"
+#include "data/DataFiles.h"
+#include "data/ListInput.h"
+#include "data/ModVantrel.h"
+#include "data/Settings.h"
+
+#ifdef Q_OS_UNIX
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
+using namespace mod_Vantrel;
+
+Q_DECLARE_METATYPE(DataError::Kind)
+
+namespace {
+
+const QByteArray kExampleFile =
+    "1.677721E+07\tAtomicRadius\r\n33023\tCovalentRadius\r\n1\tChartWindows\r\n1\tElementGroup\r\n";
+const QByteArray kShippedFile =
+    "33023\tAtomicRadius\r\n65280\tCovalentRadius\r\n0\tChartWindows\r\n1\tElementGroup\r\n";
+
+QStringList readBytes(const QByteArray &bytes) {
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QStringList problems;
+    Settings::Read(buffer, QStringLiteral("settings.prn"), &problems);
+    return problems;
+}
+
+// Every file and folder under `root` with its contents, to see that nothing changed.
+QMap<QString, QByteArray> snapshot(const QString &root) {
+    QMap<QString, QByteArray> entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        entries.insert(path.mid(root.size()), it.fileInfo().isDir() ? QByteArray("<folder>")
+                                              : file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                               : QByteArray("<?>"));
+    }
+    return entries;
+}
+
+class DefaultLocale {
+  public:
+    explicit DefaultLocale(const QLocale &locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(m_old); }
+
+  private:
+    QLocale m_old;
+};
+
+}  // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() { ResetModuleState(); }
+
+    void readsKeyedLines_data();
+    void readsKeyedLines();
+    void writesColourText_data();
+    void writesColourText();
+    void writesFourLines_data();
+    void writesFourLines();
+
+    void savesAndLoadsBack_data();
+    void savesAndLoadsBack();
+    void loadsFromDataFolder_data();
+    void loadsFromDataFolder();
+    void loadsNothingWithoutFile();
+    void savesIntoDataFolder_data();
+    void savesIntoDataFolder();
+    void failedSaveLeavesOldFile_data();
+    void failedSaveLeavesOldFile();
+};
+
+// ---- Reading ------------------------------------------------------------------------------
+
+void TestSettings::readsKeyedLines_data() {
+    QTest::addColumn<QByteArray>("input");
+    QTest::addColumn<float>("atomicRadius");
+    QTest::addColumn<float>("covalentRadius");
+    QTest::addColumn<int>("chartWindows");
+    QTest::addColumn<int>("elementGroup");
+    QTest::addColumn<QList<int>>("problemLines");
+
+    const QList<int> none;
+    QTest::newRow("example file") << kExampleFile << 16777210.f << 33023.f << 1 << 1 << none;
+    QTest::newRow("shipped file") << kShippedFile << 33023.f << 65280.f << 0 << 1 << none;
+    QTest::newRow("empty file") << QByteArray() << 0.f << 0.f << 0 << 0 << none;
+    QTest::newRow("one line") << QByteArray("1\tElementGroup") << 0.f << 0.f << 0 << 1 << none;
+    QTest::newRow("LF line ends") << QByteArray(kExampleFile).replace("\r\n", "\n") << 16777210.f
+                                  << 33023.f << 1 << 1 << none;
+    QTest::newRow("CR line ends") << QByteArray(kExampleFile).replace("\r\n", "\r") << 16777210.f
+                                  << 33023.f << 1 << 1 << none;
+    QTest::newRow("any order, blank lines")
+        << QByteArray(
+               "\r\n1\tElementGroup\r\n\r\n2\tChartWindows\r\n65535\tCovalentRadius\r\n"
+               "255\tAtomicRadius")
+        << 255.f << 65535.f << 2 << 1 << none;
+
+    QTest::newRow("last mode line wins")
+        << QByteArray("0\tChartWindows\r\n1\tChartWindows\r\n") << 0.f << 0.f << 1 << 0 << none;
+    QTest::newRow("last colour line wins")
+        << QByteArray("65535\tAtomicRadius\r\n255\tAtomicRadius\r\n") << 255.f << 0.f << 0 << 0
+        << none;
+    QTest::newRow("colour kept unrounded")
+        << QByteArray("33023.7\tAtomicRadius\r\n0.25\tCovalentRadius\r\n") << 33023.7f << 0.25f << 0
+        << 0 << none;
+
+    QTest::newRow("ChartWindows 0.5 to even")
+        << QByteArray("0.5\tChartWindows") << 0.f << 0.f << 0 << 0 << none;
+    QTest::newRow("ChartWindows 1.5 to even")
+        << QByteArray("1.5\tChartWindows") << 0.f << 0.f << 2 << 0 << none;
+    QTest::newRow("ChartWindows 2.5 to even")
+        << QByteArray("2.5\tChartWindows") << 0.f << 0.f << 2 << 0 << none;
+    QTest::newRow("ChartWindows 0.6 up")
+        << QByteArray("0.6\tChartWindows") << 0.f << 0.f << 1 << 0 << none;
+    QTest::newRow("ElementGroup 0.5 to even")
+        << QByteArray("0.5\tElementGroup") << 0.f << 0.f << 0 << 0 << none;
+    QTest::newRow("ElementGroup 1.5 to even")
+        << QByteArray("1.5\tElementGroup") << 0.f << 0.f << 0 << 2 << none;
+    QTest::newRow("ElementGroup 2.5 to even")
+        << QByteArray("2.5\tElementGroup") << 0.f << 0.f << 0 << 2 << none;
+    QTest::newRow("ElementGroup -1")
+        << QByteArray("-1\tElementGroup") << 0.f << 0.f << 0 << -1 << none;
+    QTest::newRow("modes at the 16-bit ends")
+        << QByteArray("32767\tChartWindows\r\n-32768\tElementGroup") << 0.f << 0.f << 32767
+        << -32768 << none;
+
+    QTest::newRow("keys in lower case")
+        << QByteArray("1\tatomicradius\r\n1\tcovalentradius\r\n1\tchartwindows\r\n1\telementgroup")
+        << 0.f << 0.f << 0 << 0 << none;
+    QTest::newRow("keys in upper case")
+        << QByteArray("1\tATOMICRADIUS\r\n1\tELEMENTGROUP") << 0.f << 0.f << 0 << 0 << none;
+    QTest::newRow("longer keys") << QByteArray("1\tAtomicRadiusColor\r\n1\tElementGroups") << 0.f
+                                 << 0.f << 0 << 0 << none;
+    QTest::newRow("other keys ignored")
+        << QByteArray("7\tFontSize\r\n1\tElementGroup\r\n9\t") << 0.f << 0.f << 0 << 1 << none;
+
+    QTest::newRow("key where the value belongs")
+        << QByteArray("AtomicRadius\t255\r\n1\tElementGroup\r\n") << 0.f << 0.f << 0 << 1
+        << QList<int>{1};
+    QTest::newRow("mode beyond 16 bits")
+        << QByteArray("255\tAtomicRadius\r\n40000\tChartWindows\r\n1\tElementGroup\r\n") << 255.f
+        << 0.f << 0 << 1 << QList<int>{2};
+    QTest::newRow("mode below 16 bits") << QByteArray("1\tChartWindows\r\n-32769\tChartWindows\r\n")
+                                        << 0.f << 0.f << 1 << 0 << QList<int>{2};
+    QTest::newRow("bad lines counted past blank lines")
+        << QByteArray(
+               "\r\n\r\nx\tAtomicRadius\r\n255\tCovalentRadius\r\n\r\n1e99\tElementGroup\r\n")
+        << 0.f << 255.f << 0 << 0 << QList<int>{3, 6};
+    QTest::newRow("bad line with LF")
+        << QByteArray("1\tElementGroup\nNaN\tChartWindows\n2\tChartWindows") << 0.f << 0.f << 2 << 1
+        << QList<int>{2};
+    QTest::newRow("overlong line skipped")
+        << "1\tElementGroup\r\n255\tAtomicRadius" + QByteArray(ListInput::kMaxLineChars, ' ') +
+               "\r\n2\tChartWindows\r\n"
+        << 0.f << 0.f << 2 << 1 << QList<int>{2};
+}
+
+void TestSettings::readsKeyedLines() {
+    QFETCH(QByteArray, input);
+    QFETCH(float, atomicRadius);
+    QFETCH(float, covalentRadius);
+    QFETCH(int, chartWindows);
+    QFETCH(int, elementGroup);
+    QFETCH(QList<int>, problemLines);
+
+    const QStringList problems = readBytes(input);
+    QCOMPARE(AtomicRadiusColor, atomicRadius);
+    QCOMPARE(CovalentRadiusColor, covalentRadius);
+    QCOMPARE(int(ChartWindowsMode), chartWindows);
+    QCOMPARE(int(ElementGroupMode), elementGroup);
+    QCOMPARE(problems.size(), problemLines.size());
+    for (int i = 0; i < problems.size(); ++i)
+        QVERIFY2(problems[i].startsWith(QStringLiteral("第 %1 行").arg(problemLines[i])),
+                 qPrintable(problems[i]));
+}
+
+// ---- Writing ------------------------------------------------------------------------------
+
+void TestSettings::writesColourText_data() {
+    QTest::addColumn<float>("colour");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("germanDefault");
+
+    QTest::newRow("16777210") << 16777210.f << "1.677721E+07" << false;
+    QTest::newRow("15132390") << 15132390.f << "1.513239E+07" << false;
+    QTest::newRow("16776960") << 16776960.f << "1.677696E+07" << false;
+    QTest::newRow("33023") << 33023.f << "33023" << false;
+    QTest::newRow("65535") << 65535.f << "65535" << false;
+    QTest::newRow("65280") << 65280.f << "65280" << false;
+    QTest::newRow("0") << 0.f << "0" << false;
+    QTest::newRow("fraction dropped") << 33023.7f << "33023" << false;
+    QTest::newRow("fraction below 1") << 0.9f << "0" << false;
+    QTest::newRow("seven digits") << 1234567.f << "1234567" << false;
+    QTest::newRow("eight digits rounded") << 16777215.f << "1.677722E+07" << false;
+    QTest::newRow("German default locale") << 16777210.f << "1.677721E+07" << true;
+}
+
+void TestSettings::writesColourText() {
+    QFETCH(float, colour);
+    QFETCH(QString, text);
+    QFETCH(bool, germanDefault);
+
+    DefaultLocale locale(germanDefault ? QLocale(QLocale::German, QLocale::Germany) : QLocale::c());
+    QCOMPARE(Settings::ColourText(colour), text);
+}
+
+void TestSettings::writesFourLines_data() {
+    QTest::addColumn<float>("atomicRadius");
+    QTest::addColumn<float>("covalentRadius");
+    QTest::addColumn<int>("chartWindows");
+    QTest::addColumn<int>("elementGroup");
+    QTest::addColumn<QByteArray>("bytes");
+
+    QTest::newRow("example file") << 16777210.f << 33023.f << 1 << 1 << kExampleFile;
+    QTest::newRow("shipped file") << 33023.f << 65280.f << 0 << 1 << kShippedFile;
+    QTest::newRow("nothing set")
+        << 0.f << 0.f << 0 << 0
+        << QByteArray(
+               "0\tAtomicRadius\r\n0\tCovalentRadius\r\n0\tChartWindows\r\n0\tElementGroup\r\n");
+    QTest::newRow("fractions dropped, negative modes")
+        << 33023.7f << 0.5f << -1 << -32768
+        << QByteArray(
+               "33023\tAtomicRadius\r\n0\tCovalentRadius\r\n-1\tChartWindows\r\n-"
+               "32768\tElementGroup\r\n");
+}
+
+void TestSettings::writesFourLines() {
+    QFETCH(float, atomicRadius);
+    QFETCH(float, covalentRadius);
+    QFETCH(int, chartWindows);
+    QFETCH(int, elementGroup);
+    QFETCH(QByteArray, bytes);
+
+    QCOMPARE(Settings::FileText(atomicRadius, covalentRadius, qint16(chartWindows),
+                                qint16(elementGroup)),
+             bytes);
+}
+
+// ---- The file in the Data folder ----------------------------------------------------------
+
+void TestSettings::savesAndLoadsBack_data() {
+    QTest::addColumn<float>("colour");
+    QTest::addColumn<int>("mode");
+
+    // The six colours the options window offers, each must come back exactly.
+    for (const float colour : {16777210.f, 33023.f, 15132390.f, 16776960.f, 65535.f, 65280.f})
+        QTest::addRow("colour %.0f", double(colour)) << colour << 1;
+    QTest::newRow("modes off") << 0.f << 0;
+    QTest::newRow("modes -1") << 255.f << -1;
+}
+
+void TestSettings::savesAndLoadsBack() {
+    QFETCH(float, colour);
+    QFETCH(int, mode);
+
+    TempDataFolder folder;
+    AtomicRadiusColor = colour;
+    CovalentRadiusColor = colour;
+    ChartWindowsMode = qint16(mode);
+    ElementGroupMode = qint16(-mode);
+    QVERIFY_THROWS_NO_EXCEPTION(Settings::Save());
+    const QByteArray saved = folder.read(QStringLiteral("settings.prn"));
+    QCOMPARE(saved, Settings::FileText(colour, colour, qint16(mode), qint16(-mode)));
+
+    ResetModuleState();
+    QStringList problems{QStringLiteral("not loaded")};
+    QVERIFY_THROWS_NO_EXCEPTION(problems = Settings::Load());
+    QCOMPARE(problems, QStringList());
+    QCOMPARE(AtomicRadiusColor, colour);
+    QCOMPARE(CovalentRadiusColor, colour);
+    QCOMPARE(int(ChartWindowsMode), mode);
+    QCOMPARE(int(ElementGroupMode), -mode);
+
+    QVERIFY_THROWS_NO_EXCEPTION(Settings::Save());
+    QCOMPARE(folder.read(QStringLiteral("settings.prn")), saved);
+}
+
+void TestSettings::loadsFromDataFolder_data() {
+    QTest::addColumn<QString>("folderName");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("problems");
+
+    QTest::newRow("settings.prn") << "Data"
+                                  << "settings.prn" << kExampleFile << 0;
+    QTest::newRow("SETTINGS.PRN") << "Data"
+                                  << "SETTINGS.PRN" << kExampleFile << 0;
+    QTest::newRow("data folder in lower case") << "data"
+                                               << "Settings.prn" << kExampleFile << 0;
+    QTest::newRow("with a bad line") << "Data"
+                                     << "settings.prn"
+                                     << "x\tChartWindows\r\n" + kExampleFile << 1;
+}
+
+void TestSettings::loadsFromDataFolder() {
+    QFETCH(QString, folderName);
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, problems);
+
+    TempDataFolder folder;
+    folder.write(fileName, bytes);
+    const QString program = DataFiles::ProgramFolder();
+    if (folderName != QLatin1String("Data"))
+        QVERIFY(QDir(program).rename(QStringLiteral("Data"), folderName));
+
+    QStringList found;
+    QVERIFY_THROWS_NO_EXCEPTION(found = Settings::Load());
+    QCOMPARE(found.size(), problems);
+    QCOMPARE(AtomicRadiusColor, 16777210.f);
+    QCOMPARE(CovalentRadiusColor, 33023.f);
+    QCOMPARE(int(ChartWindowsMode), 1);
+    QCOMPARE(int(ElementGroupMode), 1);
+    QCOMPARE(DataFilePath, program + QStringLiteral("/Data/settings.prn"));
+}
+
+void TestSettings::loadsNothingWithoutFile() {
+    TempDataFolder folder;
+    const auto before = snapshot(DataFiles::ProgramFolder());
+    QStringList problems{QStringLiteral("not loaded")};
+    QVERIFY_THROWS_NO_EXCEPTION(problems = Settings::Load());
+    QCOMPARE(problems, QStringList());
+    QCOMPARE(AtomicRadiusColor, 0.f);
+    QCOMPARE(CovalentRadiusColor, 0.f);
+    QCOMPARE(int(ChartWindowsMode), 0);
+    QCOMPARE(int(ElementGroupMode), 0);
+    QCOMPARE(snapshot(DataFiles::ProgramFolder()), before);
+}
+
+void TestSettings::savesIntoDataFolder_data() {
+    QTest::addColumn<QString>("folderName");
+    QTest::addColumn<QString>("oldName");  // empty: no old file
+    QTest::addColumn<QString>("savedName");
+
+    QTest::newRow("no file yet") << "Data"
+                                 << ""
+                                 << "settings.prn";
+    QTest::newRow("old file replaced") << "Data"
+                                       << "settings.prn"
+                                       << "settings.prn";
+    QTest::newRow("old file in other case replaced") << "Data"
+                                                     << "Settings.PRN"
+                                                     << "Settings.PRN";
+    QTest::newRow("data folder in lower case") << "data"
+                                               << "settings.prn"
+                                               << "settings.prn";
+}
+
+void TestSettings::savesIntoDataFolder() {
+    QFETCH(QString, folderName);
+    QFETCH(QString, oldName);
+    QFETCH(QString, savedName);
+
+    TempDataFolder folder;
+    if (!oldName.isEmpty()) folder.write(oldName, kShippedFile + "1\tExtraLine\r\n");
+    const QString program = DataFiles::ProgramFolder();
+    if (folderName != QLatin1String("Data"))
+        QVERIFY(QDir(program).rename(QStringLiteral("Data"), folderName));
+
+    AtomicRadiusColor = 16777210.f;
+    CovalentRadiusColor = 33023.f;
+    ChartWindowsMode = 1;
+    ElementGroupMode = 1;
+    QVERIFY_THROWS_NO_EXCEPTION(Settings::Save());
+
+    QMap<QString, QByteArray> expected;
+    expected.insert(QLatin1Char('/') + folderName, "<folder>");
+    expected.insert(QLatin1Char('/') + folderName + QLatin1Char('/') + savedName, kExampleFile);
+    QCOMPARE(snapshot(program), expected);
+}
+
+void TestSettings::failedSaveLeavesOldFile_data() {
+    QTest::addColumn<QString>("cause");
+
+    QTest::newRow("read-only Data folder") << "read-only";
+    QTest::newRow("settings.prn is a folder") << "folder";
+    QTest::newRow("no Data folder") << "no Data";
+    QTest::newRow("file size limit") << "size limit";
+}
+
+void TestSettings::failedSaveLeavesOldFile() {
+    QFETCH(QString, cause);
+
+    TempDataFolder folder;
+    const QString program = DataFiles::ProgramFolder();
+    const QString dataFolder = program + QStringLiteral("/Data");
+    if (cause == QLatin1String("folder")) {
+        QVERIFY(QDir(dataFolder).mkpath(QStringLiteral("settings.prn/inner")));
+        folder.write(QStringLiteral("settings.prn/inner/keep.txt"), kShippedFile);
+    } else if (cause == QLatin1String("no Data")) {
+        QVERIFY(QDir(dataFolder).removeRecursively());
+    } else {
+        folder.write(QStringLiteral("settings.prn"), kShippedFile);
+    }
+    const auto before = snapshot(program);
+    QVERIFY(!before.isEmpty() || cause == QLatin1String("no Data"));
+
+    AtomicRadiusColor = 16777210.f;
+    ChartWindowsMode = 1;
+
+    bool threw = false;
+    DataError::Kind kind = DataError::Kind::OpenFailed;
+    QString file;
+    const auto save = [&] {
+        try {
+            Settings::Save();
+        } catch (const DataError &e) {
+            threw = true;
+            kind = e.kind();
+            file = e.file();
+        }
+    };
+
+    if (cause == QLatin1String("read-only")) {
+#ifdef Q_OS_UNIX
+        if (geteuid() == 0) QSKIP("root writes into read-only folders");
+#endif
+        const auto permissions = QFile::permissions(dataFolder);
+        QVERIFY(QFile::setPermissions(dataFolder, QFile::ReadOwner | QFile::ExeOwner));
+        save();
+        QFile::setPermissions(dataFolder, permissions);
+    } else if (cause == QLatin1String("size limit")) {
+#ifdef Q_OS_LINUX
+        // Writing stops after a few bytes, even for root; the new text never fits.
+        rlimit oldLimit{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
+        rlimit limit = oldLimit;
+        limit.rlim_cur = 16;
+        struct sigaction ignore {
+        }, oldAction{};
+        ignore.sa_handler = SIG_IGN;
+        sigaction(SIGXFSZ, &ignore, &oldAction);
+        const bool limited = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+        if (limited) save();
+        setrlimit(RLIMIT_FSIZE, &oldLimit);
+        sigaction(SIGXFSZ, &oldAction, nullptr);
+        QVERIFY(limited);
+#else
+        QSKIP("needs a file size limit");
+#endif
+    } else {
+        save();
+    }
+
+    QVERIFY(threw);
+    QCOMPARE(kind, DataError::Kind::WriteFailed);
+    QCOMPARE(file, DataFiles::DataPath(QStringLiteral("settings.prn")));
+    QCOMPARE(snapshot(program), before);
+    QCOMPARE(AtomicRadiusColor, 16777210.f);
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"
