@@ -3,9 +3,10 @@
 
     crosscheck.py              disagreements above 2 % between the mendeleev and bodr
                                reference sets, elements 1..109, with the value the curated
-                               table holds
+                               table holds (groups are not compared: bodr numbers them 1-8)
     crosscheck.py --stats      per column of data/elements.csv: how many values came
                                from each source and how many are 0
+    crosscheck.py --notes      the table's per-element notes (values changed or filled)
     crosscheck.py --limit 5    another threshold, in percent
 
 Markdown output, for pasting into data/SOURCES.md. Standard library only.
@@ -34,11 +35,10 @@ PAIRS = [
     ("boiling point (K)", "boiling_point_K", "bo:boilingpoint", 1.0, 1.0, "boiling_point_K"),
     ("electron affinity (kJ/mol)", "electron_affinity_eV", "bo:electronAffinity", EV_KJ, EV_KJ,
      "electron_affinity_kJ_mol"),
-    # bodr's covalent radii are an older set than either mendeleev column; compare both.
+    # bodr's covalent radii are an older compilation than Pyykko and Atsumi's: the list shows
+    # how far the two definitions differ rather than faults.
     ("covalent radius (A), Pyykko vs bodr", "covalent_radius_pm_pyykko", "bo:radiusCovalent", 0.01,
      1.0, "covalent_radius_A"),
-    ("covalent radius (A), Cordero vs bodr", "covalent_radius_pm_cordero", "bo:radiusCovalent", 0.01,
-     1.0, None),
 ]
 
 STAT_COLUMNS = [
@@ -147,18 +147,6 @@ def disagreements(men, bodr, table, limit):
         for z, sym, a, b in rows:
             lines.append(f"| {z} | {sym} | {a} | {b} |")
 
-    rows = []
-    for z in range(1, LAST + 1):
-        mg = men[z].get("group") or ""
-        bg = bodr.get(z, {}).get("bo:group") or ""
-        if mg != bg:
-            rows.append((z, men[z]["symbol"], mg or "-", bg or "-"))
-    lines.append(f"\n### group: {len(rows)} differ\n")
-    if rows:
-        lines.append("| Z | el | mendeleev | bodr |")
-        lines.append("|---|---|---|---|")
-        for row in rows:
-            lines.append("| %d | %s | %s | %s |" % row)
     return "\n".join(lines)
 
 
@@ -180,20 +168,29 @@ def stats(table):
     return "\n".join(lines)
 
 
+def notes(table):
+    lines = ["| Z | el | note |", "|---|---|---|"]
+    for z in sorted(table):
+        if table[z]["note"]:
+            lines.append(f"| {z} | {table[z]['symbol']} | {table[z]['note']} |")
+    return "\n".join(lines)
+
+
 def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--stats", action="store_true", help="source and zero counts of the table")
+    parser.add_argument("--notes", action="store_true", help="per-element notes of the table")
     parser.add_argument("--limit", type=float, default=2.0, help="threshold in percent")
     parser.add_argument("--reference", default=REFERENCE, help="folder of the reference files")
     parser.add_argument("--table", default=TABLE)
     args = parser.parse_args(argv)
 
     table = read_table(args.table) if os.path.exists(args.table) else None
-    if args.stats:
+    if args.stats or args.notes:
         if table is None:
             print(f"crosscheck: {args.table} not found", file=sys.stderr)
             return 2
-        print(stats(table))
+        print(stats(table) if args.stats else notes(table))
         return 0
     men = read_mendeleev(os.path.join(args.reference, "elements-mendeleev.csv"))
     bodr = read_bodr(os.path.join(args.reference, "bodr-elements.xml"))

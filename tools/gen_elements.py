@@ -104,8 +104,6 @@ def check_oxidation_states(text, where):
     for part in text.split("#"):
         if len(part) < 2 or part[0] not in "+-" or not part[1:].isdigit():
             raise TableError(f"{where}: '{part}' is not a signed oxidation state")
-        if part == "+0" or part == "-0":
-            continue
 
 
 def read_table(path):

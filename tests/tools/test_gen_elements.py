@@ -1,0 +1,133 @@
+"""Tests of tools/gen_elements.py: number formatting, record layout and table checks."""
+
+import csv
+import io
+import os
+import sys
+import tempfile
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+import gen_elements as gen  # noqa: E402
+
+
+def shipped_rows():
+    with open(gen.DEFAULT_TABLE, encoding="utf-8", newline="") as f:
+        return list(csv.DictReader(f))
+
+
+def write_table(rows):
+    f = tempfile.NamedTemporaryFile("w", suffix=".csv", delete=False, encoding="utf-8", newline="")
+    with f:
+        w = csv.DictWriter(f, fieldnames=list(rows[0].keys()), lineterminator="\n")
+        w.writeheader()
+        w.writerows(rows)
+    return f.name
+
+
+class FormatNumber(unittest.TestCase):
+    def test_plain_decimal_without_trailing_zeros(self):
+        for text, expected in [("3134.150", "3134.15"), ("8.988e-5", "0.00008988"), ("0.0", "0"),
+                               ("1E+1", "10"), ("55.845", "55.845"), ("340", "340")]:
+            self.assertEqual(gen.format_number(text, False, "t"), expected)
+
+    def test_seven_significant_digits_at_most(self):
+        self.assertEqual(gen.format_number("132.9055", False, "t"), "132.9055")
+        with self.assertRaisesRegex(gen.TableError, "7 significant"):
+            gen.format_number("132.90545", False, "t")
+
+    def test_rejects_negative_and_garbage(self):
+        for text in ["-1", "abc", "", "nan", "inf"]:
+            with self.assertRaises(gen.TableError, msg=text):
+                gen.format_number(text, False, "t")
+
+    def test_whole_numbers(self):
+        self.assertEqual(gen.format_number("26.0", True, "t"), "26")
+        for text in ["26.5", "40000"]:
+            with self.assertRaises(gen.TableError, msg=text):
+                gen.format_number(text, True, "t")
+
+
+class RecordLine(unittest.TestCase):
+    def setUp(self):
+        self.iron = dict(shipped_rows()[25])
+
+    def test_layout(self):
+        line = gen.record_line(self.iron, 27)
+        self.assertTrue(line.startswith("26,55.845,"))
+        self.assertTrue(line.endswith('"\r\n'))
+        numbers, tail = line[:-3].split(',"')
+        self.assertEqual(len(numbers.split(",")), 15)
+        fields = tail.split("\t")
+        self.assertEqual(len(fields), 10)
+        self.assertEqual(fields[6:], ["Iron", "S", "Fe", "铁"])
+
+    def test_rejects_characters_that_break_the_tail(self):
+        for bad in ["Ir\ton", 'Ir"on', "Iron\r", ""]:
+            row = dict(self.iron, name_en=bad)
+            with self.assertRaises(gen.TableError, msg=repr(bad)):
+                gen.record_line(row, 27)
+
+    def test_rejects_bad_phase_and_states(self):
+        with self.assertRaisesRegex(gen.TableError, "phase"):
+            gen.record_line(dict(self.iron, phase="s"), 27)
+        with self.assertRaisesRegex(gen.TableError, "signed"):
+            gen.record_line(dict(self.iron, stable_oxidation_states="2#3"), 27)
+
+    def test_configuration_text_and_count_go_together(self):
+        with self.assertRaisesRegex(gen.TableError, "config3"):
+            gen.record_line(dict(self.iron, count3="1"), 27)
+
+
+class Generate(unittest.TestCase):
+    def tearDown(self):
+        if getattr(self, "path", None):
+            os.unlink(self.path)
+
+    def test_output_is_crlf_utf8_and_ends_with_the_last_record(self):
+        data = gen.generate(gen.DEFAULT_TABLE)
+        self.assertEqual(data.count(b"\r\n"), 109)
+        self.assertNotIn(b"\n", data.replace(b"\r\n", b""))
+        self.assertTrue(data.endswith(b'\xe9\xbf\x8f"\r\n'))  # Mt's name, then nothing
+        self.assertEqual(data, gen.generate(gen.DEFAULT_TABLE))
+
+    def test_rows_out_of_order_give_the_same_file(self):
+        rows = shipped_rows()
+        self.path = write_table(list(reversed(rows)))
+        self.assertEqual(gen.generate(self.path), gen.generate(gen.DEFAULT_TABLE))
+
+    def test_missing_and_duplicate_elements(self):
+        rows = shipped_rows()
+        self.path = write_table(rows[:-1])
+        with self.assertRaisesRegex(gen.TableError, r"missing \[109\]"):
+            gen.generate(self.path)
+        os.unlink(self.path)
+        rows[1] = dict(rows[0])
+        self.path = write_table(rows)
+        with self.assertRaisesRegex(gen.TableError, "element 1 twice"):
+            gen.generate(self.path)
+
+    def test_check_mode_reports_a_stale_file(self):
+        data = gen.generate(gen.DEFAULT_TABLE)
+        with tempfile.TemporaryDirectory() as tmp:
+            stale = os.path.join(tmp, "Elements.prn")
+            with open(stale, "wb") as f:
+                f.write(data.replace(b"55.845", b"55.85"))
+            out = io.StringIO()
+            old, sys.stdout = sys.stdout, out
+            try:
+                self.assertEqual(gen.main(["--check", stale]), 1)
+            finally:
+                sys.stdout = old
+            self.assertIn("line 26", out.getvalue())
+            with open(stale, "wb") as f:
+                f.write(data)
+            sys.stdout = io.StringIO()
+            try:
+                self.assertEqual(gen.main(["--check", stale]), 0)
+            finally:
+                sys.stdout = old
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,204 @@
+// The shipped Data/Elements.prn, read through the program's reader: spot checks of values
+// against well-known figures, completeness, and the names against the committee's list.
+
+#include <QFile>
+#include <QMap>
+#include <QtTest>
+
+#include "data/DataError.h"
+#include "data/ListInput.h"
+#include "data/ModVantrel.h"
+
+using mod_Vantrel::ElementRecordType;
+
+namespace {
+
+const QString kShipped = QStringLiteral(FERROVA_SOURCE_DIR "/Data/Elements.prn");
+const QString kNames = QStringLiteral(FERROVA_SOURCE_DIR "/data/chinese-names.csv");
+
+float numberField(const ElementRecordType &r, const QString &field)
+{
+    if (field == QLatin1String("weight")) return r.AtomicWeight;
+    if (field == QLatin1String("boiling")) return r.BoilingPoint;
+    if (field == QLatin1String("melting")) return r.MeltingPoint;
+    if (field == QLatin1String("density")) return r.Density;
+    if (field == QLatin1String("atomicRadius")) return r.AtomicRadius;
+    if (field == QLatin1String("covalentRadius")) return r.CovalentRadius;
+    if (field == QLatin1String("affinity")) return r.ElectronAffinity;
+    if (field == QLatin1String("fusion")) return r.FusionEnthalpy;
+    if (field == QLatin1String("vaporisation")) return r.VaporisationEnthalpy;
+    qFatal("unknown field %s", qPrintable(field));
+}
+
+}  // namespace
+
+class TestElementsFile : public QObject {
+    Q_OBJECT
+
+    QList<ElementRecordType> m_records;
+    QMap<int, ElementRecordType> m_byNumber;
+
+    const ElementRecordType &element(int z)
+    {
+        if (!m_byNumber.contains(z)) qFatal("element %d not in the file", z);
+        return m_byNumber[z];
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QFile file(kShipped);
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(kShipped));
+        ListInput in(file, kShipped);
+        try {
+            while (!in.atEnd()) {
+                mod_Vantrel::ReadElementRecord(in);
+                m_records.append(mod_Vantrel::ElementRecord);
+                m_byNumber.insert(mod_Vantrel::ElementRecord.AtomicNumber, mod_Vantrel::ElementRecord);
+            }
+        } catch (const DataError &e) {
+            QFAIL(e.what());
+        }
+    }
+
+    void everyElementOnce()
+    {
+        QCOMPARE(m_records.size(), 109);
+        QList<int> numbers;
+        for (const ElementRecordType &r : m_records) numbers.append(r.AtomicNumber);
+        std::sort(numbers.begin(), numbers.end());
+        for (int z = 1; z <= 109; ++z) QCOMPARE(numbers.at(z - 1), z);
+    }
+
+    void numbers_data()
+    {
+        QTest::addColumn<int>("z");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("expected");
+        QTest::addColumn<double>("tolerance");
+
+        QTest::newRow("Fe weight") << 26 << "weight" << 55.845 << 0.0005;
+        QTest::newRow("Fe melting") << 26 << "melting" << 1811.0 << 1.0;
+        QTest::newRow("Fe boiling") << 26 << "boiling" << 3134.0 << 1.0;
+        QTest::newRow("Fe density") << 26 << "density" << 7.874 << 0.0005;
+        QTest::newRow("Hg melting") << 80 << "melting" << 234.32 << 0.01;
+        QTest::newRow("W melting") << 74 << "melting" << 3695.0 << 1.0;
+        QTest::newRow("He boiling") << 2 << "boiling" << 4.22 << 0.01;
+        QTest::newRow("Cl electron affinity") << 17 << "affinity" << 349.0 << 1.0;
+        QTest::newRow("C covalent radius") << 6 << "covalentRadius" << 0.75 << 0.005;
+        // Unbound anions are stored as 0, never as the negative estimates some tables carry.
+        QTest::newRow("He electron affinity") << 2 << "affinity" << 0.0 << 0.0;
+        QTest::newRow("N electron affinity") << 7 << "affinity" << 0.0 << 0.0;
+        // Potassium's two enthalpies are easily swapped.
+        QTest::newRow("K fusion") << 19 << "fusion" << 2.33 << 0.05;
+        QTest::newRow("K vaporisation") << 19 << "vaporisation" << 76.9 << 1.0;
+    }
+
+    void numbers()
+    {
+        QFETCH(int, z);
+        QFETCH(QString, field);
+        QFETCH(double, expected);
+        QFETCH(double, tolerance);
+        const double actual = numberField(element(z), field);
+        QVERIFY2(qAbs(actual - expected) <= tolerance,
+                 qPrintable(QStringLiteral("%1 is %2, expected %3").arg(field).arg(actual).arg(expected)));
+    }
+
+    void texts_data()
+    {
+        QTest::addColumn<int>("z");
+        QTest::addColumn<QString>("phase");
+        QTest::addColumn<QString>("config1");
+        QTest::addColumn<QString>("english");
+
+        QTest::newRow("Hg") << 80 << "L" << "[Xe]4f" << "Mercury";
+        QTest::newRow("Br") << 35 << "L" << "[Ar]3d" << "Bromine";
+        QTest::newRow("H") << 1 << "G" << "1s" << "Hydrogen";
+        QTest::newRow("Fe") << 26 << "S" << "[Ar]3d" << "Iron";
+        QTest::newRow("Tc") << 43 << "Y" << "[Kr]4d" << "Technetium";
+        QTest::newRow("U") << 92 << "S" << "[Rn]5f" << "Uranium";
+        QTest::newRow("Np") << 93 << "Y" << "[Rn]5f" << "Neptunium";
+        QTest::newRow("Mt") << 109 << "Y" << "[Rn]5f" << "Meitnerium";
+    }
+
+    void texts()
+    {
+        QFETCH(int, z);
+        QFETCH(QString, phase);
+        QFETCH(QString, config1);
+        QFETCH(QString, english);
+        const ElementRecordType &r = element(z);
+        QCOMPARE(r.PhaseCode, phase);
+        QCOMPARE(r.EConfigText1, config1);
+        QCOMPARE(r.SkippedText, english);
+    }
+
+    void ironRecordInFull()
+    {
+        const ElementRecordType &r = element(26);
+        QCOMPARE(r.SkippedInteger, qint16(8));
+        QCOMPARE(r.EConfigCount1, qint16(6));
+        QCOMPARE(r.EConfigText2, QStringLiteral("4s"));
+        QCOMPARE(r.EConfigCount2, qint16(2));
+        QCOMPARE(r.EConfigText3, QStringLiteral("0"));
+        QCOMPARE(r.EConfigCount3, qint16(0));
+        QCOMPARE(r.StableOxidationStates, QStringLiteral("+2#+3"));
+        QVERIFY(r.OxidationStates.split('#').contains(QStringLiteral("+6")));
+    }
+
+    void caesiumLargestInPeriodSix()
+    {
+        const ElementRecordType &cs = element(55);
+        for (int z = 56; z <= 86; ++z)
+            QVERIFY2(element(z).AtomicRadius < cs.AtomicRadius, qPrintable(element(z).Symbol));
+    }
+
+    // Radii times 80 twips must give circles that fit the 480-twip cells.
+    void radiiFitTheCells()
+    {
+        for (const ElementRecordType &r : m_records) {
+            QVERIFY2(r.AtomicRadius * 80 <= 240, qPrintable(r.Symbol));
+            QVERIFY2(r.CovalentRadius * 80 <= 240, qPrintable(r.Symbol));
+            QVERIFY2(r.CovalentRadius > 0, qPrintable(r.Symbol));
+        }
+    }
+
+    void namesMatchTheCommitteeList_data()
+    {
+        QTest::addColumn<int>("z");
+        QTest::addColumn<QString>("symbol");
+        QTest::addColumn<QString>("name");
+
+        QFile file(kNames);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) qFatal("cannot open %s", qPrintable(kNames));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
+        for (int i = 1; i < lines.size(); ++i) {  // after the header
+            const QStringList cells = lines.at(i).split(',');
+            if (cells.size() != 3) qFatal("bad line %d in %s", i + 1, qPrintable(kNames));
+            QTest::newRow(qPrintable(cells.at(1))) << cells.at(0).toInt() << cells.at(1) << cells.at(2);
+        }
+    }
+
+    void namesMatchTheCommitteeList()
+    {
+        QFETCH(int, z);
+        QFETCH(QString, symbol);
+        QFETCH(QString, name);
+        const ElementRecordType &r = element(z);
+        QCOMPARE(r.Symbol, symbol);
+        QCOMPARE(r.ElementName, name);
+    }
+
+    // Rf..Mt carry characters beyond the basic plane: they must survive as surrogate pairs.
+    void supplementaryPlaneNames()
+    {
+        QCOMPARE(element(104).ElementName.size(), 2);
+        QVERIFY(element(104).ElementName.at(0).isHighSurrogate());
+        QCOMPARE(element(104).ElementName.toUcs4().value(0), uint(0x2CB3B));
+        QCOMPARE(element(109).ElementName, QString(QChar(0x9FCF)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestElementsFile)
+#include "tst_elementsfile.moc"
