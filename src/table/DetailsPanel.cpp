@@ -1,5 +1,7 @@
 #include "DetailsPanel.h"
 
+#include "ButtonPictures.h"
+
 #include <QLabel>
 #include <QPainter>
 #include <QStyle>
@@ -108,18 +110,6 @@ QLabel *makeLabel(const LabelDesign &design, QWidget *parent) {
     return label;
 }
 
-// A 13 x 13 "x in a box", stretched over the close control.
-QPixmap closePicture() {
-    QPixmap picture(13, 13);
-    picture.fill(QColor(192, 192, 192));
-    QPainter painter(&picture);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, 12, 12);
-    painter.drawLine(3, 3, 9, 9);
-    painter.drawLine(9, 3, 3, 9);
-    return picture;
-}
-
 QStringList recordConfigTexts(const mod_Vantrel::ElementRecordType &r) {
     return {
         r.EConfigText1, IntegerText(r.EConfigCount1), r.EConfigText2, IntegerText(r.EConfigCount2),
@@ -181,7 +171,7 @@ void DetailsPanel::createConfigLabels() {
 }
 
 void DetailsPanel::createCloseButton() {
-    img_Close = new PictureButton(closePicture(), this);  // ButtonPictures::closePicture() later
+    img_Close = new PictureButton(ButtonPictures::closePicture(2.0), this);  // sharp at 2x too
     img_Close->setObjectName(QStringLiteral("img_Close"));
     img_Close->setGeometry(Twips::rect(2400, 2400, 225, 225));
     img_Close->setToolTip(QStringLiteral("关闭窗口"));
