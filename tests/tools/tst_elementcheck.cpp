@@ -109,13 +109,9 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         QTest::newRow("number 0") << Edit([](auto &r) { r.AtomicNumber = 0; }) << "outside 1..109";
-        QTest::newRow("number 110") << Edit([](auto &r) { r.AtomicNumber = 110; }) << "outside 1..109";
         QTest::newRow("phase lower case") << Edit([](auto &r) { r.PhaseCode = "s"; }) << "phase code";
-        QTest::newRow("phase empty") << Edit([](auto &r) { r.PhaseCode.clear(); }) << "phase code";
         QTest::newRow("negative density") << Edit([](auto &r) { r.Density = -7.874f; }) << "negative density";
-        QTest::newRow("negative atomic radius") << Edit([](auto &r) { r.AtomicRadius = -1; }) << "negative atomic radius";
         QTest::newRow("negative covalent radius") << Edit([](auto &r) { r.CovalentRadius = -1; }) << "negative covalent radius";
-        QTest::newRow("negative fusion") << Edit([](auto &r) { r.FusionEnthalpy = -1; }) << "negative enthalpy of fusion";
         QTest::newRow("negative vaporisation") << Edit([](auto &r) { r.VaporisationEnthalpy = -1; }) << "negative enthalpy of vaporisation";
         QTest::newRow("no weight") << Edit([](auto &r) { r.AtomicWeight = 0; }) << "atomic weight missing";
         QTest::newRow("melting above boiling")
@@ -124,30 +120,21 @@ private slots:
             << Edit([](auto &r) { r.MeltingPoint = 250; }) << "phase S";
         QTest::newRow("liquid melting above room")
             << Edit([](auto &r) { r.PhaseCode = "L"; }) << "phase L";
-        QTest::newRow("gas boiling above room")
-            << Edit([](auto &r) { r.PhaseCode = "G"; }) << "phase G";
         QTest::newRow("configuration one short")
             << Edit([](auto &r) { r.EConfigCount1 = 5; }) << "holds 25 electrons";
         QTest::newRow("d shell overfull")
             << Edit([](auto &r) { r.EConfigCount1 = 11; r.EConfigCount2 = 2; r.AtomicNumber = 31; r.AtomicWeight = 69.7f; })
             << "electrons in 3d";
-        QTest::newRow("unknown core")
-            << Edit([](auto &r) { r.EConfigText1 = "[Fe]3d"; }) << "not a noble-gas core";
         QTest::newRow("pair after unused pair")
             << Edit([](auto &r) { r.EConfigText2 = "0"; r.EConfigCount2 = 0; r.EConfigText3 = "4s"; r.EConfigCount3 = 2; })
             << "follows an unused pair";
-        QTest::newRow("text 0 with count")
-            << Edit([](auto &r) { r.EConfigCount4 = 1; }) << "text 0 with count 1";
         QTest::newRow("unsigned state")
             << Edit([](auto &r) { r.StableOxidationStates = "2#3"; }) << "not a signed oxidation state";
-        QTest::newRow("comma separated states")
-            << Edit([](auto &r) { r.OxidationStates = "+4,+6"; }) << "not a signed oxidation state";
         QTest::newRow("state in both lists")
             << Edit([](auto &r) { r.OxidationStates = "+3#+6"; }) << "listed as stable and as other";
         QTest::newRow("state twice")
             << Edit([](auto &r) { r.StableOxidationStates = "+2#+2"; }) << "listed twice";
         QTest::newRow("bad symbol") << Edit([](auto &r) { r.Symbol = "FE"; }) << "not an element symbol";
-        QTest::newRow("no name") << Edit([](auto &r) { r.ElementName = " "; }) << "name is empty";
     }
 
     void recordRules()
@@ -193,20 +180,6 @@ private slots:
             QVERIFY(QByteArray(e.why).size() > 20);  // every exception says why
     }
 
-    void setRules()
-    {
-        QList<ElementCheck::LineRecord> records;
-        for (int z = 1; z <= 109; ++z) {
-            ElementRecordType r;
-            r.AtomicNumber = qint16(z == 27 ? 26 : z);
-            records.append({z, r});
-        }
-        const auto problems = ElementCheck::checkSet(records);
-        QCOMPARE(problems.size(), 2);
-        QVERIFY(mentions(problems, QStringLiteral("atomic number 26 already on line 26"), 27));
-        QVERIFY(mentions(problems, QStringLiteral("element 27 missing"), 0));
-    }
-
     void wholeFileOfValidRecordsPasses()
     {
         const auto problems = ElementCheck::checkFile(wholeFile(), QStringLiteral("t.prn"));
@@ -223,7 +196,6 @@ private slots:
         QTest::newRow("LF line ends") << QByteArray(bytes).replace("\r\n", "\n") << 1 << "LF, not CR LF";
         QTest::newRow("no final line end") << bytes.left(bytes.size() - 2) << 0 << "no CR LF";
         QTest::newRow("blank line at the end") << bytes + "\r\n" << 110 << "blank line";
-        QTest::newRow("byte order mark") << "\xEF\xBB\xBF" + bytes << 1 << "byte order mark";
         QTest::newRow("broken UTF-8") << QByteArray(bytes).replace("\tx\"", "\t\xFFx\"") << 0 << "UTF-8";
 
         QByteArrayList lines = bytes.split('\n');
@@ -236,8 +208,6 @@ private slots:
         QTest::newRow("too few tabs") << withLine(26, QByteArray(fe).replace("\tX\t", "X\t").chopped(1)) << 26 << "fewer than nine TABs";
         QTest::newRow("too many tabs") << withLine(26, QByteArray(fe).replace("\tx\"", "\tx\ty\"").chopped(1)) << 26 << "10 TABs";
         QTest::newRow("letter in a number") << withLine(26, QByteArray(fe).replace("26,53,", "26,5e,").chopped(1)) << 26 << "not a number";
-        QTest::newRow("integer overflow") << withLine(26, QByteArray(fe).replace("26,53,", "40000,53,").chopped(1)) << 26 << "out of range";
-        QTest::newRow("missing text item") << withLine(26, fe.left(fe.indexOf(",\""))) << 26 << "record ends early";
         QTest::newRow("extra item") << withLine(26, fe.chopped(2) + ",7\r") << 26 << "more items";
         QTest::newRow("duplicate") << withLine(27, line(26).chopped(1)) << 27 << "already on line 26";
         QTest::newRow("phase code") << withLine(30, line(30, "Q").chopped(1)) << 30 << "phase code";
