@@ -17,8 +17,12 @@ int main(int argc, char *argv[])
     try {
         window.Form_Load();
     } catch (const DataError &error) {
-        // Without its element data the program has nothing to show.
-        Dialogs::showError(nullptr, error);
+        // Without its element data the program has nothing to show. Without a screen
+        // (headless runs) nobody could close the box, so stderr alone carries the message.
+        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+            std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+        else
+            Dialogs::showError(nullptr, error);
         return 1;
     }
     window.show();
