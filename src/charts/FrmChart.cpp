@@ -1,10 +1,216 @@
 #include "FrmChart.h"
 
+#include "ChartBuilder.h"
+#include "ChartControl.h"
+#include "data/ModVantrel.h"
+#include "table/ButtonPictures.h"
+#include "table/Dialogs.h"
 #include "table/FrmVantrel.h"
+#include "table/ImageButtons.h"
+#include "table/Twips.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMouseEvent>
+
+using namespace mod_Vantrel;
+
+namespace {
+
+constexpr double kClientWidth = 6330;
+constexpr double kClientHeight = 5220;
+
+// The outer size is the client size plus a fixed allowance for title bar and border, the
+// same height allowance the main window uses. The real frame is not used: the window
+// system reports it only after the first resize, so the layout would jump on the next one,
+// and it would depend on the desktop's theme.
+constexpr double kFrameWidthTwips = 120;
+constexpr double kFrameHeightTwips = 450;
+
+// How much of the outer size the frame leaves free, and how far the chart reaches past
+// the frame on the right and bottom so that its own margins are cut off.
+constexpr double kFrameWidthMargin = 215;
+constexpr double kFrameHeightMargin = 1010;
+constexpr double kChartExtraWidth = 350;
+constexpr double kChartExtraHeight = 680;
+
+const QColor kGrey(192, 192, 192);
+
+struct ToolbarButton {
+    int normalIndex;
+    double left;
+    const char *tooltip;
+};
+
+const ToolbarButton kToolbar[] = {
+    {1, 120, "原子量曲线"},
+    {2, 480, "熔点曲线"},
+    {3, 840, "浮点曲线"},
+    {4, 1200, "密度曲线"},
+    {5, 1680, "原子半径"},
+    {6, 2040, "共有原子阶范围"},
+    {7, 2520, "电子亲和性 (M-M)/KJ mol^-1"},
+    {8, 2880, "Enthalpy of Fusion/kJ mol^-1"},
+    {9, 3240, "Enthalpy of Vaporisation/kJ mol^-1"},
+    {80, 3960, "图表"},
+};
+constexpr double kToolbarTop = 120;
+constexpr double kImageSize = 330;
+constexpr int kChartButton = 180;  // highlight of the chart button; here it closes the window
+
+void paintGrey(QWidget *widget)
+{
+    widget->setAutoFillBackground(true);
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, kGrey);
+    widget->setPalette(p);
+}
+
+}  // namespace
+
+frm_Chart::Layout frm_Chart::layoutFor(double outerWidthTwips, double outerHeightTwips)
+{
+    // The chart follows the frame as it actually is, so a frame clamped at 0 still has
+    // the chart 350 wider and 680 higher than it.
+    Layout layout{};
+    layout.frameWidth = qMax(0.0, outerWidthTwips - kFrameWidthMargin);
+    layout.frameHeight = qMax(0.0, outerHeightTwips - kFrameHeightMargin);
+    layout.chartWidth = layout.frameWidth + kChartExtraWidth;
+    layout.chartHeight = layout.frameHeight + kChartExtraHeight;
+    return layout;
+}
 
 frm_Chart::frm_Chart(frm_Vantrel *mainWindow) : QWidget(nullptr), m_main(mainWindow)
 {
+    setObjectName(QStringLiteral("frm_Chart"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("曲线图窗口"));
+    setWindowIcon(ButtonPictures::chartWindowIcon());
+    paintGrey(this);
+    setMouseTracking(true);
+    resize(Twips::toPx(kClientWidth), Twips::toPx(kClientHeight));
+    createToolbar();
+    createChart();
+    connectHandlers();
 }
 
-void frm_Chart::Form_Load() { setWindowTitle(QStringLiteral("曲线窗口")); }
+void frm_Chart::createToolbar()
+{
+    m_buttons = new ImageButtonArray(this);
+    for (const ToolbarButton &button : kToolbar)
+        m_buttons->add(button.normalIndex, this,
+                       QRectF(button.left, kToolbarTop, kImageSize, kImageSize),
+                       QString::fromUtf8(button.tooltip));
+}
+
+void frm_Chart::createChart()
+{
+    m_chartFrame = new QFrame(this);
+    m_chartFrame->setObjectName(QStringLiteral("fra_Chart"));
+    m_chartFrame->setFrameShape(QFrame::NoFrame);
+    paintGrey(m_chartFrame);
+    m_chartFrame->setGeometry(Twips::rect(0, 600, 6125, 4575));
+    m_chart = new ChartControl(m_chartFrame);
+    m_chart->setObjectName(QStringLiteral("msc_Options"));
+    m_chart->setGeometry(Twips::rect(-210, -480, 6615, 5250));
+}
+
+void frm_Chart::connectHandlers()
+{
+    connect(m_buttons, &ImageButtonArray::clicked, this,
+            [this](int i) { Dialogs::runHandler(this, [=] { img_Btns_Click(i); }); });
+    connect(m_buttons, &ImageButtonArray::mouseMoved, this,
+            [this](int i) { Dialogs::runHandler(this, [=] { img_Btns_MouseMove(i); }); });
+}
+
+void frm_Chart::Form_Load()
+{
+    setWindowTitle(QStringLiteral("曲线窗口"));
+    if (!m_main) return;
+    // The main window's chart button stays hidden while this window stands in for it.
+    if (ImageButton *highlight = m_main->img_Btns().image(kChartButton)) highlight->hide();
+    m_main->setOuterHeightTwips(frm_Vantrel::kFoldedHeight);
+}
+
+// ---- size ----
+
+double frm_Chart::outerWidthTwips() const
+{
+    return Twips::fromPx(width()) + kFrameWidthTwips;
+}
+
+double frm_Chart::outerHeightTwips() const
+{
+    return Twips::fromPx(height()) + kFrameHeightTwips;
+}
+
+void frm_Chart::Form_Resize()
+{
+    const Layout layout = layoutFor(outerWidthTwips(), outerHeightTwips());
+    m_chartFrame->resize(Twips::toPx(layout.frameWidth), Twips::toPx(layout.frameHeight));
+    m_chart->setWidthTwips(layout.chartWidth);
+    m_chart->setHeightTwips(layout.chartHeight);
+}
+
+void frm_Chart::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    Dialogs::runHandler(this, [this] { Form_Resize(); });
+}
+
+// ---- hover ----
+
+void frm_Chart::img_Btns_MouseMove(int index)
+{
+    if (index > 100) return;
+    m_buttons->hover(index);
+}
+
+void frm_Chart::Form_MouseMove()
+{
+    m_buttons->reset();
+}
+
+void frm_Chart::mouseMoveEvent(QMouseEvent *event)
+{
+    // Moves over the chart frame bubble up here too; only the bare background counts.
+    if (!childAt(event->position().toPoint()))
+        Dialogs::runHandler(this, [this] { Form_MouseMove(); });
+    QWidget::mouseMoveEvent(event);
+}
+
+// ---- toolbar ----
+
+void frm_Chart::img_Btns_Click(int index)
+{
+    m_chart->show();
+    const ImageButton *image = m_buttons->image(index);
+    // Only highlights carry a tooltip; a click on a normal image leaves the caption empty.
+    setWindowTitle(image ? image->toolTip() : QString());
+    if (index == kChartButton) {
+        ChartWindowOpen = False;
+        m_chart->hide();
+        close();
+        return;
+    }
+    if (index >= 101 && index <= 109) ChartProperty = static_cast<qint16>(index - 101);
+    ChartBuilder::fill(*m_chart, ChartProperty);
+}
+
+// ---- unload ----
+
+void frm_Chart::Form_Unload()
+{
+    // The main window comes back as this window left it: folded.
+    ChartWindowOpen = False;
+    if (!m_main) return;
+    m_main->show();
+    m_main->raise();
+    m_main->activateWindow();
+}
+
+void frm_Chart::closeEvent(QCloseEvent *event)
+{
+    Dialogs::runHandler(this, [this] { Form_Unload(); });
+    QWidget::closeEvent(event);
+}
