@@ -1,12 +1,287 @@
 #include "FrmOptions.h"
 
+#include "ColourNames.h"
+#include "data/ModVantrel.h"
+#include "data/Settings.h"
+#include "table/Dialogs.h"
+#include "table/ElementCell.h"
+#include "table/Fonts.h"
 #include "table/FrmVantrel.h"
+#include "table/ImageButtons.h"
+#include "table/Twips.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <iterator>
+
+using namespace mod_Vantrel;
+
+namespace {
+
+constexpr double kClientWidth = 4860;
+constexpr double kClientHeight = 2145;
+constexpr double kOffsetFromMain = 500;  // twips right of and below the main window
+constexpr int kGroupBackdrops = 7;
+constexpr int kElements = 109;
+constexpr int kSaveButton = 170;
+
+const QColor kDialogGrey(192, 192, 192);
+const QColor kFrameGrey(224, 224, 224);
+
+void fillBackground(QWidget *widget, const QColor &colour)
+{
+    widget->setAutoFillBackground(true);
+    QPalette p = widget->palette();
+    p.setColor(QPalette::Window, colour);
+    widget->setPalette(p);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(p);
+}
+
+}  // namespace
 
 frm_Options::frm_Options(frm_Vantrel *mainWindow) : QWidget(nullptr), m_main(mainWindow)
 {
+    setObjectName(QStringLiteral("frm_Options"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowTitle(QStringLiteral("选项"));
+    setFont(Fonts::sansSerif(8.25, false));
+    fillBackground(this, kDialogGrey);
+    setFixedSize(Twips::toPx(kClientWidth), Twips::toPx(kClientHeight));
+    createControls();
+    setTabOrder();
+    connectHandlers();
 }
 
-void frm_Options::Form_Load() { setWindowTitle(QStringLiteral("选项")); }
+QRadioButton *frm_Options::opt_ChartWindows(int index) const
+{
+    return qobject_cast<QRadioButton *>(m_chartWindows->button(index));
+}
 
-void frm_Options::SaveSettings() {}
+QRadioButton *frm_Options::opt_ElementGroup(int index) const
+{
+    return qobject_cast<QRadioButton *>(m_elementGroup->button(index));
+}
+
+QComboBox *frm_Options::cmb_Color(int index) const
+{
+    return index == 0 || index == 1 ? m_colours[index] : nullptr;
+}
+
+QLabel *frm_Options::lbl_Options(int index) const
+{
+    return index >= 0 && index < int(std::size(m_labels)) ? m_labels[index] : nullptr;
+}
+
+// ---- controls ----
+
+QFrame *frm_Options::createFrame(const char *name, const QRectF &twips)
+{
+    auto *frame = new QFrame(this);
+    frame->setObjectName(QString::fromLatin1(name));
+    frame->setFrameShape(QFrame::NoFrame);
+    fillBackground(frame, kFrameGrey);
+    frame->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return frame;
+}
+
+QLabel *frm_Options::createLabel(int index, QWidget *container, double left, double top,
+                                 const char *text)
+{
+    auto *label = new QLabel(QString::fromUtf8(text), container);
+    label->setObjectName(QStringLiteral("lbl_Options%1").arg(index));
+    label->setFont(Fonts::sansSerif(8.25, true));
+    setTextColour(label, Qt::black);
+    label->move(Twips::toPx(left), Twips::toPx(top));
+    label->adjustSize();  // the labels size themselves to their text
+    m_labels[index] = label;
+    return label;
+}
+
+QRadioButton *frm_Options::createOption(QButtonGroup *group, int value, QWidget *container,
+                                        const QRectF &twips, const char *text)
+{
+    auto *option = new QRadioButton(QString::fromUtf8(text), container);
+    option->setObjectName(group->objectName() + QString::number(value));
+    option->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    group->addButton(option, value);
+    return option;
+}
+
+QComboBox *frm_Options::createColourList(int index, const QRectF &twips)
+{
+    auto *list = new QComboBox(this);
+    list->setObjectName(QStringLiteral("cmb_Color%1").arg(index));
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);  // typed text is not added to the list
+    list->setEditText(QStringLiteral("Combo1"));
+    list->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
+    m_colours[index] = list;
+    return list;
+}
+
+void frm_Options::createControls()
+{
+    m_chartWindowsFrame = createFrame("fra_ChartWindows", QRectF(0, 0, 4935, 615));
+    createLabel(2, m_chartWindowsFrame, 240, 0, "曲线图窗口");
+    m_chartWindows = new QButtonGroup(this);
+    m_chartWindows->setObjectName(QStringLiteral("opt_ChartWindows"));
+    createOption(m_chartWindows, 0, m_chartWindowsFrame, QRectF(240, 240, 1095, 375), "弹出");
+    createOption(m_chartWindows, 1, m_chartWindowsFrame, QRectF(1560, 240, 1575, 375), "新窗口");
+
+    createLabel(0, this, 120, 720, "原子半径颜色");
+    createColourList(0, QRectF(120, 960, 1575, 315));
+    createLabel(1, this, 2160, 720, "共价原子半径颜色");
+    createColourList(1, QRectF(2160, 960, 1695, 315));
+
+    m_elementGroupFrame = createFrame("fra_ElementGroup", QRectF(0, 1440, 4935, 735));
+    m_elementGroupFrame->setMouseTracking(true);
+    createLabel(6, m_elementGroupFrame, 240, 0, "显示元素集合");
+    m_elementGroup = new QButtonGroup(this);
+    m_elementGroup->setObjectName(QStringLiteral("opt_ElementGroup"));
+    QRadioButton *none =
+        createOption(m_elementGroup, 0, m_elementGroupFrame, QRectF(240, 360, 975, 255), "<无>");
+    setTextColour(none, QColor(255, 0, 0));
+    createOption(m_elementGroup, 1, m_elementGroupFrame, QRectF(1560, 360, 1455, 255), "分组显示");
+
+    m_buttons = new ImageButtonArray(this);
+    m_buttons->add(70, m_elementGroupFrame, QRectF(3960, 240, 330, 330),
+                   QStringLiteral("保存设置"));
+    m_buttons->add(71, m_elementGroupFrame, QRectF(4320, 240, 330, 330), QStringLiteral("取消"));
+}
+
+void frm_Options::setTabOrder()
+{
+    // The frames come first in the design's order but take no focus themselves.
+    QWidget *order[] = {opt_ElementGroup(0), opt_ElementGroup(1), opt_ChartWindows(0),
+                        opt_ChartWindows(1), m_colours[0],        m_colours[1]};
+    for (size_t i = 1; i < std::size(order); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void frm_Options::connectHandlers()
+{
+    connect(m_buttons, &ImageButtonArray::clicked, this,
+            [this](int i) { Dialogs::runHandler(this, [=] { img_Btns_Click(i); }); });
+    connect(m_buttons, &ImageButtonArray::mouseMoved, this,
+            [this](int i) { Dialogs::runHandler(this, [=] { img_Btns_MouseMove(i); }); });
+    m_elementGroupFrame->installEventFilter(this);
+}
+
+// ---- load ----
+
+void frm_Options::Form_Load()
+{
+    if (m_main) {
+        if (ImageButton *highlight = m_main->img_Btns().image(181)) highlight->hide();
+        const QPoint offset(Twips::toPx(kOffsetFromMain), Twips::toPx(kOffsetFromMain));
+        move(m_main->pos() + offset);  // both are frame positions
+    }
+    opt_ChartWindows(ChartWindowsMode != 0 ? 1 : 0)->setChecked(true);
+    opt_ElementGroup(ElementGroupMode != 0 ? 1 : 0)->setChecked(true);
+    OptionsWindowOpen = True;
+    for (LoopIndex = 0; LoopIndex <= 1; ++LoopIndex)
+        loadColourList(LoopIndex, LoopIndex == 0 ? AtomicRadiusColor : CovalentRadiusColor);
+}
+
+void frm_Options::loadColourList(int index, float colour)
+{
+    QComboBox *list = m_colours[index];
+    SelectedColor = colour;
+    const QString text = ColourNames::nameOf(SelectedColor).value_or(list->currentText());
+    // Adding the first item would put its name into the edit field, so the text is set
+    // once the names are in.
+    list->addItems(ColourNames::listOrder());
+    list->setCurrentIndex(list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    list->setEditText(text);
+}
+
+// ---- buttons and hover ----
+
+void frm_Options::img_Btns_Click(int index)
+{
+    // A failed save throws past close(): the dialog stays open to retry or cancel.
+    if (index == kSaveButton) SaveSettings();
+    close();
+}
+
+void frm_Options::img_Btns_MouseMove(int index)
+{
+    m_buttons->hover(index);
+}
+
+void frm_Options::fra_ElementGroup_MouseMove()
+{
+    m_buttons->reset();
+}
+
+bool frm_Options::eventFilter(QObject *watched, QEvent *event)
+{
+    // Moves over the frame's own labels and buttons bubble up to it; only its bare
+    // background counts.
+    if (watched == m_elementGroupFrame && event->type() == QEvent::MouseMove) {
+        const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
+        if (!m_elementGroupFrame->childAt(pos))
+            Dialogs::runHandler(this, [this] { fra_ElementGroup_MouseMove(); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- save ----
+
+void frm_Options::SaveSettings()
+{
+    for (LoopIndex = 0; LoopIndex <= 1; ++LoopIndex)
+        saveColourList(LoopIndex, LoopIndex == 0 ? AtomicRadiusColor : CovalentRadiusColor);
+    ChartWindowsMode = opt_ChartWindows(0)->isChecked() ? 0 : 1;
+    if (NormalGridShown && m_main && opt_ElementGroup(0)->isChecked()) {
+        showGroups(false);
+        ElementGroupMode = 0;
+    }
+    if (NormalGridShown && m_main && opt_ElementGroup(1)->isChecked()) {
+        showGroups(true);
+        ElementGroupMode = 1;
+    }
+    Settings::Save();
+}
+
+void frm_Options::saveColourList(int index, float &colour)
+{
+    // A text that names none of the colours keeps this list's colour as it was.
+    SelectedColor = ColourNames::colourOf(m_colours[index]->currentText()).value_or(colour);
+    colour = SelectedColor;
+}
+
+void frm_Options::showGroups(bool shown)
+{
+    for (int i = 0; i < kGroupBackdrops; ++i)
+        if (QWidget *backdrop = m_main->shp_Group(i)) backdrop->setVisible(shown);
+    for (int n = 1; n <= kElements; ++n)
+        if (ElementCell *cell = m_main->lbl_Elements(n)) cell->setTransparent(shown);
+}
+
+// ---- unload ----
+
+void frm_Options::Form_Unload()
+{
+    OptionsWindowOpen = False;
+}
+
+void frm_Options::closeEvent(QCloseEvent *event)
+{
+    Dialogs::runHandler(this, [this] { Form_Unload(); });
+    QWidget::closeEvent(event);
+}

@@ -1,17 +1,67 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
+class ImageButtonArray;
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QRadioButton;
 class frm_Vantrel;
 
-// The options dialog.
+// The options dialog: where the chart goes, the colours of the radius circles and
+// whether the grid shows the element groups. Saved to Data/settings.prn.
 class frm_Options : public QWidget {
     Q_OBJECT
 public:
     explicit frm_Options(frm_Vantrel *mainWindow);
+
     void Form_Load();
+
+    // Applies the choices to the module settings and the main window's grid, then writes
+    // the settings file. Throws DataError(WriteFailed) when the file cannot be written;
+    // the choices stay applied for this run and the old file stays as it was.
     void SaveSettings();
 
+    // Event handlers, each run through Dialogs::runHandler by the connections.
+    void img_Btns_Click(int index);
+    void img_Btns_MouseMove(int index);
+    void fra_ElementGroup_MouseMove();
+    void Form_Unload();  // every way of closing, saved or not
+
+    ImageButtonArray &img_Btns() const { return *m_buttons; }
+    QFrame *fra_ChartWindows() const { return m_chartWindowsFrame; }
+    QFrame *fra_ElementGroup() const { return m_elementGroupFrame; }
+    QRadioButton *opt_ChartWindows(int index) const;
+    QRadioButton *opt_ElementGroup(int index) const;
+    QComboBox *cmb_Color(int index) const;
+    QLabel *lbl_Options(int index) const;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
-    frm_Vantrel *m_main;
+    QFrame *createFrame(const char *name, const QRectF &twips);
+    QLabel *createLabel(int index, QWidget *container, double left, double top, const char *text);
+    QRadioButton *createOption(QButtonGroup *group, int value, QWidget *container,
+                               const QRectF &twips, const char *text);
+    QComboBox *createColourList(int index, const QRectF &twips);
+    void createControls();
+    void setTabOrder();
+    void connectHandlers();
+    void loadColourList(int index, float colour);
+    void saveColourList(int index, float &colour);
+    void showGroups(bool shown);
+
+    QPointer<frm_Vantrel> m_main;
+    QFrame *m_chartWindowsFrame = nullptr;
+    QFrame *m_elementGroupFrame = nullptr;
+    QButtonGroup *m_chartWindows = nullptr;
+    QButtonGroup *m_elementGroup = nullptr;
+    QComboBox *m_colours[2] = {};
+    QLabel *m_labels[7] = {};
+    ImageButtonArray *m_buttons = nullptr;
 };

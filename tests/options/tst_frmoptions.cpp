@@ -1,0 +1,405 @@
+// The options dialog opened from the main window: what it shows, what saving writes and
+// applies to the grid, leaving without saving, and a save that fails.
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QRadioButton>
+
+#include "TempDataFolder.h"
+#include "TestMain.h"
+#include "data/ModVantrel.h"
+#include "data/Settings.h"
+#include "options/ColourNames.h"
+#include "options/FrmOptions.h"
+#include "table/Dialogs.h"
+#include "table/ElementCell.h"
+#include "table/FrmVantrel.h"
+#include "table/ImageButtons.h"
+
+using namespace mod_Vantrel;
+
+namespace {
+
+void moveMouse(QWidget *target, const QPoint &pos)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(target->mapToGlobal(pos)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
+void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Everything the dialog may change, to compare before and after.
+struct State {
+    float atomic = AtomicRadiusColor;
+    float covalent = CovalentRadiusColor;
+    qint16 chartWindows = ChartWindowsMode;
+    qint16 elementGroup = ElementGroupMode;
+    QString grid;  // per backdrop and cell: shown or transparent
+
+    explicit State(const frm_Vantrel &main)
+    {
+        for (int i = 0; i <= 6; ++i) grid += main.shp_Group(i)->isHidden() ? '-' : 'S';
+        for (int n = 1; n <= 109; ++n) grid += main.lbl_Elements(n)->isTransparent() ? 't' : 'o';
+    }
+    bool operator==(const State &o) const
+    {
+        return atomic == o.atomic && covalent == o.covalent && chartWindows == o.chartWindows &&
+               elementGroup == o.elementGroup && grid == o.grid;
+    }
+};
+
+QString gridPattern(bool groupsShown)
+{
+    return QString(7, groupsShown ? 'S' : '-') + QString(109, groupsShown ? 't' : 'o');
+}
+
+}  // namespace
+
+class TestFrmOptions : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDataFolder> m_data;
+    std::unique_ptr<frm_Vantrel> m_main;
+    Dialogs::Hooks m_hooks;
+    QStringList m_messages;
+
+    // The main window over the shipped data and `settings`, and the options dialog opened
+    // by its options button.
+    frm_Options *open(const QByteArray &settings)
+    {
+        ResetModuleState();
+        m_data = std::make_unique<TempDataFolder>();
+        m_data->copyShippedElements();
+        m_data->write(QStringLiteral("settings.prn"), settings);
+        m_main = std::make_unique<frm_Vantrel>(frm_Vantrel::Browser::None);
+        m_main->Form_Load();
+        m_main->img_Btns_MouseMove(81);  // the highlight 181 is what the user clicks
+        m_main->img_Btns_Click(181);
+        return m_main->optionsWindow();
+    }
+    QByteArray savedFile() const { return m_data->read(QStringLiteral("settings.prn")); }
+
+private slots:
+    void init()
+    {
+        m_messages.clear();
+        m_hooks.message = [this](const QString &text, const QString &title) {
+            m_messages << title + QLatin1Char('|') + text;
+        };
+        Dialogs::setHooks(&m_hooks);
+    }
+    void cleanup()
+    {
+        m_main.reset();
+        flushDeletes();
+        m_data.reset();
+        Dialogs::setHooks(nullptr);
+    }
+
+    void colourNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<float>("colour");
+        QTest::newRow("white") << "白色" << 16777210.0f;
+        QTest::newRow("orange") << "橙色" << 33023.0f;
+        QTest::newRow("grey") << "灰色" << 15132390.0f;
+        QTest::newRow("cyan") << "青色" << 16776960.0f;
+        QTest::newRow("yellow") << "黄色" << 65535.0f;
+        QTest::newRow("green") << "绿色" << 65280.0f;
+    }
+    void colourNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(float, colour);
+        QCOMPARE(ColourNames::colourOf(name), std::optional<float>(colour));
+        QCOMPARE(ColourNames::nameOf(colour), std::optional<QString>(name));
+        QCOMPARE(ColourNames::nameOf(colour + 1), std::nullopt);
+        QCOMPARE(ColourNames::colourOf(name + QLatin1Char(' ')), std::nullopt);
+    }
+
+    void loadShowsSettings_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("atomicText");
+        QTest::addColumn<QString>("covalentText");
+        QTest::addColumn<int>("chartWindows");
+        QTest::addColumn<int>("elementGroup");
+        QTest::newRow("orange, white, window, groups")
+            << Settings::FileText(33023, 16777210, 1, 1) << "橙色"
+            << "白色" << 1 << 1;
+        QTest::newRow("no colour, green, pane, plain")
+            << Settings::FileText(0, 65280, 0, 0) << "Combo1"
+            << "绿色" << 0 << 0;
+        QTest::newRow("near miss, grey, mode 2, mode -1")
+            << Settings::FileText(33024, 15132390, 2, -1) << "Combo1"
+            << "灰色" << 1 << 1;
+    }
+    void loadShowsSettings()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, atomicText);
+        QFETCH(QString, covalentText);
+        QFETCH(int, chartWindows);
+        QFETCH(int, elementGroup);
+        frm_Options *options = open(settings);
+        QVERIFY(options && options->isVisible());
+        QCOMPARE(options->cmb_Color(0)->currentText(), atomicText);
+        QCOMPARE(options->cmb_Color(1)->currentText(), covalentText);
+        for (int i = 0; i <= 1; ++i) {
+            QComboBox *list = options->cmb_Color(i);
+            QStringList items;
+            for (int row = 0; row < list->count(); ++row) items << list->itemText(row);
+            QCOMPARE(items, ColourNames::listOrder());
+        }
+        QVERIFY(options->opt_ChartWindows(chartWindows)->isChecked());
+        QVERIFY(options->opt_ElementGroup(elementGroup)->isChecked());
+        QCOMPARE(OptionsWindowOpen, True);
+        QVERIFY(m_main->img_Btns().image(181)->isHidden());
+        QCOMPARE(options->pos(), m_main->pos() + QPoint(33, 33));  // 500 twips
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void saveColours_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("atomicText");
+        QTest::addColumn<QString>("covalentText");
+        QTest::addColumn<float>("atomic");
+        QTest::addColumn<float>("covalent");
+        QTest::addColumn<QByteArray>("firstLines");
+        QTest::newRow("green and cyan")
+            << Settings::FileText(33023, 16777210, 0, 0) << "绿色"
+            << "青色" << 65280.0f << 16776960.0f
+            << QByteArray("65280\tAtomicRadius\r\n1.677696E+07\tCovalentRadius\r\n");
+        QTest::newRow("unknown second text keeps its own colour")
+            << Settings::FileText(33023, 15132390, 0, 0) << "绿色"
+            << "紫色" << 65280.0f << 15132390.0f
+            << QByteArray("65280\tAtomicRadius\r\n1.513239E+07\tCovalentRadius\r\n");
+        QTest::newRow("unknown first text keeps its own colour")
+            << Settings::FileText(33023, 65280, 0, 0) << "橙色 "
+            << "白色" << 33023.0f << 16777210.0f
+            << QByteArray("33023\tAtomicRadius\r\n1.677721E+07\tCovalentRadius\r\n");
+        QTest::newRow("Combo1 keeps no colour")
+            << Settings::FileText(0, 0, 0, 0) << "Combo1"
+            << "黄色" << 0.0f << 65535.0f
+            << QByteArray("0\tAtomicRadius\r\n65535\tCovalentRadius\r\n");
+    }
+    void saveColours()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, atomicText);
+        QFETCH(QString, covalentText);
+        QFETCH(float, atomic);
+        QFETCH(float, covalent);
+        QFETCH(QByteArray, firstLines);
+        QPointer<frm_Options> options = open(settings);
+        options->cmb_Color(0)->setEditText(atomicText);
+        options->cmb_Color(1)->setEditText(covalentText);
+        options->img_Btns_Click(170);
+        QCOMPARE(AtomicRadiusColor, atomic);
+        QCOMPARE(CovalentRadiusColor, covalent);
+        QVERIFY(savedFile().startsWith(firstLines));
+        QCOMPARE(OptionsWindowOpen, False);
+        flushDeletes();
+        QVERIFY(!options);
+        QVERIFY(m_messages.isEmpty());
+    }
+
+    void saveChartWindows_data()
+    {
+        QTest::addColumn<int>("fileMode");
+        QTest::addColumn<int>("pick");  // -1: leave the choice as loaded
+        QTest::addColumn<int>("saved");
+        QTest::newRow("pane stays") << 0 << -1 << 0;
+        QTest::newRow("window stays") << 1 << -1 << 1;
+        QTest::newRow("mode 2 saves as 1") << 2 << -1 << 1;
+        QTest::newRow("switch to pane") << 1 << 0 << 0;
+        QTest::newRow("switch to window") << 0 << 1 << 1;
+    }
+    void saveChartWindows()
+    {
+        QFETCH(int, fileMode);
+        QFETCH(int, pick);
+        QFETCH(int, saved);
+        frm_Options *options = open(Settings::FileText(0, 0, qint16(fileMode), 0));
+        if (pick >= 0) options->opt_ChartWindows(pick)->click();
+        QVERIFY(options->opt_ElementGroup(0)->isChecked());  // a group of its own
+        options->img_Btns_Click(170);
+        QCOMPARE(ChartWindowsMode, saved);
+        QCOMPARE(savedFile(), Settings::FileText(0, 0, qint16(saved), 0));
+    }
+
+    void saveElementGroup_data()
+    {
+        QTest::addColumn<int>("fileMode");
+        QTest::addColumn<int>("pick");
+        QTest::newRow("groups on") << 0 << 1;
+        QTest::newRow("groups off") << 1 << 0;
+        QTest::newRow("groups stay on") << 1 << 1;
+    }
+    void saveElementGroup()
+    {
+        QFETCH(int, fileMode);
+        QFETCH(int, pick);
+        frm_Options *options = open(Settings::FileText(0, 0, 0, qint16(fileMode)));
+        options->opt_ElementGroup(pick)->click();
+        options->img_Btns_Click(170);
+        QCOMPARE(ElementGroupMode, pick);
+        QCOMPARE(State(*m_main).grid, gridPattern(pick == 1));
+        QVERIFY(savedFile().endsWith(QByteArray::number(pick) + "\tElementGroup\r\n"));
+    }
+
+    void elementGroupWaitsForNormalGrid_data()
+    {
+        QTest::addColumn<int>("fileMode");
+        QTest::newRow("asked on") << 0;
+        QTest::newRow("asked off") << 1;
+    }
+    void elementGroupWaitsForNormalGrid()
+    {
+        QFETCH(int, fileMode);
+        frm_Options *options = open(Settings::FileText(0, 0, 0, qint16(fileMode)));
+        options->close();
+        flushDeletes();
+        m_main->img_Btns_Click(105);  // the radius view replaces the normal grid
+        QCOMPARE(NormalGridShown, False);
+        m_main->img_Btns_Click(181);
+        options = m_main->optionsWindow();
+        const QString grid = State(*m_main).grid;
+        options->opt_ElementGroup(1 - fileMode)->click();
+        options->img_Btns_Click(170);
+        QCOMPARE(State(*m_main).grid, grid);
+        QCOMPARE(ElementGroupMode, fileMode);
+        QVERIFY(savedFile().endsWith(QByteArray::number(fileMode) + "\tElementGroup\r\n"));
+    }
+
+    void leavingWithoutSaving_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("cancel highlight") << "171";
+        QTest::newRow("normal save image") << "70";
+        QTest::newRow("close box") << "close box";
+    }
+    void leavingWithoutSaving()
+    {
+        QFETCH(QString, how);
+        const QByteArray settings = Settings::FileText(33023, 65280, 0, 1);
+        QPointer<frm_Options> options = open(settings);
+        const State before(*m_main);
+        options->cmb_Color(0)->setEditText(QStringLiteral("白色"));
+        options->cmb_Color(1)->setEditText(QStringLiteral("灰色"));
+        options->opt_ChartWindows(1)->click();
+        options->opt_ElementGroup(0)->click();
+        if (how == QLatin1String("close box"))
+            QVERIFY(options->close());
+        else
+            options->img_Btns_Click(how.toInt());
+        QCOMPARE(OptionsWindowOpen, False);
+        QVERIFY(State(*m_main) == before);
+        QCOMPARE(savedFile(), settings);
+        flushDeletes();
+        QVERIFY(!options);
+        QVERIFY(!m_main->optionsWindow());
+    }
+
+    void failedSave_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("settings file is a folder") << "folder";
+        QTest::newRow("Data is a file") << "file";
+        QTest::newRow("Data folder read-only") << "read-only";
+    }
+    void failedSave()
+    {
+        QFETCH(QString, damage);
+        const QByteArray settings = Settings::FileText(33023, 65280, 0, 0);
+        QPointer<frm_Options> options = open(settings);
+        const QString dataFolder = QFileInfo(m_data->path(QString())).absolutePath();
+        const QString programFolder = QFileInfo(dataFolder).absolutePath();
+        if (damage == QLatin1String("folder")) {
+            QVERIFY(QFile::remove(m_data->path(QStringLiteral("settings.prn"))));
+            QVERIFY(QDir(dataFolder).mkdir(QStringLiteral("settings.prn")));
+        }
+        if (damage == QLatin1String("file")) {
+            QVERIFY(QDir(dataFolder).removeRecursively());
+            QFile file(dataFolder);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        if (damage == QLatin1String("read-only")) {
+            QFile::setPermissions(dataFolder, QFile::ReadOwner | QFile::ExeOwner);
+            QFile probe(dataFolder + QStringLiteral("/probe"));
+            if (probe.open(QIODevice::WriteOnly)) {
+                probe.remove();
+                QFile::setPermissions(dataFolder,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                QSKIP("permissions do not hold for this user");
+            }
+        }
+        const QStringList dataEntries = QDir(dataFolder).entryList(QDir::AllEntries | QDir::Hidden);
+        const QStringList programEntries =
+            QDir(programFolder).entryList(QDir::AllEntries | QDir::Hidden);
+
+        options->cmb_Color(0)->setEditText(QStringLiteral("黄色"));
+        options->opt_ElementGroup(1)->click();
+        options->img_Btns_MouseMove(70);
+        QTest::mouseClick(options->img_Btns().image(170), Qt::LeftButton);
+
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY2(m_messages[0].contains(QStringLiteral("settings.prn")), qPrintable(m_messages[0]));
+        QCOMPARE(AtomicRadiusColor, 65535.0f);  // applied for this run
+        QCOMPARE(ElementGroupMode, 1);
+        QCOMPARE(State(*m_main).grid, gridPattern(true));
+        QCOMPARE(QDir(dataFolder).entryList(QDir::AllEntries | QDir::Hidden), dataEntries);
+        QCOMPARE(QDir(programFolder).entryList(QDir::AllEntries | QDir::Hidden), programEntries);
+        if (damage == QLatin1String("read-only")) {
+            QCOMPARE(savedFile(), settings);
+            QFile::setPermissions(dataFolder,
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        // Still open, so that the user can try again or cancel.
+        flushDeletes();
+        QVERIFY(options && options->isVisible());
+        QCOMPARE(OptionsWindowOpen, True);
+        options->img_Btns_Click(171);
+        QCOMPARE(OptionsWindowOpen, False);
+    }
+
+    void hover_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<bool>("resets");
+        QTest::newRow("element group frame, bare") << "group bare" << true;
+        QTest::newRow("element group frame, over its label") << "group label" << false;
+        QTest::newRow("dialog background") << "dialog" << false;
+        QTest::newRow("chart windows frame") << "chart frame" << false;
+    }
+    void hover()
+    {
+        QFETCH(QString, where);
+        QFETCH(bool, resets);
+        frm_Options *options = open(Settings::FileText(0, 0, 0, 0));
+        ImageButtonArray &buttons = options->img_Btns();
+        options->img_Btns_MouseMove(71);
+        options->img_Btns_MouseMove(70);
+        QVERIFY(buttons.image(170)->isVisible());
+        QVERIFY(!buttons.image(171)->isVisible());
+        QCOMPARE(HighlightedButton, 170);
+
+        QFrame *group = options->fra_ElementGroup();
+        if (where == QLatin1String("group bare")) moveMouse(group, QPoint(5, group->height() - 3));
+        if (where == QLatin1String("group label"))
+            moveMouse(group, options->lbl_Options(6)->geometry().center());
+        if (where == QLatin1String("dialog")) moveMouse(options, QPoint(options->width() - 5, 50));
+        if (where == QLatin1String("chart frame"))
+            moveMouse(options->fra_ChartWindows(), QPoint(5, 5));
+        QCOMPARE(buttons.image(170)->isVisible(), !resets);
+    }
+};
+
+FERROVA_TEST_MAIN(TestFrmOptions)
+#include "tst_frmoptions.moc"
