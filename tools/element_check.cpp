@@ -117,7 +117,10 @@ QStringList oxidationStates(const QString &text, const QString &what, int line, 
 {
     static const QRegularExpression kState(QStringLiteral("^[+-][0-9]$"));
     if (text == QLatin1String("-")) return {};
-    const QStringList states = text.split(QLatin1Char('#'));
+    // The other states may start with "#": it shows as the comma after the stable ones.
+    const bool other = what.startsWith(QLatin1String("other"));
+    const QString list = other && text.startsWith(QLatin1Char('#')) ? text.mid(1) : text;
+    const QStringList states = list.split(QLatin1Char('#'));
     for (const QString &s : states)
         if (!kState.match(s).hasMatch()) {
             out.append({line, QStringLiteral("%1: \"%2\" is not a signed oxidation state").arg(what, s)});

@@ -133,6 +133,11 @@ def record_line(row, line_no):
         empty = row[f"config{i}"] == "0"
         if empty != (row[f"count{i}"].strip() == "0"):
             raise TableError(f"{where}: config{i} and count{i} must be empty (0) together")
+    # The panel shows the other states straight after the stable ones; a leading "#"
+    # becomes the comma between the two lists.
+    other = TAIL_COLUMNS.index("other_oxidation_states")
+    if row["stable_oxidation_states"] != "-" and tail[other] != "-":
+        tail[other] = "#" + tail[other]
     return ",".join(numbers) + ',"' + "\t".join(tail) + '"\r\n'
 
 
