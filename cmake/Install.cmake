@@ -1,0 +1,62 @@
+# Installed layout: one relocatable folder holding the program and its data, plus the usual
+# desktop files around it.
+#
+#   <prefix>/bin/ferrova-periodic                    launcher script
+#   <prefix>/lib/ferrova-periodic/ferrova-periodic   program
+#   <prefix>/lib/ferrova-periodic/Data/              Elements.prn, settings.prn
+#   <prefix>/share/applications/ferrova-periodic.desktop
+#   <prefix>/share/icons/hicolor/<size>/apps/ferrova-periodic.png|svg
+#   <prefix>/share/metainfo/example.ferrova.periodic.metainfo.xml
+#
+# The program finds its data in the Data folder beside itself, so the folder is not split
+# up the usual bin/share way; the launcher in bin/ runs it by a path relative to itself.
+# `cpack -G TGZ` packs the same tree.
+
+set(FERROVA_APP_ID example.ferrova.periodic)
+set(FERROVA_PROGRAM_DIR lib/${PROJECT_NAME})
+
+install(TARGETS ferrova-periodic RUNTIME DESTINATION ${FERROVA_PROGRAM_DIR})
+install(FILES ${PROJECT_SOURCE_DIR}/Data/Elements.prn DESTINATION ${FERROVA_PROGRAM_DIR}/Data)
+# settings.prn holds the user's choices from the options dialog: installing again over an
+# earlier install keeps it. It stays in the install manifest either way.
+install(CODE "
+  set(settings \"\${CMAKE_INSTALL_PREFIX}/${FERROVA_PROGRAM_DIR}/Data/settings.prn\")
+  if(EXISTS \"\$ENV{DESTDIR}\${settings}\")
+    message(STATUS \"Keeping: \$ENV{DESTDIR}\${settings}\")
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES \"\$ENV{DESTDIR}\${settings}\")
+  else()
+    file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${FERROVA_PROGRAM_DIR}/Data\" TYPE FILE
+         FILES \"${PROJECT_SOURCE_DIR}/Data/settings.prn\")
+  endif()")
+
+configure_file(${PROJECT_SOURCE_DIR}/packaging/ferrova-periodic.sh.in
+               ${PROJECT_BINARY_DIR}/packaging/ferrova-periodic @ONLY)
+install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/ferrova-periodic DESTINATION bin)
+
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/ferrova-periodic.desktop
+        DESTINATION share/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${FERROVA_APP_ID}.metainfo.xml
+        DESTINATION share/metainfo)
+
+foreach(size 16 32 64)
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/ferrova-periodic-${size}.png
+          DESTINATION share/icons/hicolor/${size}x${size}/apps
+          RENAME ferrova-periodic.png)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/ferrova-periodic.svg
+        DESTINATION share/icons/hicolor/scalable/apps)
+
+# Portable archive of the same tree: ferrova-periodic-1.0.0-Linux-x86_64.tar.gz holding one
+# top folder of that name.
+# Packing takes what is already built: `cpack` would otherwise build every target first,
+# tests included, and `cmake --install` never builds either.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+set(CPACK_GENERATOR TGZ)
+set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
+set(CPACK_PACKAGE_VENDOR Ferrova)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Periodic table of the elements with property charts")
+set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR})
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_STRIP_FILES ON)
+include(CPack)
