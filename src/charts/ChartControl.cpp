@@ -76,7 +76,9 @@ ChartControl::ChartControl(QWidget *parent) : QWidget(parent) {
     m_chart->legend()->hide();
     m_chart->setAnimationOptions(QChart::NoAnimation);
     m_chart->setBackgroundRoundness(0);
-    m_chart->setMargins(QMargins(2, 8, 6, 2));  // room for the end labels
+    // Both windows hold the chart in a frame that crops 210 twips on the left, 480 at the
+    // top and up to 270 and 240 on the right and bottom; keep the axes out of those strips.
+    m_chart->setMargins(QMargins(2 + 14, 8 + 32, 6 + 18, 2 + 16));
     m_chart->layout()->setContentsMargins(0, 0, 0, 0);
     // Tick values in the program's locale, without thousands separators like the data.
     QLocale locale;
