@@ -6,12 +6,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-ElementCell::ElementCell(int index, QWidget *parent) : QLabel(parent), m_index(index)
+ElementCell::ElementCell(int index, QWidget *parent) : IndexedLabel(index, parent)
 {
     setObjectName(QStringLiteral("lbl_Elements%1").arg(index));
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setFont(Fonts::arial(12, true));
-    setMouseTracking(true);
     setBorder(true);
     setBackColour(Qt::white);
     setTextColour(Qt::black);
@@ -60,26 +59,6 @@ void ElementCell::setFontPoints(double points)
     QFont f = font();
     f.setPointSizeF(points);
     setFont(f);
-}
-
-void ElementCell::mouseMoveEvent(QMouseEvent *event)
-{
-    event->accept();  // the window's own mouse-move step must not see moves over a cell
-    emit mouseMoved(m_index);
-}
-
-void ElementCell::mousePressEvent(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void ElementCell::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->pos());
-    m_pressed = false;
-    event->accept();
-    if (click) emit clicked(m_index);
 }
 
 ShapeWidget::ShapeWidget(const QColor &fill, QWidget *parent) : QWidget(parent), m_fill(fill)

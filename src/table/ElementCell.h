@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QLabel>
+#include "IndexedLabel.h"
 
 // One cell of the periodic grid: the element's symbol on a white or transparent ground.
-class ElementCell : public QLabel {
+class ElementCell : public IndexedLabel {
     Q_OBJECT
 public:
     ElementCell(int index, QWidget *parent);
-    int index() const { return m_index; }
 
     // Background style: transparent lets the group backdrop behind the cell show.
     void setTransparent(bool transparent);
@@ -20,19 +19,10 @@ public:
     bool hasBorder() const { return m_border; }
     void setFontPoints(double points);
 
-signals:
-    void clicked(int index);
-    void mouseMoved(int index);
-
 protected:
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int m_index;
-    bool m_pressed = false;
     bool m_border = true;
 };
 

@@ -10,10 +10,9 @@
 
 using namespace mod_Vantrel;
 
-ImageButton::ImageButton(int index, QWidget *parent) : QLabel(parent), m_index(index)
+ImageButton::ImageButton(int index, QWidget *parent) : IndexedLabel(index, parent)
 {
     setObjectName(QStringLiteral("img_Btns%1").arg(index));
-    setMouseTracking(true);
 }
 
 void ImageButton::paintEvent(QPaintEvent *)
@@ -22,29 +21,9 @@ void ImageButton::paintEvent(QPaintEvent *)
     // moves to a high-DPI screen.
     const qreal ratio = devicePixelRatioF();
     if (m_picture.isNull() || !qFuzzyCompare(m_picture.devicePixelRatio(), ratio))
-        m_picture = ButtonPictures::picture(m_index, ratio);
+        m_picture = ButtonPictures::picture(index(), ratio);
     QPainter painter(this);
     painter.drawPixmap(rect(), m_picture);
-}
-
-void ImageButton::mouseMoveEvent(QMouseEvent *event)
-{
-    event->accept();
-    emit mouseMoved(m_index);
-}
-
-void ImageButton::mousePressEvent(QMouseEvent *event)
-{
-    m_pressed = event->button() == Qt::LeftButton;
-    event->accept();
-}
-
-void ImageButton::mouseReleaseEvent(QMouseEvent *event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->pos());
-    m_pressed = false;
-    event->accept();
-    if (click) emit clicked(m_index);
 }
 
 ImageButtonArray::ImageButtonArray(QObject *parent) : QObject(parent) {}

@@ -1,29 +1,21 @@
 #pragma once
 
-#include <QLabel>
+#include "IndexedLabel.h"
+
 #include <QMap>
 #include <QObject>
 #include <QRectF>
 
 // One image of a button pair: the normal picture i (1..100) or its highlight i + 100.
-class ImageButton : public QLabel {
+class ImageButton : public IndexedLabel {
     Q_OBJECT
 public:
     ImageButton(int index, QWidget *parent);
-    int index() const { return m_index; }
-
-signals:
-    void clicked(int index);
-    void mouseMoved(int index);
 
 protected:
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int m_index;
     QPixmap m_picture;
     bool m_pressed = false;
 };
