@@ -17,7 +17,10 @@ public:
     }
     ~TempDataFolder() { DataFiles::SetProgramFolder(QString()); }
 
-    QString path(const QString &name) const { return m_dir.path() + QStringLiteral("/Data/") + name; }
+    QString path(const QString &name) const
+    {
+        return m_dir.path() + QStringLiteral("/Data/") + name;
+    }
 
     void write(const QString &name, const QByteArray &bytes) const
     {
@@ -34,7 +37,8 @@ public:
     // The shipped element data file, copied in.
     void copyShippedElements() const
     {
-        QFile::copy(QStringLiteral(FERROVA_SOURCE_DIR "/Data/Elements.prn"), path(QStringLiteral("Elements.prn")));
+        QFile::copy(QStringLiteral(FERROVA_SOURCE_DIR "/Data/Elements.prn"),
+                    path(QStringLiteral("Elements.prn")));
     }
 
 private:

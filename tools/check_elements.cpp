@@ -23,7 +23,8 @@ int main(int argc, char *argv[])
         err << "usage: check_elements [Elements.prn]\n";
         return 2;
     }
-    const QString path = args.size() == 2 ? args.at(1) : DataFiles::DataPath(QStringLiteral("Elements.prn"));
+    const QString path =
+        args.size() == 2 ? args.at(1) : DataFiles::DataPath(QStringLiteral("Elements.prn"));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -21,12 +21,13 @@ constexpr int kTailTabs = 9;
 QString kindText(DataError::Kind kind)
 {
     switch (kind) {
-    case DataError::Kind::TooFewTabs: return QStringLiteral("fewer than nine TABs in the text item");
-    case DataError::Kind::PastEnd: return QStringLiteral("record ends early");
-    case DataError::Kind::Overflow: return QStringLiteral("number out of range");
-    case DataError::Kind::NotANumber: return QStringLiteral("not a number");
-    case DataError::Kind::TooLong: return QStringLiteral("line too long");
-    default: return QStringLiteral("read error");
+        case DataError::Kind::TooFewTabs:
+            return QStringLiteral("fewer than nine TABs in the text item");
+        case DataError::Kind::PastEnd: return QStringLiteral("record ends early");
+        case DataError::Kind::Overflow: return QStringLiteral("number out of range");
+        case DataError::Kind::NotANumber: return QStringLiteral("not a number");
+        case DataError::Kind::TooLong: return QStringLiteral("line too long");
+        default: return QStringLiteral("read error");
     }
 }
 
@@ -55,11 +56,11 @@ int coreElectrons(const QString &core)
 int subshellCapacity(QChar letter)
 {
     switch (letter.unicode()) {
-    case 's': return 2;
-    case 'p': return 6;
-    case 'd': return 10;
-    case 'f': return 14;
-    default: return 0;
+        case 's': return 2;
+        case 'p': return 6;
+        case 'd': return 10;
+        case 'f': return 14;
+        default: return 0;
     }
 }
 
@@ -75,7 +76,8 @@ void checkConfiguration(const ElementRecordType &r, int line, QList<Problem> &ou
     for (int i = 0; i < 4; ++i) {
         const QString pair = QStringLiteral("configuration pair %1").arg(i + 1);
         if (texts[i] == QLatin1String("0")) {
-            if (counts[i] != 0) out.append({line, pair + QStringLiteral(": text 0 with count %1").arg(counts[i])});
+            if (counts[i] != 0)
+                out.append({line, pair + QStringLiteral(": text 0 with count %1").arg(counts[i])});
             unusedSeen = true;
             continue;
         }
@@ -84,13 +86,16 @@ void checkConfiguration(const ElementRecordType &r, int line, QList<Problem> &ou
         if (i == 0) {
             const auto m = kFirst.match(texts[i]);
             if (!m.hasMatch()) {
-                out.append({line, pair + QStringLiteral(": \"%1\" is not a subshell").arg(texts[i])});
+                out.append(
+                    {line, pair + QStringLiteral(": \"%1\" is not a subshell").arg(texts[i])});
                 return;
             }
             if (!m.captured(1).isEmpty()) {
                 const int core = coreElectrons(m.captured(1));
                 if (core < 0) {
-                    out.append({line, pair + QStringLiteral(": %1 is not a noble-gas core").arg(m.captured(1))});
+                    out.append(
+                        {line,
+                         pair + QStringLiteral(": %1 is not a noble-gas core").arg(m.captured(1))});
                     return;
                 }
                 electrons += core;
@@ -103,14 +108,18 @@ void checkConfiguration(const ElementRecordType &r, int line, QList<Problem> &ou
         const int capacity = subshellCapacity(subshell.at(1));
         if (counts[i] < 1 || counts[i] > capacity)
             out.append({line, pair + QStringLiteral(": %1 electrons in %2 (1 to %3)")
-                                         .arg(counts[i]).arg(subshell).arg(capacity)});
+                                         .arg(counts[i])
+                                         .arg(subshell)
+                                         .arg(capacity)});
         electrons += counts[i];
     }
     if (texts[0] == QLatin1String("0"))
         out.append({line, QStringLiteral("electron configuration is empty")});
     else if (electrons != r.AtomicNumber)
-        out.append({line, QStringLiteral("electron configuration holds %1 electrons, atomic number is %2")
-                              .arg(electrons).arg(r.AtomicNumber)});
+        out.append(
+            {line, QStringLiteral("electron configuration holds %1 electrons, atomic number is %2")
+                       .arg(electrons)
+                       .arg(r.AtomicNumber)});
 }
 
 QStringList oxidationStates(const QString &text, const QString &what, int line, QList<Problem> &out)
@@ -123,7 +132,8 @@ QStringList oxidationStates(const QString &text, const QString &what, int line, 
     const QStringList states = list.split(QLatin1Char('#'));
     for (const QString &s : states)
         if (!kState.match(s).hasMatch()) {
-            out.append({line, QStringLiteral("%1: \"%2\" is not a signed oxidation state").arg(what, s)});
+            out.append(
+                {line, QStringLiteral("%1: \"%2\" is not a signed oxidation state").arg(what, s)});
             return {};
         }
     return states;
@@ -135,9 +145,12 @@ const QList<MeltingAboveBoiling> &meltingAboveBoilingExceptions()
 {
     static const QList<MeltingAboveBoiling> list = {
         // Graphite sublimes at 1 atm (3825 C); it melts only at the triple point, about 10 MPa.
-        {6, "carbon: boiling point is the sublimation point, melting point the triple point at about 10 MPa"},
+        {6,
+         "carbon: boiling point is the sublimation point, melting point the triple point at about "
+         "10 MPa"},
         // Grey arsenic sublimes at 1 atm; the liquid exists only above about 3.6 MPa.
-        {33, "arsenic: boiling point is the sublimation point, melting point is under about 3.6 MPa"},
+        {33,
+         "arsenic: boiling point is the sublimation point, melting point is under about 3.6 MPa"},
     };
     return list;
 }
@@ -147,12 +160,14 @@ QList<Problem> checkRecord(const ElementRecordType &r, int line)
     QList<Problem> out;
     const int z = r.AtomicNumber;
     if (z < 1 || z > kElementCount)
-        out.append({line, QStringLiteral("atomic number %1 outside 1..%2").arg(z).arg(kElementCount)});
+        out.append(
+            {line, QStringLiteral("atomic number %1 outside 1..%2").arg(z).arg(kElementCount)});
 
-    static const QStringList kPhases = {QStringLiteral("S"), QStringLiteral("L"), QStringLiteral("G"),
-                                        QStringLiteral("Y")};
+    static const QStringList kPhases = {QStringLiteral("S"), QStringLiteral("L"),
+                                        QStringLiteral("G"), QStringLiteral("Y")};
     if (!kPhases.contains(r.PhaseCode))
-        out.append({line, QStringLiteral("phase code \"%1\" is not S, L, G or Y").arg(r.PhaseCode)});
+        out.append(
+            {line, QStringLiteral("phase code \"%1\" is not S, L, G or Y").arg(r.PhaseCode)});
 
     static const QRegularExpression kSymbol(QStringLiteral("^[A-Z][a-z]{0,2}$"));
     if (!kSymbol.match(r.Symbol).hasMatch())
@@ -164,16 +179,24 @@ QList<Problem> checkRecord(const ElementRecordType &r, int line)
         float value;
         const char *name;
     } nonNegative[] = {
-        {r.AtomicWeight, "atomic weight"},     {r.BoilingPoint, "boiling point"},
-        {r.MeltingPoint, "melting point"},     {r.Density, "density"},
-        {r.AtomicRadius, "atomic radius"},     {r.CovalentRadius, "covalent radius"},
-        {r.FusionEnthalpy, "enthalpy of fusion"}, {r.VaporisationEnthalpy, "enthalpy of vaporisation"},
+        {r.AtomicWeight, "atomic weight"},
+        {r.BoilingPoint, "boiling point"},
+        {r.MeltingPoint, "melting point"},
+        {r.Density, "density"},
+        {r.AtomicRadius, "atomic radius"},
+        {r.CovalentRadius, "covalent radius"},
+        {r.FusionEnthalpy, "enthalpy of fusion"},
+        {r.VaporisationEnthalpy, "enthalpy of vaporisation"},
     };
     for (const auto &v : nonNegative)
-        if (v.value < 0) out.append({line, QStringLiteral("negative %1 (%2)").arg(QLatin1String(v.name)).arg(v.value)});
-    if (r.AtomicWeight <= 0) out.append({line, QStringLiteral("atomic weight missing")});
+        if (v.value < 0)
+            out.append(
+                {line, QStringLiteral("negative %1 (%2)").arg(QLatin1String(v.name)).arg(v.value)});
+    if (r.AtomicWeight <= 0)
+        out.append({line, QStringLiteral("atomic weight missing")});
     else if (r.AtomicWeight < z)
-        out.append({line, QStringLiteral("atomic weight %1 below the atomic number").arg(r.AtomicWeight)});
+        out.append(
+            {line, QStringLiteral("atomic weight %1 below the atomic number").arg(r.AtomicWeight)});
 
     if (r.MeltingPoint > 0 && r.BoilingPoint > 0 && r.MeltingPoint > r.BoilingPoint) {
         const auto &ex = meltingAboveBoilingExceptions();
@@ -182,7 +205,8 @@ QList<Problem> checkRecord(const ElementRecordType &r, int line)
         });
         if (!excused)
             out.append({line, QStringLiteral("melting point %1 K above boiling point %2 K")
-                                  .arg(r.MeltingPoint).arg(r.BoilingPoint)});
+                                  .arg(r.MeltingPoint)
+                                  .arg(r.BoilingPoint)});
     }
 
     // The phase at 298 K must agree with the temperatures that are known.
@@ -193,24 +217,29 @@ QList<Problem> checkRecord(const ElementRecordType &r, int line)
     if (r.PhaseCode == QLatin1String("S") && (meltsBelowRoom || boilsBelowRoom))
         out.append({line, QStringLiteral("phase S, but the element melts below 298 K")});
     if (r.PhaseCode == QLatin1String("L") && (meltsAboveRoom || boilsBelowRoom))
-        out.append({line, QStringLiteral("phase L, but 298 K is outside the melting-boiling range")});
+        out.append(
+            {line, QStringLiteral("phase L, but 298 K is outside the melting-boiling range")});
     if (r.PhaseCode == QLatin1String("G") && boilsAboveRoom)
         out.append({line, QStringLiteral("phase G, but the element boils above 298 K")});
 
     checkConfiguration(r, line, out);
 
-    const QStringList stable = oxidationStates(r.StableOxidationStates, QStringLiteral("stable oxidation states"), line, out);
-    const QStringList other = oxidationStates(r.OxidationStates, QStringLiteral("other oxidation states"), line, out);
+    const QStringList stable = oxidationStates(
+        r.StableOxidationStates, QStringLiteral("stable oxidation states"), line, out);
+    const QStringList other =
+        oxidationStates(r.OxidationStates, QStringLiteral("other oxidation states"), line, out);
     for (const QStringList &list : {stable, other}) {
         QStringList seen;
         for (const QString &s : list) {
-            if (seen.contains(s)) out.append({line, QStringLiteral("oxidation state %1 listed twice").arg(s)});
+            if (seen.contains(s))
+                out.append({line, QStringLiteral("oxidation state %1 listed twice").arg(s)});
             seen.append(s);
         }
     }
     for (const QString &s : stable)
         if (other.contains(s))
-            out.append({line, QStringLiteral("oxidation state %1 listed as stable and as other").arg(s)});
+            out.append(
+                {line, QStringLiteral("oxidation state %1 listed as stable and as other").arg(s)});
     return out;
 }
 
@@ -221,7 +250,9 @@ QList<Problem> checkSet(const QList<LineRecord> &records)
     for (const LineRecord &lr : records) {
         const int z = lr.record.AtomicNumber;
         if (firstLine.contains(z))
-            out.append({lr.line, QStringLiteral("atomic number %1 already on line %2").arg(z).arg(firstLine.value(z))});
+            out.append({lr.line, QStringLiteral("atomic number %1 already on line %2")
+                                     .arg(z)
+                                     .arg(firstLine.value(z))});
         else
             firstLine.insert(z, lr.line);
     }
@@ -235,9 +266,12 @@ QList<Problem> checkFile(const QByteArray &bytes, const QString &fileName)
     QList<Problem> out;
 
     if (!isUtf8(bytes)) out.append({0, QStringLiteral("file is not valid UTF-8")});
-    if (bytes.startsWith("\xEF\xBB\xBF")) out.append({1, QStringLiteral("file starts with a byte order mark")});
-    if (bytes.isEmpty()) out.append({0, QStringLiteral("file is empty")});
-    else if (!bytes.endsWith("\r\n")) out.append({0, QStringLiteral("last line has no CR LF line end")});
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        out.append({1, QStringLiteral("file starts with a byte order mark")});
+    if (bytes.isEmpty())
+        out.append({0, QStringLiteral("file is empty")});
+    else if (!bytes.endsWith("\r\n"))
+        out.append({0, QStringLiteral("last line has no CR LF line end")});
 
     // Each line on its own, so that one broken record does not hide the rest.
     QList<QByteArray> lines = bytes.split('\n');
@@ -248,10 +282,13 @@ QList<Problem> checkFile(const QByteArray &bytes, const QString &fileName)
         const int lineNo = i + 1;
         QByteArray line = lines.at(i);
         const bool hasCr = line.endsWith('\r');
-        if (hasCr) line.chop(1);
-        else if (i + 1 < lines.size()) out.append({lineNo, QStringLiteral("line end is LF, not CR LF")});
+        if (hasCr)
+            line.chop(1);
+        else if (i + 1 < lines.size())
+            out.append({lineNo, QStringLiteral("line end is LF, not CR LF")});
         if (line.trimmed().isEmpty()) {
-            out.append({lineNo, recordSeen ? QStringLiteral("blank line") : QStringLiteral("blank line before the first record")});
+            out.append({lineNo, recordSeen ? QStringLiteral("blank line")
+                                           : QStringLiteral("blank line before the first record")});
             continue;
         }
         recordSeen = true;
@@ -267,10 +304,12 @@ QList<Problem> checkFile(const QByteArray &bytes, const QString &fileName)
             continue;
         }
         const ElementRecordType record = mod_Vantrel::ElementRecord;
-        if (!in.atEnd()) out.append({lineNo, QStringLiteral("more items after the record's text item")});
+        if (!in.atEnd())
+            out.append({lineNo, QStringLiteral("more items after the record's text item")});
         const int tabs = int(record.InputText.count(QLatin1Char('\t')));
         if (tabs > kTailTabs)
-            out.append({lineNo, QStringLiteral("%1 TABs in the text item, nine expected").arg(tabs)});
+            out.append(
+                {lineNo, QStringLiteral("%1 TABs in the text item, nine expected").arg(tabs)});
         out += checkRecord(record, lineNo);
         records.append({lineNo, record});
     }
@@ -290,13 +329,15 @@ QList<Problem> checkFile(const QByteArray &bytes, const QString &fileName)
             }
             if (count != records.size())
                 out.append({0, QStringLiteral("the program reads %1 records, the lines hold %2")
-                                   .arg(count).arg(records.size())});
+                                   .arg(count)
+                                   .arg(records.size())});
         } catch (const DataError &e) {
             out.append({e.line(), QStringLiteral("program's reader stops: ") + readerProblem(e)});
         }
     }
 
-    std::stable_sort(out.begin(), out.end(), [](const Problem &a, const Problem &b) { return a.line < b.line; });
+    std::stable_sort(out.begin(), out.end(),
+                     [](const Problem &a, const Problem &b) { return a.line < b.line; });
     return out;
 }
 

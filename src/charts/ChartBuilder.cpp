@@ -13,16 +13,16 @@ std::optional<float> propertyValue(qint16 chartProperty)
 {
     const ElementRecordType &r = ElementRecord;
     switch (chartProperty) {
-    case 0: return r.AtomicWeight;
-    case 1: return r.MeltingPoint;
-    case 2: return r.BoilingPoint;
-    case 3: return r.Density;
-    case 4: return r.AtomicRadius;
-    case 5: return r.CovalentRadius;
-    case 6: return r.ElectronAffinity;
-    case 7: return r.FusionEnthalpy;
-    case 8: return r.VaporisationEnthalpy;
-    default: return std::nullopt;
+        case 0: return r.AtomicWeight;
+        case 1: return r.MeltingPoint;
+        case 2: return r.BoilingPoint;
+        case 3: return r.Density;
+        case 4: return r.AtomicRadius;
+        case 5: return r.CovalentRadius;
+        case 6: return r.ElectronAffinity;
+        case 7: return r.FusionEnthalpy;
+        case 8: return r.VaporisationEnthalpy;
+        default: return std::nullopt;
     }
 }
 

@@ -18,6 +18,7 @@ std::optional<float> propertyValue(qint16 chartProperty);
 // column, the row label, 109 rows, the record's row made current, then (after
 // `afterRowSetUp`, which draws the radius circles in the main window) the value.
 // Rows that no record reaches keep their content. Throws DataError on a bad file.
-void fill(ChartControl &chart, qint16 chartProperty, const std::function<void()> &afterRowSetUp = {});
+void fill(ChartControl &chart, qint16 chartProperty,
+          const std::function<void()> &afterRowSetUp = {});
 
 }  // namespace ChartBuilder

@@ -27,7 +27,8 @@ const QChar kZeroWidthSpace(0x200B);
 
 // A number as SingleText() writes it in `locale`; also accepts the C locale's form so a
 // value typed with a decimal point still reads in a decimal-comma locale.
-double parseNumber(const QString &text, const QLocale &locale) {
+double parseNumber(const QString &text, const QLocale &locale)
+{
     const QString trimmed = text.trimmed();
     if (trimmed.compare(QLatin1String("NaN"), Qt::CaseInsensitive) == 0) return std::nan("");
     if (trimmed.compare(QLatin1String("Inf"), Qt::CaseInsensitive) == 0) return HUGE_VAL;
@@ -43,7 +44,8 @@ double parseNumber(const QString &text, const QLocale &locale) {
 }
 
 // 1, 2, 5, 10, 20, 50, ... at least `step`.
-int roundStepUp(int step) {
+int roundStepUp(int step)
+{
     int base = 1;
     for (;;) {
         for (int factor : {1, 2, 5})
@@ -54,15 +56,18 @@ int roundStepUp(int step) {
 
 }  // namespace
 
-ChartControl::UpdateBatch::UpdateBatch(ChartControl &chart) : m_chart(chart) {
+ChartControl::UpdateBatch::UpdateBatch(ChartControl &chart) : m_chart(chart)
+{
     ++m_chart.m_batchDepth;
 }
 
-ChartControl::UpdateBatch::~UpdateBatch() {
+ChartControl::UpdateBatch::~UpdateBatch()
+{
     if (--m_chart.m_batchDepth == 0 && m_chart.m_dirty) m_chart.refresh();
 }
 
-ChartControl::ChartControl(QWidget *parent) : QWidget(parent) {
+ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
+{
     m_set = new QBarSet(QString());
     m_set->setColor(QColor(0x3b, 0x78, 0xc8));
     m_set->setBorderColor(QColor(0x2a, 0x58, 0x96));
@@ -120,11 +125,13 @@ ChartControl::ChartControl(QWidget *parent) : QWidget(parent) {
 
 ChartControl::~ChartControl() = default;
 
-void ChartControl::setColumnCount(int n) {
+void ChartControl::setColumnCount(int n)
+{
     m_columnCount = std::max(0, n);
 }
 
-void ChartControl::setRowCount(int n) {
+void ChartControl::setRowCount(int n)
+{
     n = std::max(0, n);
     if (n == rowCount()) return;
     m_values.resize(n, 0.0);
@@ -134,16 +141,19 @@ void ChartControl::setRowCount(int n) {
     changed();
 }
 
-void ChartControl::setRowLabel(const QString &label) {
+void ChartControl::setRowLabel(const QString &label)
+{
     m_pendingLabel = label;
     m_labelPending = true;
 }
 
-QString ChartControl::rowLabel(int row) const {
+QString ChartControl::rowLabel(int row) const
+{
     return row >= 1 && row <= rowCount() ? m_labels.at(row - 1) : QString();
 }
 
-void ChartControl::setRow(int row) {
+void ChartControl::setRow(int row)
+{
     if (row < 1 || row > rowCount()) {
         m_labelPending = false;
         m_pendingLabel.clear();
@@ -159,53 +169,64 @@ void ChartControl::setRow(int row) {
     changed();
 }
 
-void ChartControl::setData(const QString &text) {
+void ChartControl::setData(const QString &text)
+{
     if (m_row < 1) throw std::out_of_range("chart has no rows to take a value");
     m_values[m_row - 1] = parseNumber(text, QLocale());
     changed();
 }
 
-QString ChartControl::data() const {
+QString ChartControl::data() const
+{
     return m_row < 1 ? QString() : SingleText(float(m_values.at(m_row - 1)));
 }
 
-double ChartControl::value(int row) const {
+double ChartControl::value(int row) const
+{
     return row >= 1 && row <= rowCount() ? m_values.at(row - 1) : 0.0;
 }
 
-double ChartControl::heightTwips() const {
+double ChartControl::heightTwips() const
+{
     return Twips::fromPx(height());
 }
 
-void ChartControl::setHeightTwips(double twips) {
+void ChartControl::setHeightTwips(double twips)
+{
     resize(width(), Twips::toPx(std::max(0.0, twips)));
 }
 
-double ChartControl::widthTwips() const {
+double ChartControl::widthTwips() const
+{
     return Twips::fromPx(width());
 }
 
-void ChartControl::setWidthTwips(double twips) {
+void ChartControl::setWidthTwips(double twips)
+{
     resize(Twips::toPx(std::max(0.0, twips)), height());
 }
 
-QStringList ChartControl::axisLabels() const {
+QStringList ChartControl::axisLabels() const
+{
     return m_axisX->categoriesLabels();
 }
 
-void ChartControl::resizeEvent(QResizeEvent *event) {
+void ChartControl::resizeEvent(QResizeEvent *event)
+{
     QWidget::resizeEvent(event);
     if (m_batchDepth == 0 && labelStep() != m_shownStep) updateAxisLabels();
 }
 
-void ChartControl::changed() {
+void ChartControl::changed()
+{
     if (m_batchDepth > 0)
         m_dirty = true;
     else
         refresh();
 }
 
-void ChartControl::refresh() {
+void ChartControl::refresh()
+{
     m_dirty = false;
     ++m_refreshCount;
 
@@ -230,7 +251,8 @@ void ChartControl::refresh() {
 
 // Symbols that can't all fit are thinned to every k-th one. Axis labels must be distinct,
 // so a repeated symbol (only a damaged file has them) gets zero-width spaces appended.
-void ChartControl::updateAxisLabels() {
+void ChartControl::updateAxisLabels()
+{
     const int step = labelStep();
     m_shownStep = step;
     QStringList labels;
@@ -251,7 +273,8 @@ void ChartControl::updateAxisLabels() {
 }
 
 // How many bars share one axis label so the labels don't run into each other.
-int ChartControl::labelStep() const {
+int ChartControl::labelStep() const
+{
     if (m_labels.isEmpty()) return 1;
     const QFontMetrics metrics(m_axisX->labelsFont());
     int widest = 0;
@@ -264,7 +287,8 @@ int ChartControl::labelStep() const {
     return roundStepUp(std::max(1, step));
 }
 
-void ChartControl::showToolTip(bool hovering, int index) {
+void ChartControl::showToolTip(bool hovering, int index)
+{
     if (!hovering || index < 0 || index >= rowCount()) {
         m_set->deselectAllBars();
         QToolTip::hideText();

@@ -37,16 +37,16 @@ class QValueAxis;
 class ChartControl : public QWidget {
     Q_OBJECT
 
-  public:
+public:
     // Holds back redrawing while a whole column is filled. Batches may nest.
     class UpdateBatch {
-      public:
+    public:
         explicit UpdateBatch(ChartControl &chart);
         ~UpdateBatch();
         UpdateBatch(const UpdateBatch &) = delete;
         UpdateBatch &operator=(const UpdateBatch &) = delete;
 
-      private:
+    private:
         ChartControl &m_chart;
     };
 
@@ -90,10 +90,10 @@ class ChartControl : public QWidget {
     // fit across the plot.
     QStringList axisLabels() const;
 
-  protected:
+protected:
     void resizeEvent(QResizeEvent *event) override;
 
-  private:
+private:
     void changed();
     void refresh();
     void updateAxisLabels();

@@ -7,14 +7,14 @@ namespace {
 QString problemText(DataError::Kind kind)
 {
     switch (kind) {
-    case DataError::Kind::OpenFailed: return QStringLiteral("无法打开文件");
-    case DataError::Kind::TooFewTabs: return QStringLiteral("记录的文本项少于九个制表符");
-    case DataError::Kind::PastEnd: return QStringLiteral("文件在记录中途结束");
-    case DataError::Kind::Overflow: return QStringLiteral("数值超出范围");
-    case DataError::Kind::NotANumber: return QStringLiteral("应为数字");
-    case DataError::Kind::TooLong: return QStringLiteral("行或数据项过长");
-    case DataError::Kind::WriteFailed: return QStringLiteral("无法保存文件");
-    case DataError::Kind::NoSuchElement: return QStringLiteral("没有这个元素");
+        case DataError::Kind::OpenFailed: return QStringLiteral("无法打开文件");
+        case DataError::Kind::TooFewTabs: return QStringLiteral("记录的文本项少于九个制表符");
+        case DataError::Kind::PastEnd: return QStringLiteral("文件在记录中途结束");
+        case DataError::Kind::Overflow: return QStringLiteral("数值超出范围");
+        case DataError::Kind::NotANumber: return QStringLiteral("应为数字");
+        case DataError::Kind::TooLong: return QStringLiteral("行或数据项过长");
+        case DataError::Kind::WriteFailed: return QStringLiteral("无法保存文件");
+        case DataError::Kind::NoSuchElement: return QStringLiteral("没有这个元素");
     }
     return {};
 }
@@ -22,13 +22,13 @@ QString problemText(DataError::Kind kind)
 QString adviceText(DataError::Kind kind)
 {
     switch (kind) {
-    case DataError::Kind::OpenFailed:
-        return QStringLiteral("请确认程序目录下的 Data 文件夹中有此文件并且可以读取。");
-    case DataError::Kind::WriteFailed:
-        return QStringLiteral("请确认程序目录下的 Data 文件夹可以写入（安装在只读目录中的程序无法保存设置）。"
-                              "原来的文件保持不变。");
-    default:
-        return QStringLiteral("请修正或恢复此文件后再试。");
+        case DataError::Kind::OpenFailed:
+            return QStringLiteral("请确认程序目录下的 Data 文件夹中有此文件并且可以读取。");
+        case DataError::Kind::WriteFailed:
+            return QStringLiteral(
+                "请确认程序目录下的 Data 文件夹可以写入（安装在只读目录中的程序无法保存设置）。"
+                "原来的文件保持不变。");
+        default: return QStringLiteral("请修正或恢复此文件后再试。");
     }
 }
 

@@ -8,14 +8,14 @@
 class DataError : public std::runtime_error {
 public:
     enum class Kind {
-        OpenFailed,       // missing or unreadable file
-        TooFewTabs,       // text item without the nine TABs of the ten tail fields
-        PastEnd,          // the file ended inside a record
-        Overflow,         // whole number outside -32768..32767, or a number beyond single range
-        NotANumber,       // a number item that is not a number
-        TooLong,          // a line or item beyond the reader's limits
-        WriteFailed,      // saving failed
-        NoSuchElement,    // an atomic number for which the grid has no cell
+        OpenFailed,     // missing or unreadable file
+        TooFewTabs,     // text item without the nine TABs of the ten tail fields
+        PastEnd,        // the file ended inside a record
+        Overflow,       // whole number outside -32768..32767, or a number beyond single range
+        NotANumber,     // a number item that is not a number
+        TooLong,        // a line or item beyond the reader's limits
+        WriteFailed,    // saving failed
+        NoSuchElement,  // an atomic number for which the grid has no cell
     };
 
     DataError(Kind kind, QString file, int line, QString detail);

@@ -14,7 +14,8 @@ QString g_programFolder;
 QString findEntry(const QString &folder, const QString &name)
 {
     if (QFileInfo::exists(folder + QLatin1Char('/') + name)) return name;
-    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
+    const QStringList entries =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
     for (const QString &entry : entries)
         if (entry.compare(name, Qt::CaseInsensitive) == 0) return entry;
     return {};
@@ -29,7 +30,10 @@ QString ProgramFolder()
     return g_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : g_programFolder;
 }
 
-void SetProgramFolder(const QString &folder) { g_programFolder = folder; }
+void SetProgramFolder(const QString &folder)
+{
+    g_programFolder = folder;
+}
 
 QString DataPath(const QString &fileName)
 {

@@ -13,9 +13,18 @@ namespace {
 constexpr int kEnd = -1;
 constexpr qint64 kChunkBytes = 64 * 1024;
 
-bool isBlank(int c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(int c) { return c == '\r' || c == '\n'; }
-bool endsNumber(int c) { return c == kEnd || c == ',' || isBlank(c) || isLineEnd(c); }
+bool isBlank(int c)
+{
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(int c)
+{
+    return c == '\r' || c == '\n';
+}
+bool endsNumber(int c)
+{
+    return c == kEnd || c == ',' || isBlank(c) || isLineEnd(c);
+}
 
 }  // namespace
 
@@ -116,7 +125,8 @@ double ListInput::readNumber()
         fail(int(DataError::Kind::NotANumber), QStringLiteral("“%1”不是数字").arg(token.left(40)));
     const double value = token.toDouble();
     if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
-        fail(int(DataError::Kind::Overflow), QStringLiteral("“%1”超出单精度范围").arg(token.left(40)));
+        fail(int(DataError::Kind::Overflow),
+             QStringLiteral("“%1”超出单精度范围").arg(token.left(40)));
     return value;
 }
 
@@ -124,7 +134,8 @@ qint16 ListInput::readInt16()
 {
     const double value = std::nearbyint(readNumber());  // default rounding: half to even
     if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
-        fail(int(DataError::Kind::Overflow), QStringLiteral("整数 %1 超出 -32768 到 32767").arg(value));
+        fail(int(DataError::Kind::Overflow),
+             QStringLiteral("整数 %1 超出 -32768 到 32767").arg(value));
     return static_cast<qint16>(value);
 }
 

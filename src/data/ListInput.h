@@ -24,8 +24,8 @@ public:
     // True when nothing but spaces, TABs and line ends is left.
     bool atEnd();
 
-    qint16 readInt16();   // rounds half to even, fails outside -32768..32767
-    float readSingle();   // fails beyond the single-precision range
+    qint16 readInt16();  // rounds half to even, fails outside -32768..32767
+    float readSingle();  // fails beyond the single-precision range
     QString readText();
 
     // Line of the item read last (1-based).

@@ -29,7 +29,7 @@ struct ElementRecordType {
     float ElectronAffinity = 0;      // kJ/mol
     float FusionEnthalpy = 0;        // kJ/mol
     float VaporisationEnthalpy = 0;  // kJ/mol
-    QString InputText;  // the packed tail; also the key of the settings line read last
+    QString InputText;               // the packed tail; also the key of the settings line read last
     QString StableOxidationStates;
     QString OxidationStates;
     QString EConfigText1;

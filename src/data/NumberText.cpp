@@ -21,7 +21,10 @@ QString localised(const QString &text, const QLocale &locale)
 
 }  // namespace
 
-QString IntegerText(qint16 value) { return QString::number(value); }
+QString IntegerText(qint16 value)
+{
+    return QString::number(value);
+}
 
 QString SingleText(float value, const QLocale &locale)
 {
@@ -33,7 +36,8 @@ QString SingleText(float value, const QLocale &locale)
     const qsizetype e = scientific.indexOf(QLatin1Char('e'));
     const int exponent = scientific.mid(e + 1).toInt();
     if (exponent >= -4 && exponent <= 6)
-        return localised(dropTrailingZeros(QString::number(double(value), 'f', 6 - exponent)), locale);
+        return localised(dropTrailingZeros(QString::number(double(value), 'f', 6 - exponent)),
+                         locale);
     const QString mantissa = dropTrailingZeros(scientific.left(e));
     const QString sign = exponent < 0 ? QStringLiteral("-") : QStringLiteral("+");
     return localised(mantissa, locale) + QLatin1Char('E') + sign +

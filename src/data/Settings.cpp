@@ -27,7 +27,8 @@ const QString kElementGroup = QStringLiteral("ElementGroup");
 qint16 modeValue(float value, const QString &fileName, int line)
 {
     const double rounded = std::nearbyint(double(value));
-    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+    if (rounded < std::numeric_limits<qint16>::min() ||
+        rounded > std::numeric_limits<qint16>::max())
         throw DataError(DataError::Kind::Overflow, fileName, line,
                         QStringLiteral("模式值 %1 超出 -32768 到 32767").arg(double(value)));
     return static_cast<qint16>(rounded);

@@ -14,7 +14,8 @@ public:
 protected:
     bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
     {
-        const bool elsewhere = url.host() != m_home->host() && url.scheme() != QLatin1String("data") &&
+        const bool elsewhere = url.host() != m_home->host() &&
+                               url.scheme() != QLatin1String("data") &&
                                url.scheme() != QLatin1String("about");
         if (type == NavigationTypeLinkClicked && isMainFrame && elsewhere) {
             QDesktopServices::openUrl(url);
@@ -54,6 +55,7 @@ void BrowserPane::pageLoaded(bool ok)
 QString BrowserPane::offlinePage()
 {
     QFile file(QStringLiteral(":/offline.html"));
-    if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("<html><body>Ferrova元素周期表</body></html>");
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("<html><body>Ferrova元素周期表</body></html>");
     return QString::fromUtf8(file.readAll());
 }

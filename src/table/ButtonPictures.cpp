@@ -8,7 +8,8 @@
 #include <cmath>
 
 // The resources live in a static library: make sure the linker keeps them.
-static void initResources() {
+static void initResources()
+{
     Q_INIT_RESOURCE(resources);
 }
 
@@ -16,53 +17,39 @@ namespace ButtonPictures {
 
 namespace {
 
-QString glyphFile(int button) {
+QString glyphFile(int button)
+{
     switch (button) {
-        case AtomicWeight:
-            return QStringLiteral("atomic-weight");
-        case MeltingPoint:
-            return QStringLiteral("melting-point");
-        case BoilingPoint:
-            return QStringLiteral("boiling-point");
-        case Density:
-            return QStringLiteral("density");
-        case AtomicRadius:
-            return QStringLiteral("atomic-radius");
-        case CovalentRadius:
-            return QStringLiteral("covalent-radius");
-        case ElectronAffinity:
-            return QStringLiteral("electron-affinity");
-        case FusionEnthalpy:
-            return QStringLiteral("fusion-enthalpy");
-        case VaporisationEnthalpy:
-            return QStringLiteral("vaporisation-enthalpy");
-        case Save:
-            return QStringLiteral("save");
-        case Cancel:
-            return QStringLiteral("cancel");
-        case Chart:
-            return QStringLiteral("chart");
-        case Options:
-            return QStringLiteral("options");
-        case PeriodicTable:
-            return QStringLiteral("periodic-table");
-        case About:
-            return QStringLiteral("about");
-        case Exit:
-            return QStringLiteral("exit");
-        default:
-            return QString();
+        case AtomicWeight: return QStringLiteral("atomic-weight");
+        case MeltingPoint: return QStringLiteral("melting-point");
+        case BoilingPoint: return QStringLiteral("boiling-point");
+        case Density: return QStringLiteral("density");
+        case AtomicRadius: return QStringLiteral("atomic-radius");
+        case CovalentRadius: return QStringLiteral("covalent-radius");
+        case ElectronAffinity: return QStringLiteral("electron-affinity");
+        case FusionEnthalpy: return QStringLiteral("fusion-enthalpy");
+        case VaporisationEnthalpy: return QStringLiteral("vaporisation-enthalpy");
+        case Save: return QStringLiteral("save");
+        case Cancel: return QStringLiteral("cancel");
+        case Chart: return QStringLiteral("chart");
+        case Options: return QStringLiteral("options");
+        case PeriodicTable: return QStringLiteral("periodic-table");
+        case About: return QStringLiteral("about");
+        case Exit: return QStringLiteral("exit");
+        default: return QString();
     }
 }
 
-QString iconPath(const QString &name) {
+QString iconPath(const QString &name)
+{
     static const bool loaded = (initResources(), true);
     Q_UNUSED(loaded);
     return QStringLiteral(":/icons/") + name + QStringLiteral(".svg");
 }
 
 // A transparent pixmap of `size` device-independent pixels for drawing at `dpr`.
-QPixmap blank(QSize size, qreal dpr) {
+QPixmap blank(QSize size, qreal dpr)
+{
     if (!(dpr > 0) || !std::isfinite(dpr)) dpr = 1;
     QPixmap pixmap(size * dpr);
     pixmap.setDevicePixelRatio(dpr);
@@ -70,7 +57,8 @@ QPixmap blank(QSize size, qreal dpr) {
     return pixmap;
 }
 
-void drawFace(QPainter &painter, bool highlight) {
+void drawFace(QPainter &painter, bool highlight)
+{
     const QRectF face(0, 0, kSizePx, kSizePx);
     if (!highlight) {
         // Flat: a light face with a faint frame.
@@ -94,14 +82,16 @@ void drawFace(QPainter &painter, bool highlight) {
     painter.drawRect(face.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-QPixmap render(const QString &name, QSize size, qreal dpr) {
+QPixmap render(const QString &name, QSize size, qreal dpr)
+{
     QPixmap pixmap = blank(size, dpr);
     QPainter painter(&pixmap);
     QSvgRenderer(iconPath(name)).render(&painter, QRectF(QPointF(0, 0), size));
     return pixmap;
 }
 
-QIcon iconFromSvg(const QString &name, std::initializer_list<int> sizes) {
+QIcon iconFromSvg(const QString &name, std::initializer_list<int> sizes)
+{
     QIcon icon;
     for (int size : sizes) icon.addPixmap(render(name, QSize(size, size), 1));
     return icon;
@@ -109,7 +99,8 @@ QIcon iconFromSvg(const QString &name, std::initializer_list<int> sizes) {
 
 }  // namespace
 
-QPixmap picture(int index, qreal devicePixelRatio) {
+QPixmap picture(int index, qreal devicePixelRatio)
+{
     const bool highlight = index > kHighlight;
     const QString name = glyphFile(highlight ? index - kHighlight : index);
     if (name.isEmpty() || index < 1 || index > 2 * kHighlight) return QPixmap();
@@ -129,11 +120,13 @@ QPixmap picture(int index, qreal devicePixelRatio) {
     return pixmap;
 }
 
-QPixmap closePicture(qreal devicePixelRatio) {
+QPixmap closePicture(qreal devicePixelRatio)
+{
     return render(QStringLiteral("close"), QSize(kCloseSizePx, kCloseSizePx), devicePixelRatio);
 }
 
-QIcon mainWindowIcon() {
+QIcon mainWindowIcon()
+{
     static const bool loaded = (initResources(), true);
     Q_UNUSED(loaded);
     QIcon icon;
@@ -147,7 +140,8 @@ QIcon mainWindowIcon() {
     return icon;
 }
 
-QIcon chartWindowIcon() {
+QIcon chartWindowIcon()
+{
     return iconFromSvg(QStringLiteral("chart-window"), {16, 32, 64});
 }
 

@@ -56,7 +56,8 @@ const LabelDesign kLabels[] = {
 
 // Shell labels alternate: even ones name the subshell, odd ones hold its electron count,
 // 45 twips higher and smaller so it reads as a superscript.
-LabelDesign configDesign(int index) {
+LabelDesign configDesign(int index)
+{
     static const double lefts[] = {480, 1200, 1320, 1560, 1680, 1920, 2040, 2280};
     const bool count = index % 2 == 1;
     return {"",
@@ -73,23 +74,27 @@ LabelDesign configDesign(int index) {
 }
 
 // Colour numbers keep red in the low byte: 0x00BBGGRR.
-QColor colourFromNumber(qint32 number) {
+QColor colourFromNumber(qint32 number)
+{
     return QColor(number & 0xFF, (number >> 8) & 0xFF, (number >> 16) & 0xFF);
 }
 
-void setTextColour(QLabel *label, const QColor &colour) {
+void setTextColour(QLabel *label, const QColor &colour)
+{
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
 }
 
-void setLeftTwips(QWidget *control, double twips) {
+void setLeftTwips(QWidget *control, double twips)
+{
     control->setProperty(kLeftProperty, twips);
     control->move(Twips::toPx(twips), control->y());
 }
 
 // Auto-sized labels take the width of their text; their height stays as designed.
-void setLabelText(QLabel *label, const QString &text) {
+void setLabelText(QLabel *label, const QString &text)
+{
     label->setText(text);
     if (!label->property(kAutoSizeProperty).toBool()) return;
     const int width = text.isEmpty() ? kEmptyWidthPx
@@ -97,7 +102,8 @@ void setLabelText(QLabel *label, const QString &text) {
     label->resize(width, label->height());
 }
 
-QLabel *makeLabel(const LabelDesign &design, QWidget *parent) {
+QLabel *makeLabel(const LabelDesign &design, QWidget *parent)
+{
     auto *label = new QLabel(QStringLiteral(" "), parent);
     label->setTextFormat(Qt::PlainText);  // data text is never markup
     label->setFont(Fonts::sansSerif(design.points, design.bold));
@@ -110,7 +116,8 @@ QLabel *makeLabel(const LabelDesign &design, QWidget *parent) {
     return label;
 }
 
-QStringList recordConfigTexts(const mod_Vantrel::ElementRecordType &r) {
+QStringList recordConfigTexts(const mod_Vantrel::ElementRecordType &r)
+{
     return {
         r.EConfigText1, IntegerText(r.EConfigCount1), r.EConfigText2, IntegerText(r.EConfigCount2),
         r.EConfigText3, IntegerText(r.EConfigCount3), r.EConfigText4, IntegerText(r.EConfigCount4)};
@@ -119,9 +126,12 @@ QStringList recordConfigTexts(const mod_Vantrel::ElementRecordType &r) {
 }  // namespace
 
 PictureButton::PictureButton(const QPixmap &picture, QWidget *parent)
-    : QAbstractButton(parent), picture_(picture) {}
+    : QAbstractButton(parent), picture_(picture)
+{
+}
 
-void PictureButton::paintEvent(QPaintEvent *) {
+void PictureButton::paintEvent(QPaintEvent *)
+{
     QPainter painter(this);
     painter.drawPixmap(rect(), picture_);
     if (!hasFocus()) return;
@@ -130,7 +140,8 @@ void PictureButton::paintEvent(QPaintEvent *) {
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
 }
 
-DetailsPanel::DetailsPanel(QWidget *parent) : QFrame(parent) {
+DetailsPanel::DetailsPanel(QWidget *parent) : QFrame(parent)
+{
     setObjectName(QStringLiteral("pic_Elements"));
     setFrameStyle(QFrame::Box | QFrame::Plain);
     setLineWidth(1);
@@ -143,7 +154,8 @@ DetailsPanel::DetailsPanel(QWidget *parent) : QFrame(parent) {
 }
 
 // The window colours of the system, not the grey of dialogs: the panel reads like a card.
-void DetailsPanel::applySystemColours() {
+void DetailsPanel::applySystemColours()
+{
     QPalette colours = palette();
     colours.setColor(QPalette::Window, colours.color(QPalette::Base));
     colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
@@ -151,7 +163,8 @@ void DetailsPanel::applySystemColours() {
     setAutoFillBackground(true);
 }
 
-void DetailsPanel::createLabels() {
+void DetailsPanel::createLabels()
+{
     QLabel **targets[] = {&lbl_AtomicNumber, &lbl_AtomicWeight,    &lbl_BP,
                           &lbl_MP,           &lbl_Density,         &lbl_ElementSymbol,
                           &lbl_Name,         &lbl_OxidationStable, &lbl_Oxidation};
@@ -163,14 +176,16 @@ void DetailsPanel::createLabels() {
     }
 }
 
-void DetailsPanel::createConfigLabels() {
+void DetailsPanel::createConfigLabels()
+{
     for (int i = 0; i < int(lbl_EConfig.size()); ++i) {
         lbl_EConfig[i] = makeLabel(configDesign(i), this);
         lbl_EConfig[i]->setObjectName(QStringLiteral("lbl_EConfig%1").arg(i));
     }
 }
 
-void DetailsPanel::createCloseButton() {
+void DetailsPanel::createCloseButton()
+{
     img_Close = new PictureButton(ButtonPictures::closePicture(2.0), this);  // sharp at 2x too
     img_Close->setObjectName(QStringLiteral("img_Close"));
     img_Close->setGeometry(Twips::rect(2400, 2400, 225, 225));
@@ -180,16 +195,19 @@ void DetailsPanel::createCloseButton() {
     connect(img_Close, &QAbstractButton::clicked, this, &DetailsPanel::img_Close_Click);
 }
 
-double DetailsPanel::leftTwips(const QWidget *control) {
+double DetailsPanel::leftTwips(const QWidget *control)
+{
     const QVariant left = control->property(kLeftProperty);
     return left.isValid() ? left.toDouble() : Twips::fromPx(control->x());
 }
 
-double DetailsPanel::widthTwips(const QWidget *control) {
+double DetailsPanel::widthTwips(const QWidget *control)
+{
     return Twips::fromPx(control->width());
 }
 
-void DetailsPanel::ShowpicElements() {
+void DetailsPanel::ShowpicElements()
+{
     placeAndShow();
     setTextColour(lbl_ElementSymbol, colourFromNumber(mod_Vantrel::SymbolColor));
     showNumbers();
@@ -198,13 +216,15 @@ void DetailsPanel::ShowpicElements() {
     ElectronConfig();
 }
 
-void DetailsPanel::placeAndShow() {
+void DetailsPanel::placeAndShow()
+{
     setGeometry(Twips::rect(kPanelLeft, kPanelTop, kPanelWidth, Twips::fromPx(height())));
     show();
     raise();  // over the table cells, whatever order the main window created them in
 }
 
-void DetailsPanel::showNumbers() {
+void DetailsPanel::showNumbers()
+{
     const mod_Vantrel::ElementRecordType &r = mod_Vantrel::ElementRecord;
     setLabelText(lbl_AtomicNumber, IntegerText(r.AtomicNumber));
     setLabelText(lbl_AtomicWeight, SingleText(r.AtomicWeight));
@@ -215,16 +235,19 @@ void DetailsPanel::showNumbers() {
     setLabelText(lbl_Name, r.ElementName);
 }
 
-void DetailsPanel::showConfigTexts() {
+void DetailsPanel::showConfigTexts()
+{
     const QStringList texts = recordConfigTexts(mod_Vantrel::ElementRecord);
     for (int i = 0; i < int(lbl_EConfig.size()); ++i) setLabelText(lbl_EConfig[i], texts[i]);
 }
 
-void DetailsPanel::img_Close_Click() {
+void DetailsPanel::img_Close_Click()
+{
     hide();
 }
 
-void DetailsPanel::OxidationState() {
+void DetailsPanel::OxidationState()
+{
     mod_Vantrel::ElementRecordType &r = mod_Vantrel::ElementRecord;
     const PanelLayout::OxidationDisplay display =
         PanelLayout::oxidationLayout(r.StableOxidationStates, r.OxidationStates,
@@ -241,7 +264,8 @@ void DetailsPanel::OxidationState() {
                                                        widthTwips(lbl_OxidationStable)));
 }
 
-void DetailsPanel::ElectronConfig() {
+void DetailsPanel::ElectronConfig()
+{
     using mod_Vantrel::LoopIndex;
     QStringList shown;
     for (QLabel *label : lbl_EConfig) shown.append(label->text());
@@ -251,7 +275,8 @@ void DetailsPanel::ElectronConfig() {
     placeConfigLabels(shown);
 }
 
-void DetailsPanel::placeConfigLabels(const QStringList &shownTexts) {
+void DetailsPanel::placeConfigLabels(const QStringList &shownTexts)
+{
     QVector<double> widths;
     for (QLabel *label : lbl_EConfig) widths.append(widthTwips(label));
     const double first = PanelLayout::configFirstLeft(widthTwips(this), shownTexts);

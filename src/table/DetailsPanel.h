@@ -12,13 +12,13 @@ class QLabel;
 class PictureButton : public QAbstractButton {
     Q_OBJECT
 
-  public:
+public:
     explicit PictureButton(const QPixmap &picture, QWidget *parent = nullptr);
 
-  protected:
+protected:
     void paintEvent(QPaintEvent *event) override;
 
-  private:
+private:
     QPixmap picture_;
 };
 
@@ -27,7 +27,7 @@ class PictureButton : public QAbstractButton {
 class DetailsPanel : public QFrame {
     Q_OBJECT
 
-  public:
+public:
     explicit DetailsPanel(QWidget *parent = nullptr);
 
     // Places the panel, shows it and fills it from mod_Vantrel::ElementRecord and
@@ -43,10 +43,10 @@ class DetailsPanel : public QFrame {
     static double leftTwips(const QWidget *control);
     static double widthTwips(const QWidget *control);
 
-  public slots:
+public slots:
     void img_Close_Click();
 
-  private:
+private:
     void applySystemColours();
     void createLabels();
     void createConfigLabels();

@@ -16,7 +16,10 @@ const QString kErrorTitle = QStringLiteral("Ferrova元素周期表 - 错误");
 
 }  // namespace
 
-void setHooks(const Hooks *hooks) { g_hooks = hooks; }
+void setHooks(const Hooks *hooks)
+{
+    g_hooks = hooks;
+}
 
 int askYesNo(QWidget *parent, const QString &text, const QString &title)
 {
@@ -52,7 +55,8 @@ void runHandler(QWidget *parent, const std::function<void()> &handler)
         showError(parent, error);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "%s\n", error.what());
-        message(parent, QStringLiteral("操作未能完成：%1").arg(QString::fromLocal8Bit(error.what())),
+        message(parent,
+                QStringLiteral("操作未能完成：%1").arg(QString::fromLocal8Bit(error.what())),
                 kErrorTitle);
     }
 }

@@ -17,7 +17,10 @@ ElementCell::ElementCell(int index, QWidget *parent) : IndexedLabel(index, paren
     setTransparent(false);
 }
 
-void ElementCell::setTransparent(bool transparent) { setAutoFillBackground(!transparent); }
+void ElementCell::setTransparent(bool transparent)
+{
+    setAutoFillBackground(!transparent);
+}
 
 void ElementCell::setBackColour(const QColor &colour)
 {
@@ -26,7 +29,10 @@ void ElementCell::setBackColour(const QColor &colour)
     setPalette(p);
 }
 
-QColor ElementCell::backColour() const { return palette().color(QPalette::Window); }
+QColor ElementCell::backColour() const
+{
+    return palette().color(QPalette::Window);
+}
 
 void ElementCell::setTextColour(const QColor &colour)
 {
@@ -35,7 +41,10 @@ void ElementCell::setTextColour(const QColor &colour)
     setPalette(p);
 }
 
-QColor ElementCell::textColour() const { return palette().color(QPalette::WindowText); }
+QColor ElementCell::textColour() const
+{
+    return palette().color(QPalette::WindowText);
+}
 
 void ElementCell::setBorder(bool single)
 {
@@ -79,7 +88,8 @@ LineWidget::LineWidget(const QLineF &twips, const QColor &colour, int width, QWi
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     const QLineF px(twips.p1() / Twips::kPerPixel, twips.p2() / Twips::kPerPixel);
-    const QRectF bounds = QRectF(px.p1(), px.p2()).normalized().adjusted(-width, -width, width, width);
+    const QRectF bounds =
+        QRectF(px.p1(), px.p2()).normalized().adjusted(-width, -width, width, width);
     setGeometry(bounds.toAlignedRect());
     m_line = px.translated(-geometry().topLeft());
 }

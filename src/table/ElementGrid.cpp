@@ -13,9 +13,9 @@ struct Run {
 };
 
 const Run kRuns[] = {
-    {1, 1, 1, 1},     {1, 2, 2, 18},    {2, 3, 4, 1},     {2, 5, 10, 13},   {3, 11, 12, 1},
-    {3, 13, 18, 13},  {4, 19, 36, 1},   {5, 37, 54, 1},   {6, 55, 57, 1},   {6, 72, 86, 4},
-    {7, 87, 89, 1},   {7, 104, 109, 4}, {8, 58, 71, 4},   {9, 90, 103, 4},
+    {1, 1, 1, 1},    {1, 2, 2, 18},    {2, 3, 4, 1},   {2, 5, 10, 13},  {3, 11, 12, 1},
+    {3, 13, 18, 13}, {4, 19, 36, 1},   {5, 37, 54, 1}, {6, 55, 57, 1},  {6, 72, 86, 4},
+    {7, 87, 89, 1},  {7, 104, 109, 4}, {8, 58, 71, 4}, {9, 90, 103, 4},
 };
 
 double rowTop(int row)
@@ -68,7 +68,10 @@ const QVector<QLineF> &staircase()
     return kLines;
 }
 
-QColor staircaseColour() { return QColor(0, 0, 128); }
+QColor staircaseColour()
+{
+    return QColor(0, 0, 128);
+}
 
 QColor phaseColour(const QString &phaseCode)
 {

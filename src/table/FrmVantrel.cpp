@@ -58,9 +58,11 @@ const ToolbarButton kToolbar[] = {
 
 }  // namespace
 
-const QString frm_Vantrel::kProductPage = QStringLiteral("http://www.ferrova.example/soft/kelor/?ver=1.0");
+const QString frm_Vantrel::kProductPage =
+    QStringLiteral("http://www.ferrova.example/soft/kelor/?ver=1.0");
 
-frm_Vantrel::frm_Vantrel(Browser browser) : QWidget(nullptr), m_withBrowser(browser == Browser::Shown)
+frm_Vantrel::frm_Vantrel(Browser browser)
+    : QWidget(nullptr), m_withBrowser(browser == Browser::Shown)
 {
     setObjectName(QStringLiteral("frm_Vantrel"));
     setWindowTitle(QStringLiteral("Ferrova元素周期表"));
@@ -88,9 +90,15 @@ frm_Vantrel::~frm_Vantrel()
     delete m_chartWindow;
 }
 
-frm_Options *frm_Vantrel::optionsWindow() const { return m_optionsWindow; }
+frm_Options *frm_Vantrel::optionsWindow() const
+{
+    return m_optionsWindow;
+}
 
-frm_Chart *frm_Vantrel::chartWindow() const { return m_chartWindow; }
+frm_Chart *frm_Vantrel::chartWindow() const
+{
+    return m_chartWindow;
+}
 
 void frm_Vantrel::createBackdrops()
 {
@@ -200,9 +208,9 @@ void frm_Vantrel::loadElements()
     while (!fileNumber1.atEnd()) {
         ReadElementRecord(fileNumber1.input());
         if (ElementRecord.AtomicNumber < 0 || ElementRecord.AtomicNumber > ElementGrid::kElements)
-            throw DataError(DataError::Kind::NoSuchElement, DataFilePath,
-                            fileNumber1.input().itemLine(),
-                            QStringLiteral("原子序数 %1 不在 0 到 109 之间").arg(ElementRecord.AtomicNumber));
+            throw DataError(
+                DataError::Kind::NoSuchElement, DataFilePath, fileNumber1.input().itemLine(),
+                QStringLiteral("原子序数 %1 不在 0 到 109 之间").arg(ElementRecord.AtomicNumber));
         applyRecordToCell();
     }
 }
@@ -237,7 +245,10 @@ bool frm_Vantrel::event(QEvent *event)
     return QWidget::event(event);
 }
 
-double frm_Vantrel::outerHeightTwips() const { return Twips::fromPx(height()) + kFrameTwips; }
+double frm_Vantrel::outerHeightTwips() const
+{
+    return Twips::fromPx(height()) + kFrameTwips;
+}
 
 void frm_Vantrel::setOuterHeightTwips(double twips)
 {
@@ -245,7 +256,10 @@ void frm_Vantrel::setOuterHeightTwips(double twips)
     setFixedSize(width(), client);
 }
 
-double frm_Vantrel::clientWidthTwips() const { return Twips::fromPx(width()); }
+double frm_Vantrel::clientWidthTwips() const
+{
+    return Twips::fromPx(width());
+}
 
 // ---- element cells ----
 
@@ -406,8 +420,9 @@ void frm_Vantrel::DrawCircleForRadii()
     for (LoopIndex = 0; LoopIndex <= 6; ++LoopIndex) m_backdrops[LoopIndex]->hide();
     ElementCell *cell = m_cells.value(ElementRecord.AtomicNumber);
     if (!cell)
-        throw DataError(DataError::Kind::NoSuchElement, DataFilePath, 0,
-                        QStringLiteral("原子序数 %1 不在 0 到 109 之间").arg(ElementRecord.AtomicNumber));
+        throw DataError(
+            DataError::Kind::NoSuchElement, DataFilePath, 0,
+            QStringLiteral("原子序数 %1 不在 0 到 109 之间").arg(ElementRecord.AtomicNumber));
     cell->show();
     cell->setBorder(false);
     cell->setTransparent(true);

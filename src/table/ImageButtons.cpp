@@ -68,4 +68,7 @@ void ImageButtonArray::hover(int index)
     HighlightedButton = static_cast<qint16>(index + 100);
 }
 
-void ImageButtonArray::reset() { hideAndDisable(HighlightedButton); }
+void ImageButtonArray::reset()
+{
+    hideAndDisable(HighlightedButton);
+}

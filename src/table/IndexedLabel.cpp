@@ -22,7 +22,8 @@ void IndexedLabel::mousePressEvent(QMouseEvent *event)
 void IndexedLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     // A click is a press and a release on the same control.
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->pos());
+    const bool click =
+        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->pos());
     m_pressed = false;
     event->accept();
     if (click) emit clicked(m_index);

@@ -10,22 +10,26 @@ const QChar kSeparator = QLatin1Char('#');
 
 namespace PanelLayout {
 
-double clampLeft(double twips) {
+double clampLeft(double twips)
+{
     return qBound(-kMaxLeftTwips, twips, kMaxLeftTwips);
 }
 
-QString lastPart(const QString &field) {
+QString lastPart(const QString &field)
+{
     return field.mid(field.lastIndexOf(kSeparator) + 1);
 }
 
-QString oxidationText(const QString &field) {
+QString oxidationText(const QString &field)
+{
     if (lastPart(field) == QLatin1String("-")) return QString();
     QString text = field;
     return text.replace(kSeparator, QLatin1Char(','));
 }
 
 OxidationDisplay oxidationLayout(const QString &stable, const QString &other,
-                                 double symbolLeftTwips, double symbolWidthTwips) {
+                                 double symbolLeftTwips, double symbolWidthTwips)
+{
     // Wide integers: a 16-bit product would overflow on long fields.
     const qint64 shift = (qint64(stable.size()) + qint64(other.size())) * 30;
     OxidationDisplay display;
@@ -37,20 +41,23 @@ OxidationDisplay oxidationLayout(const QString &stable, const QString &other,
     return display;
 }
 
-QStringList blankZeros(QStringList texts) {
+QStringList blankZeros(QStringList texts)
+{
     for (QString &text : texts) {
         if (text == QLatin1String("0")) text.clear();
     }
     return texts;
 }
 
-double configFirstLeft(double panelWidthTwips, const QStringList &texts) {
+double configFirstLeft(double panelWidthTwips, const QStringList &texts)
+{
     qint64 characters = 0;
     for (const QString &text : texts) characters += text.size();
     return clampLeft(panelWidthTwips / 2 - double(characters * 50));
 }
 
-QVector<double> chainLefts(double firstLeft, const QVector<double> &widthsTwips) {
+QVector<double> chainLefts(double firstLeft, const QVector<double> &widthsTwips)
+{
     QVector<double> lefts;
     lefts.reserve(widthsTwips.size());
     double left = clampLeft(firstLeft);

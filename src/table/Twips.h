@@ -9,8 +9,14 @@ namespace Twips {
 
 constexpr double kPerPixel = 15.0;
 
-inline int toPx(double twips) { return qRound(twips / kPerPixel); }
-inline double fromPx(int px) { return px * kPerPixel; }
+inline int toPx(double twips)
+{
+    return qRound(twips / kPerPixel);
+}
+inline double fromPx(int px)
+{
+    return px * kPerPixel;
+}
 inline QRect rect(double left, double top, double width, double height)
 {
     return QRect(toPx(left), toPx(top), toPx(width), toPx(height));

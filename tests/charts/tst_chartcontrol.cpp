@@ -12,12 +12,14 @@ namespace {
 
 constexpr int kElements = 109;
 
-QString symbolOf(int atomicNumber) {
+QString symbolOf(int atomicNumber)
+{
     return QStringLiteral("S%1").arg(atomicNumber);
 }
 
 // One record as the program writes it: label first, then the row is made current.
-void writeRecord(ChartControl &chart, int atomicNumber, const QString &label, const QString &text) {
+void writeRecord(ChartControl &chart, int atomicNumber, const QString &label, const QString &text)
+{
     chart.setColumnCount(1);
     chart.setRowLabel(label);
     chart.setRowCount(kElements);
@@ -25,12 +27,14 @@ void writeRecord(ChartControl &chart, int atomicNumber, const QString &label, co
     chart.setData(text);
 }
 
-void fill(ChartControl &chart, const QList<int> &order) {
+void fill(ChartControl &chart, const QList<int> &order)
+{
     ChartControl::UpdateBatch batch(chart);
     for (int n : order) writeRecord(chart, n, symbolOf(n), SingleText(float(n) * 1.5f));
 }
 
-QList<int> ascending() {
+QList<int> ascending()
+{
     QList<int> order;
     for (int n = 1; n <= kElements; ++n) order.append(n);
     return order;
@@ -41,7 +45,7 @@ QList<int> ascending() {
 class TestChartControl : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
     void eachRowGetsItsOwnLabel_data();
@@ -55,7 +59,8 @@ class TestChartControl : public QObject {
     void axisLabelsThinnedAndDistinct();
 };
 
-void TestChartControl::eachRowGetsItsOwnLabel_data() {
+void TestChartControl::eachRowGetsItsOwnLabel_data()
+{
     QTest::addColumn<QList<int>>("order");
     QList<int> order = ascending();
     std::reverse(order.begin(), order.end());
@@ -65,7 +70,8 @@ void TestChartControl::eachRowGetsItsOwnLabel_data() {
     QTest::newRow("part, shuffled") << order.mid(0, 40);
 }
 
-void TestChartControl::eachRowGetsItsOwnLabel() {
+void TestChartControl::eachRowGetsItsOwnLabel()
+{
     QFETCH(QList<int>, order);
     ChartControl chart;
     fill(chart, order);
@@ -79,7 +85,8 @@ void TestChartControl::eachRowGetsItsOwnLabel() {
     QCOMPARE(chart.row(), order.last());
 }
 
-void TestChartControl::laterWritesWinOthersStay() {
+void TestChartControl::laterWritesWinOthersStay()
+{
     ChartControl chart;
     fill(chart, ascending());
     writeRecord(chart, 26, QStringLiteral("Fe"), QStringLiteral("7.874"));
@@ -104,7 +111,8 @@ void TestChartControl::laterWritesWinOthersStay() {
     QCOMPARE(chart.row(), 0);
 }
 
-void TestChartControl::batchedFillRefreshesOnce() {
+void TestChartControl::batchedFillRefreshesOnce()
+{
     ChartControl chart;
     const int start = chart.refreshCount();
     fill(chart, ascending());
@@ -121,7 +129,8 @@ void TestChartControl::batchedFillRefreshesOnce() {
     QCOMPARE(chart.refreshCount(), start + 3);
 }
 
-void TestChartControl::valueText_data() {
+void TestChartControl::valueText_data()
+{
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
@@ -140,7 +149,8 @@ void TestChartControl::valueText_data() {
                                   << "n/a" << 0.0;
 }
 
-void TestChartControl::valueText() {
+void TestChartControl::valueText()
+{
     QFETCH(QString, locale);
     QFETCH(QString, text);
     QFETCH(double, expected);
@@ -151,7 +161,8 @@ void TestChartControl::valueText() {
     QCOMPARE(chart.data(), SingleText(float(expected)));
 }
 
-void TestChartControl::rowOutOfRange() {
+void TestChartControl::rowOutOfRange()
+{
     ChartControl chart;
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, chart.setRow(1));  // no rows yet
     QVERIFY_THROWS_EXCEPTION(std::out_of_range, chart.setData(QStringLiteral("1")));
@@ -168,7 +179,8 @@ void TestChartControl::rowOutOfRange() {
     QCOMPARE(chart.rowLabel(5), symbolOf(5));
 }
 
-void TestChartControl::sizeInTwips() {
+void TestChartControl::sizeInTwips()
+{
     ChartControl chart;
     chart.setWidthTwips(6000);
     chart.setHeightTwips(3000);
@@ -179,7 +191,8 @@ void TestChartControl::sizeInTwips() {
     QCOMPARE(chart.size(), QSize(0, 0));
 }
 
-void TestChartControl::axisLabelsThinnedAndDistinct() {
+void TestChartControl::axisLabelsThinnedAndDistinct()
+{
     ChartControl chart;
     chart.resize(1200, 300);
     chart.show();

@@ -12,7 +12,8 @@
 namespace {
 
 // Open file descriptors of this process, or -1 where that cannot be seen.
-int openFiles() {
+int openFiles()
+{
     const QDir fds(QStringLiteral("/proc/self/fd"));
     return fds.exists()
                ? int(fds.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size())
@@ -24,7 +25,7 @@ int openFiles() {
 class TestDataFiles : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void dataPathIsInProgramFolder_data();
     void dataPathIsInProgramFolder();
     void opensWithoutRegardToCase_data();
@@ -35,7 +36,8 @@ class TestDataFiles : public QObject {
     void closesFileWhenLeavingScope();
 };
 
-void TestDataFiles::dataPathIsInProgramFolder_data() {
+void TestDataFiles::dataPathIsInProgramFolder_data()
+{
     QTest::addColumn<bool>("ownFolder");
     QTest::addColumn<QString>("name");
 
@@ -44,7 +46,8 @@ void TestDataFiles::dataPathIsInProgramFolder_data() {
     QTest::newRow("element data, beside the program") << false << "Elements.prn";
 }
 
-void TestDataFiles::dataPathIsInProgramFolder() {
+void TestDataFiles::dataPathIsInProgramFolder()
+{
     QFETCH(bool, ownFolder);
     QFETCH(QString, name);
 
@@ -58,7 +61,8 @@ void TestDataFiles::dataPathIsInProgramFolder() {
     QCOMPARE(DataFiles::DataPath(name), QCoreApplication::applicationDirPath() + "/Data/" + name);
 }
 
-void TestDataFiles::opensWithoutRegardToCase_data() {
+void TestDataFiles::opensWithoutRegardToCase_data()
+{
     QTest::addColumn<QString>("storedFolder");
     QTest::addColumn<QString>("storedName");
     QTest::addColumn<QString>("askedName");
@@ -80,7 +84,8 @@ void TestDataFiles::opensWithoutRegardToCase_data() {
                                         << "Elements.prn";
 }
 
-void TestDataFiles::opensWithoutRegardToCase() {
+void TestDataFiles::opensWithoutRegardToCase()
+{
     QFETCH(QString, storedFolder);
     QFETCH(QString, storedName);
     QFETCH(QString, askedName);
@@ -104,7 +109,8 @@ void TestDataFiles::opensWithoutRegardToCase() {
     QCOMPARE(file->input().fileName(), path);
 }
 
-void TestDataFiles::missingFileFailsToOpen_data() {
+void TestDataFiles::missingFileFailsToOpen_data()
+{
     QTest::addColumn<QString>("setup");
 
     QTest::newRow("no such file") << "";
@@ -113,7 +119,8 @@ void TestDataFiles::missingFileFailsToOpen_data() {
     QTest::newRow("a folder of that name") << "folder";
 }
 
-void TestDataFiles::missingFileFailsToOpen() {
+void TestDataFiles::missingFileFailsToOpen()
+{
     QFETCH(QString, setup);
 
     TempDataFolder folder;
@@ -133,14 +140,16 @@ void TestDataFiles::missingFileFailsToOpen() {
     }
 }
 
-void TestDataFiles::closesFileWhenLeavingScope_data() {
+void TestDataFiles::closesFileWhenLeavingScope_data()
+{
     QTest::addColumn<bool>("byError");
 
     QTest::newRow("normal end of scope") << false;
     QTest::newRow("left by a read error") << true;
 }
 
-void TestDataFiles::closesFileWhenLeavingScope() {
+void TestDataFiles::closesFileWhenLeavingScope()
+{
     QFETCH(bool, byError);
 
     TempDataFolder folder;

@@ -7,14 +7,15 @@
 class TestNumberText : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void integerText_data();
     void integerText();
     void singleText_data();
     void singleText();
 };
 
-void TestNumberText::integerText_data() {
+void TestNumberText::integerText_data()
+{
     QTest::addColumn<int>("value");
     QTest::addColumn<QString>("text");
 
@@ -24,14 +25,16 @@ void TestNumberText::integerText_data() {
     QTest::newRow("smallest") << -32768 << "-32768";
 }
 
-void TestNumberText::integerText() {
+void TestNumberText::integerText()
+{
     QFETCH(int, value);
     QFETCH(QString, text);
 
     QCOMPARE(IntegerText(qint16(value)), text);
 }
 
-void TestNumberText::singleText_data() {
+void TestNumberText::singleText_data()
+{
     QTest::addColumn<float>("value");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("german");
@@ -62,7 +65,8 @@ void TestNumberText::singleText_data() {
     QTest::newRow("German no group separator") << 1234567.f << "1234567" << true;
 }
 
-void TestNumberText::singleText() {
+void TestNumberText::singleText()
+{
     QFETCH(float, value);
     QFETCH(QString, text);
     QFETCH(bool, german);

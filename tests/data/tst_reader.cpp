@@ -26,21 +26,25 @@ const QStringList kTail = {QStringLiteral("1"),  QStringLiteral("-1"), QStringLi
                            QStringLiteral("x"),  QStringLiteral("G"),  QStringLiteral("H"),
                            QStringLiteral("氢")};
 
-QByteArray tailBytes(const QStringList &fields = kTail) {
+QByteArray tailBytes(const QStringList &fields = kTail)
+{
     return fields.join('\t').toUtf8();
 }
 
 // The record in the comma form: numbers, then the tail quoted.
-QByteArray commaRecord(const QByteArray &tail = tailBytes()) {
+QByteArray commaRecord(const QByteArray &tail = tailBytes())
+{
     return kNumbers.join(',') + ",\"" + tail + '"';
 }
 
 // The record in the TAB form: 25 columns, the tail unquoted.
-QByteArray tabRecord(const QByteArray &tail = tailBytes()) {
+QByteArray tabRecord(const QByteArray &tail = tailBytes())
+{
     return kNumbers.join('\t') + '\t' + tail;
 }
 
-ElementRecordType expectedRecord() {
+ElementRecordType expectedRecord()
+{
     ElementRecordType r;
     r.AtomicNumber = 1;
     r.AtomicWeight = 1.00794f;
@@ -71,13 +75,15 @@ ElementRecordType expectedRecord() {
     return r;
 }
 
-QStringList tailOf(const ElementRecordType &r) {
+QStringList tailOf(const ElementRecordType &r)
+{
     return {
         r.StableOxidationStates, r.OxidationStates, r.EConfigText1, r.EConfigText2, r.EConfigText3,
         r.EConfigText4,          r.SkippedText,     r.PhaseCode,    r.Symbol,       r.ElementName};
 }
 
-void setTail(ElementRecordType &r, const QStringList &fields) {
+void setTail(ElementRecordType &r, const QStringList &fields)
+{
     QString *targets[] = {&r.StableOxidationStates,
                           &r.OxidationStates,
                           &r.EConfigText1,
@@ -92,7 +98,8 @@ void setTail(ElementRecordType &r, const QStringList &fields) {
 }
 
 // Every field as "name=value", so that a comparison names the field that differs.
-QStringList fieldsOf(const ElementRecordType &r) {
+QStringList fieldsOf(const ElementRecordType &r)
+{
     const auto n = [](double v) { return QString::number(v, 'g', 9); };
     QStringList fields = {
         QStringLiteral("AtomicNumber=%1").arg(r.AtomicNumber),
@@ -130,17 +137,19 @@ QStringList fieldsOf(const ElementRecordType &r) {
 // A device that makes up its bytes as they are read: head, then `count` copies of `fill`,
 // then tail. Counts what the reader has pulled, so a test can tell whether it read it all.
 class GeneratedDevice : public QIODevice {
-  public:
+public:
     GeneratedDevice(QByteArray head, char fill, qint64 count, QByteArray tail)
-        : m_head(std::move(head)), m_fill(fill), m_count(count), m_tail(std::move(tail)) {
+        : m_head(std::move(head)), m_fill(fill), m_count(count), m_tail(std::move(tail))
+    {
         open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
     bool isSequential() const override { return true; }
     qint64 total() const { return m_head.size() + m_count + m_tail.size(); }
     qint64 pulled() const { return m_pos; }
 
-  protected:
-    qint64 readData(char *data, qint64 maxSize) override {
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
         qint64 n = 0;
         while (n < maxSize && m_pos < total()) {
             const qint64 fillEnd = m_head.size() + m_count;
@@ -157,7 +166,7 @@ class GeneratedDevice : public QIODevice {
     }
     qint64 writeData(const char *, qint64) override { return -1; }
 
-  private:
+private:
     QByteArray m_head;
     char m_fill;
     qint64 m_count;
@@ -166,7 +175,8 @@ class GeneratedDevice : public QIODevice {
 };
 
 struct Input {
-    explicit Input(const QByteArray &bytes) : data(bytes), in(buffer, kFileName) {
+    explicit Input(const QByteArray &bytes) : data(bytes), in(buffer, kFileName)
+    {
         buffer.setBuffer(&data);
         buffer.open(QIODevice::ReadOnly);
     }
@@ -180,7 +190,7 @@ struct Input {
 class TestReader : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init() { ResetModuleState(); }
 
     void readsBothRecordForms_data();
@@ -223,7 +233,8 @@ class TestReader : public QObject {
 
 // ---- Records ------------------------------------------------------------------------------
 
-void TestReader::readsBothRecordForms_data() {
+void TestReader::readsBothRecordForms_data()
+{
     QTest::addColumn<QByteArray>("input");
 
     const QByteArray comma = commaRecord();
@@ -248,7 +259,8 @@ void TestReader::readsBothRecordForms_data() {
                tailBytes() + "\"";
 }
 
-void TestReader::readsBothRecordForms() {
+void TestReader::readsBothRecordForms()
+{
     QFETCH(QByteArray, input);
     Input file(input);
     QVERIFY(!file.in.atEnd());
@@ -258,7 +270,8 @@ void TestReader::readsBothRecordForms() {
     QVERIFY(file.in.atEnd());
 }
 
-void TestReader::splitsTailAtTabs_data() {
+void TestReader::splitsTailAtTabs_data()
+{
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("fields");
 
@@ -304,7 +317,8 @@ void TestReader::splitsTailAtTabs_data() {
     QTest::newRow("spaces inside fields kept") << blanks.join('\t') << blanks;
 }
 
-void TestReader::splitsTailAtTabs() {
+void TestReader::splitsTailAtTabs()
+{
     QFETCH(QString, text);
     QFETCH(QStringList, fields);
 
@@ -315,7 +329,8 @@ void TestReader::splitsTailAtTabs() {
     QCOMPARE(LoopIndex, qint16(10));
 }
 
-void TestReader::rejectsTailWithTooFewTabs_data() {
+void TestReader::rejectsTailWithTooFewTabs_data()
+{
     QTest::addColumn<int>("tabs");
 
     // With n TABs the first n fields are cut off; the next one has no TAB to end it.
@@ -325,7 +340,8 @@ void TestReader::rejectsTailWithTooFewTabs_data() {
     QTest::newRow("eight TABs") << 8;
 }
 
-void TestReader::rejectsTailWithTooFewTabs() {
+void TestReader::rejectsTailWithTooFewTabs()
+{
     QFETCH(int, tabs);
 
     const QStringList pieces = {"a", "b", "c", "d", "e", "f", "g", "S", "H", "Hydrogen"};
@@ -353,7 +369,8 @@ void TestReader::rejectsTailWithTooFewTabs() {
 
 // ---- Items --------------------------------------------------------------------------------
 
-void TestReader::readsNumbers_data() {
+void TestReader::readsNumbers_data()
+{
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<bool>("asInt16");
     QTest::addColumn<double>("expected");
@@ -384,7 +401,8 @@ void TestReader::readsNumbers_data() {
     QTest::newRow("single colour") << QByteArray("1.677721E+07") << false << 16777210.0;
 }
 
-void TestReader::readsNumbers() {
+void TestReader::readsNumbers()
+{
     QFETCH(QByteArray, input);
     QFETCH(bool, asInt16);
     QFETCH(double, expected);
@@ -396,7 +414,8 @@ void TestReader::readsNumbers() {
     QVERIFY(file.in.atEnd());
 }
 
-void TestReader::rejectsNumbers_data() {
+void TestReader::rejectsNumbers_data()
+{
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<bool>("asInt16");
     QTest::addColumn<DataError::Kind>("kind");
@@ -425,7 +444,8 @@ void TestReader::rejectsNumbers_data() {
     QTest::newRow("quoted text") << QByteArray("\"H\"") << false << notANumber;
 }
 
-void TestReader::rejectsNumbers() {
+void TestReader::rejectsNumbers()
+{
     QFETCH(QByteArray, input);
     QFETCH(bool, asInt16);
     QFETCH(DataError::Kind, kind);
@@ -444,7 +464,8 @@ void TestReader::rejectsNumbers() {
     }
 }
 
-void TestReader::separatesItems_data() {
+void TestReader::separatesItems_data()
+{
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QList<double>>("numbers");
 
@@ -460,7 +481,8 @@ void TestReader::separatesItems_data() {
         << QByteArray("1,5,2.5") << QList<double>{1, 5, 2.5};
 }
 
-void TestReader::separatesItems() {
+void TestReader::separatesItems()
+{
     QFETCH(QByteArray, input);
     QFETCH(QList<double>, numbers);
 
@@ -470,7 +492,8 @@ void TestReader::separatesItems() {
     QCOMPARE(read, numbers);
 }
 
-void TestReader::readsTexts_data() {
+void TestReader::readsTexts_data()
+{
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QStringList>("texts");
 
@@ -491,7 +514,8 @@ void TestReader::readsTexts_data() {
         << QByteArray("\"ab,c\r\nd") << QStringList{"ab,c", "d"};
 }
 
-void TestReader::readsTexts() {
+void TestReader::readsTexts()
+{
     QFETCH(QByteArray, input);
     QFETCH(QStringList, texts);
 
@@ -503,7 +527,8 @@ void TestReader::readsTexts() {
 
 // ---- Lines and the end of the file -------------------------------------------------------
 
-void TestReader::readsRecordsAcrossLines_data() {
+void TestReader::readsRecordsAcrossLines_data()
+{
     QTest::addColumn<QByteArray>("input");
 
     QByteArray second = commaRecord();
@@ -519,7 +544,8 @@ void TestReader::readsRecordsAcrossLines_data() {
     QTest::newRow("TAB form, CR") << tabRecord() + "\r" + second + "\r";
 }
 
-void TestReader::readsRecordsAcrossLines() {
+void TestReader::readsRecordsAcrossLines()
+{
     QFETCH(QByteArray, input);
 
     Input file(input);
@@ -537,7 +563,8 @@ void TestReader::readsRecordsAcrossLines() {
     QCOMPARE(ElementRecord.AtomicWeight, 4.0026f);
 }
 
-void TestReader::emptyInputHasNoRecord_data() {
+void TestReader::emptyInputHasNoRecord_data()
+{
     QTest::addColumn<QByteArray>("input");
 
     QTest::newRow("empty file") << QByteArray();
@@ -546,7 +573,8 @@ void TestReader::emptyInputHasNoRecord_data() {
     QTest::newRow("blanks only") << QByteArray(" \t \r\n\t");
 }
 
-void TestReader::emptyInputHasNoRecord() {
+void TestReader::emptyInputHasNoRecord()
+{
     QFETCH(QByteArray, input);
 
     ElementRecord = expectedRecord();
@@ -556,7 +584,8 @@ void TestReader::emptyInputHasNoRecord() {
     QCOMPARE(fieldsOf(ElementRecord), fieldsOf(expectedRecord()));
 }
 
-void TestReader::stopsAtEndInsideRecord_data() {
+void TestReader::stopsAtEndInsideRecord_data()
+{
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<int>("itemsRead");
 
@@ -566,7 +595,8 @@ void TestReader::stopsAtEndInsideRecord_data() {
     QTest::newRow("TAB form without the tail") << kNumbers.join('\t') << 15;
 }
 
-void TestReader::stopsAtEndInsideRecord() {
+void TestReader::stopsAtEndInsideRecord()
+{
     QFETCH(QByteArray, input);
     QFETCH(int, itemsRead);
 
@@ -587,7 +617,8 @@ void TestReader::stopsAtEndInsideRecord() {
     QCOMPARE(ElementRecord.InputText, QStringLiteral("old"));
 }
 
-void TestReader::reportsLineAndFile_data() {
+void TestReader::reportsLineAndFile_data()
+{
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<int>("records");  // read before the failing one
     QTest::addColumn<DataError::Kind>("kind");
@@ -618,7 +649,8 @@ void TestReader::reportsLineAndFile_data() {
                                                << 0 << DataError::Kind::TooFewTabs << 3;
 }
 
-void TestReader::reportsLineAndFile() {
+void TestReader::reportsLineAndFile()
+{
     QFETCH(QByteArray, input);
     QFETCH(int, records);
     QFETCH(DataError::Kind, kind);
@@ -641,7 +673,8 @@ void TestReader::reportsLineAndFile() {
 
 // ---- Limits and odd bytes -----------------------------------------------------------------
 
-void TestReader::rejectsOverlongLine_data() {
+void TestReader::rejectsOverlongLine_data()
+{
     QTest::addColumn<QByteArray>("head");
     QTest::addColumn<char>("fill");
     QTest::addColumn<QByteArray>("tail");
@@ -655,7 +688,8 @@ void TestReader::rejectsOverlongLine_data() {
     QTest::newRow("blanks before an item") << firstLine << ' ' << commaRecord() + "\r\n";
 }
 
-void TestReader::rejectsOverlongLine() {
+void TestReader::rejectsOverlongLine()
+{
     QFETCH(QByteArray, head);
     QFETCH(char, fill);
     QFETCH(QByteArray, tail);
@@ -677,7 +711,8 @@ void TestReader::rejectsOverlongLine() {
         qPrintable(QStringLiteral("read %1 of %2 bytes").arg(device.pulled()).arg(device.total())));
 }
 
-void TestReader::acceptsLineOfMaximumLength_data() {
+void TestReader::acceptsLineOfMaximumLength_data()
+{
     QTest::addColumn<QByteArray>("lineEnd");
 
     QTest::newRow("CR LF") << QByteArray("\r\n");
@@ -685,7 +720,8 @@ void TestReader::acceptsLineOfMaximumLength_data() {
     QTest::newRow("CR") << QByteArray("\r");
 }
 
-void TestReader::acceptsLineOfMaximumLength() {
+void TestReader::acceptsLineOfMaximumLength()
+{
     QFETCH(QByteArray, lineEnd);
 
     const QByteArray head = commaRecord(tailBytes(kTail.mid(0, 9)) + '\t');
@@ -702,7 +738,8 @@ void TestReader::acceptsLineOfMaximumLength() {
     QVERIFY(file.in.atEnd());
 }
 
-void TestReader::readsUtf8_data() {
+void TestReader::readsUtf8_data()
+{
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QString>("name");
 
@@ -726,7 +763,8 @@ void TestReader::readsUtf8_data() {
     }
 }
 
-void TestReader::readsUtf8() {
+void TestReader::readsUtf8()
+{
     QFETCH(QByteArray, input);
     QFETCH(QString, name);
 
@@ -737,7 +775,8 @@ void TestReader::readsUtf8() {
     QCOMPARE(ElementRecord.VaporisationEnthalpy, 0.904f);
 }
 
-void TestReader::survivesBadBytes_data() {
+void TestReader::survivesBadBytes_data()
+{
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<bool>("reads");
     QTest::addColumn<QString>("symbol");  // when the record reads
@@ -761,7 +800,8 @@ void TestReader::survivesBadBytes_data() {
         << commaRecord(tailBytes() + "\xE6\xB0").chopped(1) << true << QStringLiteral("H");
 }
 
-void TestReader::survivesBadBytes() {
+void TestReader::survivesBadBytes()
+{
     QFETCH(QByteArray, input);
     QFETCH(bool, reads);
     QFETCH(QString, symbol);
@@ -783,7 +823,8 @@ void TestReader::survivesBadBytes() {
     }
 }
 
-void TestReader::readsShippedElementFile() {
+void TestReader::readsShippedElementFile()
+{
     QFile shipped(QStringLiteral(FERROVA_SOURCE_DIR "/Data/Elements.prn"));
     if (!shipped.open(QIODevice::ReadOnly)) QSKIP("no element data file in the source tree");
     ListInput in(shipped, shipped.fileName());

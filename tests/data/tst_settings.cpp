@@ -29,7 +29,8 @@ const QByteArray kExampleFile =
 const QByteArray kShippedFile =
     "33023\tAtomicRadius\r\n65280\tCovalentRadius\r\n0\tChartWindows\r\n1\tElementGroup\r\n";
 
-QStringList readBytes(const QByteArray &bytes) {
+QStringList readBytes(const QByteArray &bytes)
+{
     QByteArray data = bytes;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
@@ -39,7 +40,8 @@ QStringList readBytes(const QByteArray &bytes) {
 }
 
 // Every file and folder under `root` with its contents, to see that nothing changed.
-QMap<QString, QByteArray> snapshot(const QString &root) {
+QMap<QString, QByteArray> snapshot(const QString &root)
+{
     QMap<QString, QByteArray> entries;
     QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                     QDirIterator::Subdirectories);
@@ -54,11 +56,11 @@ QMap<QString, QByteArray> snapshot(const QString &root) {
 }
 
 class DefaultLocale {
-  public:
+public:
     explicit DefaultLocale(const QLocale &locale) { QLocale::setDefault(locale); }
     ~DefaultLocale() { QLocale::setDefault(m_old); }
 
-  private:
+private:
     QLocale m_old;
 };
 
@@ -67,7 +69,7 @@ class DefaultLocale {
 class TestSettings : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init() { ResetModuleState(); }
 
     void readsKeyedLines_data();
@@ -90,7 +92,8 @@ class TestSettings : public QObject {
 
 // ---- Reading ------------------------------------------------------------------------------
 
-void TestSettings::readsKeyedLines_data() {
+void TestSettings::readsKeyedLines_data()
+{
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<float>("atomicRadius");
     QTest::addColumn<float>("covalentRadius");
@@ -173,7 +176,8 @@ void TestSettings::readsKeyedLines_data() {
         << 0.f << 0.f << 2 << 1 << QList<int>{2};
 }
 
-void TestSettings::readsKeyedLines() {
+void TestSettings::readsKeyedLines()
+{
     QFETCH(QByteArray, input);
     QFETCH(float, atomicRadius);
     QFETCH(float, covalentRadius);
@@ -194,7 +198,8 @@ void TestSettings::readsKeyedLines() {
 
 // ---- Writing ------------------------------------------------------------------------------
 
-void TestSettings::writesColourText_data() {
+void TestSettings::writesColourText_data()
+{
     QTest::addColumn<float>("colour");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("germanDefault");
@@ -213,7 +218,8 @@ void TestSettings::writesColourText_data() {
     QTest::newRow("German default locale") << 16777210.f << "1.677721E+07" << true;
 }
 
-void TestSettings::writesColourText() {
+void TestSettings::writesColourText()
+{
     QFETCH(float, colour);
     QFETCH(QString, text);
     QFETCH(bool, germanDefault);
@@ -222,7 +228,8 @@ void TestSettings::writesColourText() {
     QCOMPARE(Settings::ColourText(colour), text);
 }
 
-void TestSettings::writesFourLines_data() {
+void TestSettings::writesFourLines_data()
+{
     QTest::addColumn<float>("atomicRadius");
     QTest::addColumn<float>("covalentRadius");
     QTest::addColumn<int>("chartWindows");
@@ -242,7 +249,8 @@ void TestSettings::writesFourLines_data() {
                "32768\tElementGroup\r\n");
 }
 
-void TestSettings::writesFourLines() {
+void TestSettings::writesFourLines()
+{
     QFETCH(float, atomicRadius);
     QFETCH(float, covalentRadius);
     QFETCH(int, chartWindows);
@@ -256,7 +264,8 @@ void TestSettings::writesFourLines() {
 
 // ---- The file in the Data folder ----------------------------------------------------------
 
-void TestSettings::savesAndLoadsBack_data() {
+void TestSettings::savesAndLoadsBack_data()
+{
     QTest::addColumn<float>("colour");
     QTest::addColumn<int>("mode");
 
@@ -267,7 +276,8 @@ void TestSettings::savesAndLoadsBack_data() {
     QTest::newRow("modes -1") << 255.f << -1;
 }
 
-void TestSettings::savesAndLoadsBack() {
+void TestSettings::savesAndLoadsBack()
+{
     QFETCH(float, colour);
     QFETCH(int, mode);
 
@@ -293,7 +303,8 @@ void TestSettings::savesAndLoadsBack() {
     QCOMPARE(folder.read(QStringLiteral("settings.prn")), saved);
 }
 
-void TestSettings::loadsFromDataFolder_data() {
+void TestSettings::loadsFromDataFolder_data()
+{
     QTest::addColumn<QString>("folderName");
     QTest::addColumn<QString>("fileName");
     QTest::addColumn<QByteArray>("bytes");
@@ -310,7 +321,8 @@ void TestSettings::loadsFromDataFolder_data() {
                                      << "x\tChartWindows\r\n" + kExampleFile << 1;
 }
 
-void TestSettings::loadsFromDataFolder() {
+void TestSettings::loadsFromDataFolder()
+{
     QFETCH(QString, folderName);
     QFETCH(QString, fileName);
     QFETCH(QByteArray, bytes);
@@ -332,7 +344,8 @@ void TestSettings::loadsFromDataFolder() {
     QCOMPARE(DataFilePath, program + QStringLiteral("/Data/settings.prn"));
 }
 
-void TestSettings::loadsNothingWithoutFile() {
+void TestSettings::loadsNothingWithoutFile()
+{
     TempDataFolder folder;
     const auto before = snapshot(DataFiles::ProgramFolder());
     QStringList problems{QStringLiteral("not loaded")};
@@ -345,7 +358,8 @@ void TestSettings::loadsNothingWithoutFile() {
     QCOMPARE(snapshot(DataFiles::ProgramFolder()), before);
 }
 
-void TestSettings::savesIntoDataFolder_data() {
+void TestSettings::savesIntoDataFolder_data()
+{
     QTest::addColumn<QString>("folderName");
     QTest::addColumn<QString>("oldName");  // empty: no old file
     QTest::addColumn<QString>("savedName");
@@ -364,7 +378,8 @@ void TestSettings::savesIntoDataFolder_data() {
                                                << "settings.prn";
 }
 
-void TestSettings::savesIntoDataFolder() {
+void TestSettings::savesIntoDataFolder()
+{
     QFETCH(QString, folderName);
     QFETCH(QString, oldName);
     QFETCH(QString, savedName);
@@ -387,7 +402,8 @@ void TestSettings::savesIntoDataFolder() {
     QCOMPARE(snapshot(program), expected);
 }
 
-void TestSettings::failedSaveLeavesOldFile_data() {
+void TestSettings::failedSaveLeavesOldFile_data()
+{
     QTest::addColumn<QString>("cause");
 
     QTest::newRow("read-only Data folder") << "read-only";
@@ -396,7 +412,8 @@ void TestSettings::failedSaveLeavesOldFile_data() {
     QTest::newRow("file size limit") << "size limit";
 }
 
-void TestSettings::failedSaveLeavesOldFile() {
+void TestSettings::failedSaveLeavesOldFile()
+{
     QFETCH(QString, cause);
 
     TempDataFolder folder;

@@ -24,12 +24,14 @@ const QList<int> kButtons = {AtomicWeight,
                              Save,
                              Cancel};
 
-QImage imageOf(const QPixmap &pixmap) {
+QImage imageOf(const QPixmap &pixmap)
+{
     return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
 // Share of pixels that differ between two images of one size.
-double differingShare(const QImage &a, const QImage &b) {
+double differingShare(const QImage &a, const QImage &b)
+{
     int differing = 0;
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) differing += a.pixel(x, y) != b.pixel(x, y);
@@ -41,7 +43,7 @@ double differingShare(const QImage &a, const QImage &b) {
 class TestButtonPictures : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void everyButtonHasBothFaces_data();
     void everyButtonHasBothFaces();
     void glyphsDifferBetweenButtons();
@@ -50,14 +52,16 @@ class TestButtonPictures : public QObject {
     void windowIcons();
 };
 
-void TestButtonPictures::everyButtonHasBothFaces_data() {
+void TestButtonPictures::everyButtonHasBothFaces_data()
+{
     QTest::addColumn<int>("button");
     QTest::addColumn<qreal>("dpr");
     for (int button : kButtons)
         for (qreal dpr : {1.0, 2.0}) QTest::addRow("%d@%gx", button, dpr) << button << dpr;
 }
 
-void TestButtonPictures::everyButtonHasBothFaces() {
+void TestButtonPictures::everyButtonHasBothFaces()
+{
     QFETCH(int, button);
     QFETCH(qreal, dpr);
     const QPixmap normal = picture(button, dpr);
@@ -80,7 +84,8 @@ void TestButtonPictures::everyButtonHasBothFaces() {
     QVERIFY(differingShare(image, imageOf(highlight)) > 0.3);
 }
 
-void TestButtonPictures::glyphsDifferBetweenButtons() {
+void TestButtonPictures::glyphsDifferBetweenButtons()
+{
     QHash<QByteArray, int> seen;
     for (int button : kButtons) {
         const QImage image = imageOf(picture(button, 1));
@@ -93,14 +98,16 @@ void TestButtonPictures::glyphsDifferBetweenButtons() {
     }
 }
 
-void TestButtonPictures::numbersWithoutButtonGiveNothing() {
+void TestButtonPictures::numbersWithoutButtonGiveNothing()
+{
     for (int index : {0, -1, 10, 69, 100, 110, 200, 201, 1000})
         QVERIFY2(picture(index, 1).isNull(), qPrintable(QString::number(index)));
     // A nonsensical ratio still gives a usable picture.
     QCOMPARE(picture(About, 0).size(), QSize(kSizePx, kSizePx));
 }
 
-void TestButtonPictures::closePicture() {
+void TestButtonPictures::closePicture()
+{
     for (qreal dpr : {1.0, 2.0}) {
         const QPixmap close = ButtonPictures::closePicture(dpr);
         QCOMPARE(close.size(), QSize(kCloseSizePx, kCloseSizePx) * dpr);
@@ -112,7 +119,8 @@ void TestButtonPictures::closePicture() {
     }
 }
 
-void TestButtonPictures::windowIcons() {
+void TestButtonPictures::windowIcons()
+{
     const QIcon main = mainWindowIcon();
     for (int size : {16, 32, 64}) {
         QVERIFY2(main.availableSizes().contains(QSize(size, size)),

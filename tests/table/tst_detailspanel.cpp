@@ -12,7 +12,8 @@ namespace {
 
 // Oxidation states and the four shells as "text,count" pairs.
 void fillRecord(const QString &symbol, const QString &stable, const QString &other,
-                const QStringList &shells) {
+                const QStringList &shells)
+{
     mod_Vantrel::ElementRecordType &r = mod_Vantrel::ElementRecord;
     r.AtomicNumber = 20;
     r.AtomicWeight = 1.00794f;
@@ -29,10 +30,12 @@ void fillRecord(const QString &symbol, const QString &stable, const QString &oth
     }
 }
 
-void fillHydrogen() {
+void fillHydrogen()
+{
     fillRecord("H", "1", "-1", {"1s,1", ",0", ",0", ",0"});
 }
-void fillLithium() {
+void fillLithium()
+{
     fillRecord("Li", "1", "-", {"1s,2", "2s,1", ",0", ",0"});
 }
 
@@ -41,7 +44,7 @@ void fillLithium() {
 class TestDetailsPanel : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void init();
     void cleanup() { window_.reset(); }
     void showPlacesAndFills_data();
@@ -54,7 +57,7 @@ class TestDetailsPanel : public QObject {
     void electronConfig_data();
     void electronConfig();
 
-  private:
+private:
     QList<QLabel *> labels() const { return panel_->findChildren<QLabel *>(); }
     QLabel *label(const QString &name) const { return panel_->findChild<QLabel *>(name); }
     QLabel *shell(int i) const { return label(QStringLiteral("lbl_EConfig%1").arg(i)); }
@@ -63,7 +66,8 @@ class TestDetailsPanel : public QObject {
     DetailsPanel *panel_ = nullptr;
 };
 
-void TestDetailsPanel::init() {
+void TestDetailsPanel::init()
+{
     mod_Vantrel::ResetModuleState();
     window_ = std::make_unique<QWidget>();
     window_->resize(807, 563);
@@ -73,7 +77,8 @@ void TestDetailsPanel::init() {
     for (QLabel *l : labels()) QCOMPARE(l->text(), QStringLiteral(" "));
 }
 
-void TestDetailsPanel::showPlacesAndFills_data() {
+void TestDetailsPanel::showPlacesAndFills_data()
+{
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text");
     QTest::newRow("number") << "lbl_AtomicNumber"
@@ -88,7 +93,8 @@ void TestDetailsPanel::showPlacesAndFills_data() {
                                      << "";
 }
 
-void TestDetailsPanel::showPlacesAndFills() {
+void TestDetailsPanel::showPlacesAndFills()
+{
     fillLithium();
     mod_Vantrel::SymbolColor = 0xC08040;  // red in the low byte
     panel_->ShowpicElements();
@@ -101,7 +107,8 @@ void TestDetailsPanel::showPlacesAndFills() {
 }
 
 // Filling in place must leave no trace of the element shown before.
-void TestDetailsPanel::secondFillReplacesEverything() {
+void TestDetailsPanel::secondFillReplacesEverything()
+{
     fillHydrogen();
     panel_->ShowpicElements();
     QCOMPARE(shell(2)->text(), QString());
@@ -118,14 +125,16 @@ void TestDetailsPanel::secondFillReplacesEverything() {
     QCOMPARE(shell(2)->text(), QStringLiteral("2s"));
 }
 
-void TestDetailsPanel::closeHidesAndKeepsTexts_data() {
+void TestDetailsPanel::closeHidesAndKeepsTexts_data()
+{
     QTest::addColumn<int>("how");
     QTest::newRow("mouse") << 0;
     QTest::newRow("keyboard") << 1;
     QTest::newRow("screen reader") << 2;
 }
 
-void TestDetailsPanel::closeHidesAndKeepsTexts() {
+void TestDetailsPanel::closeHidesAndKeepsTexts()
+{
     QFETCH(int, how);
     fillLithium();
     panel_->ShowpicElements();
@@ -143,7 +152,8 @@ void TestDetailsPanel::closeHidesAndKeepsTexts() {
     for (QLabel *l : labels()) QCOMPARE(l->text(), shown.takeFirst());
 }
 
-void TestDetailsPanel::oxidationStates_data() {
+void TestDetailsPanel::oxidationStates_data()
+{
     QTest::addColumn<QString>("stable");
     QTest::addColumn<QString>("other");
     QTest::addColumn<double>("left");
@@ -160,7 +170,8 @@ void TestDetailsPanel::oxidationStates_data() {
                                  << "2";
 }
 
-void TestDetailsPanel::oxidationStates() {
+void TestDetailsPanel::oxidationStates()
+{
     QFETCH(QString, stable);
     QFETCH(QString, other);
     QFETCH(double, left);
@@ -175,7 +186,8 @@ void TestDetailsPanel::oxidationStates() {
     QTEST(mod_Vantrel::TabPos, "tabPos");
 }
 
-void TestDetailsPanel::electronConfig_data() {
+void TestDetailsPanel::electronConfig_data()
+{
     QTest::addColumn<QStringList>("shells");
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<double>("firstLeft");
@@ -184,7 +196,8 @@ void TestDetailsPanel::electronConfig_data() {
     QTest::newRow("all blank") << QStringList{",0", ",0", ",0", ",0"} << QStringList(8) << 1432.5;
 }
 
-void TestDetailsPanel::electronConfig() {
+void TestDetailsPanel::electronConfig()
+{
     QFETCH(QStringList, shells);
     QFETCH(QStringList, shown);
     QFETCH(double, firstLeft);

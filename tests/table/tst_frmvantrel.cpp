@@ -22,12 +22,21 @@ namespace {
 QByteArray record(int number, const QString &symbol, const QString &phase, const QString &name,
                   double weight = 1.5, double atomicRadius = 1.0, double covalentRadius = 0.5)
 {
-    return QStringLiteral("%1,%2,20,14.01,0.0000899,1,2,0,0,0,%3,%4,1,2,3,\"+1\t-\t1s\t0\t0\t0\tx\t%5\t%6\t%7\"\r\n")
-        .arg(number).arg(weight).arg(atomicRadius).arg(covalentRadius).arg(phase, symbol, name)
+    return QStringLiteral(
+               "%1,%2,20,14.01,0.0000899,1,2,0,0,0,%3,%4,1,2,3,\"+1\t-\t1s\t0\t0\t0\tx\t%5\t%6\t%"
+               "7\"\r\n")
+        .arg(number)
+        .arg(weight)
+        .arg(atomicRadius)
+        .arg(covalentRadius)
+        .arg(phase, symbol, name)
         .toUtf8();
 }
 
-double twips(int px) { return px * 15.0; }
+double twips(int px)
+{
+    return px * 15.0;
+}
 
 // Within a pixel (15 twips) on every edge.
 bool samePlace(const QRect &a, const QRect &b)
@@ -123,7 +132,8 @@ private slots:
         QFETCH(int, left);
         QFETCH(int, top);
         const QRect g = start().lbl_Elements(number)->geometry();
-        QCOMPARE(QRect(int(twips(g.x())), int(twips(g.y())), int(twips(g.width())), int(twips(g.height()))),
+        QCOMPARE(QRect(int(twips(g.x())), int(twips(g.y())), int(twips(g.width())),
+                       int(twips(g.height()))),
                  QRect(left, top, 495, 495));
     }
 
@@ -133,12 +143,16 @@ private slots:
         QTest::addColumn<QString>("symbol");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QColor>("colour");
-        QTest::newRow("gas red") << 1 << "H" << "氢" << QColor(255, 0, 0);
-        QTest::newRow("solid black") << 26 << "Fe" << "铁" << QColor(0, 0, 0);
-        QTest::newRow("liquid blue") << 80 << "Hg" << "汞" << QColor(0, 0, 255);
-        QTest::newRow("synthetic orange") << 43 << "Tc" << "锝" << QColor(255, 128, 0);
-        QTest::newRow("supplementary name") << 104 << "Rf" << QString::fromUtf8("\U0002CB3B")
-                                            << QColor(255, 128, 0);
+        QTest::newRow("gas red") << 1 << "H"
+                                 << "氢" << QColor(255, 0, 0);
+        QTest::newRow("solid black") << 26 << "Fe"
+                                     << "铁" << QColor(0, 0, 0);
+        QTest::newRow("liquid blue") << 80 << "Hg"
+                                     << "汞" << QColor(0, 0, 255);
+        QTest::newRow("synthetic orange") << 43 << "Tc"
+                                          << "锝" << QColor(255, 128, 0);
+        QTest::newRow("supplementary name")
+            << 104 << "Rf" << QString::fromUtf8("\U0002CB3B") << QColor(255, 128, 0);
     }
     void startupLook()
     {
@@ -164,7 +178,7 @@ private slots:
         QCOMPARE(NormalGridShown, True);
         QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
         QCOMPARE(ElementRecord.AtomicNumber, qint16(109));  // the file's last record
-        QCOMPARE(w.msc_Options()->rowCount(), 0);          // nothing charted yet
+        QCOMPARE(w.msc_Options()->rowCount(), 0);           // nothing charted yet
     }
 
     void groupTransparency_data()
@@ -192,10 +206,10 @@ private slots:
                                 record(3, "Lx", "Q", "second") + record(0, "Zz", "G", "hidden");
         frm_Vantrel &w = start({}, &file);
         QCOMPARE(w.lbl_Elements(1)->textColour(), QColor(Qt::black));  // lower-case code
-        QCOMPARE(w.lbl_Elements(3)->text(), QStringLiteral("Lx"));        // later record wins
+        QCOMPARE(w.lbl_Elements(3)->text(), QStringLiteral("Lx"));     // later record wins
         QCOMPARE(w.lbl_Elements(3)->toolTip(), QStringLiteral("second"));
         QCOMPARE(w.lbl_Elements(3)->textColour(), QColor(Qt::black));  // unknown code keeps colour
-        QCOMPARE(w.lbl_Elements(2)->text(), QString());                 // no record
+        QCOMPARE(w.lbl_Elements(2)->text(), QString());                // no record
         QCOMPARE(w.lbl_Elements(2)->toolTip(), QString());
         QVERIFY(!w.lbl_Elements(0)->isVisibleTo(&w));
     }
@@ -215,7 +229,8 @@ private slots:
         QTest::newRow("no tab") << QByteArray("1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,\"H\"\r\n")
                                 << int(DataError::Kind::TooFewTabs);
         QTest::newRow("cut short") << QByteArray("1,1,1,1") << int(DataError::Kind::PastEnd);
-        QTest::newRow("no such cell") << record(110, "Xx", "S", "x") << int(DataError::Kind::NoSuchElement);
+        QTest::newRow("no such cell")
+            << record(110, "Xx", "S", "x") << int(DataError::Kind::NoSuchElement);
     }
     void startupFailures()
     {
@@ -244,7 +259,9 @@ private slots:
 
     void badSettingsLineIsReportedOnce()
     {
-        start("x\tAtomicRadius\r\n65535\tCovalentRadius\r\n99999\tChartWindows\r\n1\tElementGroup\r\n");
+        start(
+            "x\tAtomicRadius\r\n65535\tCovalentRadius\r\n99999\tChartWindows\r\n1\tElementGroup\r"
+            "\n");
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_messages[0].contains(QStringLiteral("settings.prn")));
         QVERIFY(m_messages[0].contains(QStringLiteral("第 1 行")));
@@ -443,7 +460,8 @@ private slots:
 
     void radiusView()
     {
-        const QByteArray file = record(1, "H", "G", "a", 1, 0.79, 0.32) + record(2, "He", "G", "b", 4, 0, 0.46);
+        const QByteArray file =
+            record(1, "H", "G", "a", 1, 0.79, 0.32) + record(2, "He", "G", "b", 4, 0, 0.46);
         frm_Vantrel &w = start("65535\tAtomicRadius\r\n33023\tCovalentRadius\r\n", &file);
         w.img_Btns_Click(105);
         QCOMPARE(NormalGridShown, False);
@@ -531,9 +549,10 @@ private slots:
         frm_Vantrel &w = start();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QMouseEvent move(QEvent::MouseMove, QPointF(w.lbl_Elements(26)->rect().center()),
-                         w.lbl_Elements(26)->mapToGlobal(QPointF(w.lbl_Elements(26)->rect().center())),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent move(
+            QEvent::MouseMove, QPointF(w.lbl_Elements(26)->rect().center()),
+            w.lbl_Elements(26)->mapToGlobal(QPointF(w.lbl_Elements(26)->rect().center())),
+            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(w.lbl_Elements(26), &move);
         QCOMPARE(HoveredElement, qint16(26));
         QCOMPARE(yellowCells(), 1);  // the window's own step did not undo it

@@ -7,7 +7,7 @@ using PanelLayout::kMaxLeftTwips;
 class TestPanelLayout : public QObject {
     Q_OBJECT
 
-  private slots:
+private slots:
     void oxidation_data();
     void oxidation();
     void configFirstLeft_data();
@@ -17,7 +17,8 @@ class TestPanelLayout : public QObject {
 };
 
 // Texts and record rests are written "stable|other".
-void TestPanelLayout::oxidation_data() {
+void TestPanelLayout::oxidation_data()
+{
     QTest::addColumn<QString>("stable");
     QTest::addColumn<QString>("other");
     QTest::addColumn<QString>("shown");
@@ -54,7 +55,8 @@ void TestPanelLayout::oxidation_data() {
         << huge << huge << hugeShown + '|' + hugeShown << "|" << -kMaxLeftTwips;
 }
 
-void TestPanelLayout::oxidation() {
+void TestPanelLayout::oxidation()
+{
     QFETCH(QString, stable);
     QFETCH(QString, other);
     // The symbol label as designed: left 780, width 1815, centred at 1687.5.
@@ -64,7 +66,8 @@ void TestPanelLayout::oxidation() {
     QTEST(d.stableLeftTwips, "left");
 }
 
-void TestPanelLayout::configFirstLeft_data() {
+void TestPanelLayout::configFirstLeft_data()
+{
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<double>("left");
@@ -78,14 +81,16 @@ void TestPanelLayout::configFirstLeft_data() {
         << QStringList{QString(100000, QLatin1Char('s'))} << -kMaxLeftTwips;
 }
 
-void TestPanelLayout::configFirstLeft() {
+void TestPanelLayout::configFirstLeft()
+{
     QFETCH(QStringList, texts);
     QFETCH(QStringList, shown);
     QCOMPARE(PanelLayout::blankZeros(texts), shown);
     QTEST(PanelLayout::configFirstLeft(2865, shown), "left");
 }
 
-void TestPanelLayout::chainLefts_data() {
+void TestPanelLayout::chainLefts_data()
+{
     QTest::addColumn<double>("first");
     QTest::addColumn<QVector<double>>("widths");
     QTest::addColumn<QVector<double>>("lefts");
@@ -98,7 +103,8 @@ void TestPanelLayout::chainLefts_data() {
         << -1e12 << QVector<double>{15, 15} << QVector<double>{-kMaxLeftTwips, 15 - kMaxLeftTwips};
 }
 
-void TestPanelLayout::chainLefts() {
+void TestPanelLayout::chainLefts()
+{
     QFETCH(double, first);
     QFETCH(QVector<double>, widths);
     QTEST(PanelLayout::chainLefts(first, widths), "lefts");

@@ -52,8 +52,10 @@ QByteArray line(int z, const QByteArray &phase = "S", const QByteArray &numbers 
     // Rest is at most 32: split over f, d, s, p as needed.
     int parts[4] = {qMin(rest, 14), 0, 0, 0};
     int left = rest - parts[0];
-    parts[1] = qMin(left, 10); left -= parts[1];
-    parts[2] = qMin(left, 2); left -= parts[2];
+    parts[1] = qMin(left, 10);
+    left -= parts[1];
+    parts[2] = qMin(left, 2);
+    left -= parts[2];
     parts[3] = left;
     const char *shells[] = {"4f", "5d", "6s", "6p"};
     QByteArrayList texts, counts;
@@ -63,10 +65,14 @@ QByteArray line(int z, const QByteArray &phase = "S", const QByteArray &numbers 
             counts << QByteArray::number(parts[i]);
         }
     }
-    while (texts.size() < 4) { texts << "0"; counts << "0"; }
+    while (texts.size() < 4) {
+        texts << "0";
+        counts << "0";
+    }
     const QByteArray nums = numbers.isEmpty()
-        ? QByteArray::number(z) + "," + QByteArray::number(2 * z + 1) + ",2000,1000,5,1," + counts.join(',') + ",1,1,0,1,1"
-        : numbers;
+                                ? QByteArray::number(z) + "," + QByteArray::number(2 * z + 1) +
+                                      ",2000,1000,5,1," + counts.join(',') + ",1,1,0,1,1"
+                                : numbers;
     return nums + ",\"-\t-\t" + texts.join('\t') + "\tX\t" + phase + "\tXx\tx\"\r\n";
 }
 
@@ -109,32 +115,45 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         QTest::newRow("number 0") << Edit([](auto &r) { r.AtomicNumber = 0; }) << "outside 1..109";
-        QTest::newRow("phase lower case") << Edit([](auto &r) { r.PhaseCode = "s"; }) << "phase code";
-        QTest::newRow("negative density") << Edit([](auto &r) { r.Density = -7.874f; }) << "negative density";
-        QTest::newRow("negative covalent radius") << Edit([](auto &r) { r.CovalentRadius = -1; }) << "negative covalent radius";
-        QTest::newRow("negative vaporisation") << Edit([](auto &r) { r.VaporisationEnthalpy = -1; }) << "negative enthalpy of vaporisation";
-        QTest::newRow("no weight") << Edit([](auto &r) { r.AtomicWeight = 0; }) << "atomic weight missing";
+        QTest::newRow("phase lower case")
+            << Edit([](auto &r) { r.PhaseCode = "s"; }) << "phase code";
+        QTest::newRow("negative density")
+            << Edit([](auto &r) { r.Density = -7.874f; }) << "negative density";
+        QTest::newRow("negative covalent radius")
+            << Edit([](auto &r) { r.CovalentRadius = -1; }) << "negative covalent radius";
+        QTest::newRow("negative vaporisation") << Edit([](auto &r) { r.VaporisationEnthalpy = -1; })
+                                               << "negative enthalpy of vaporisation";
+        QTest::newRow("no weight")
+            << Edit([](auto &r) { r.AtomicWeight = 0; }) << "atomic weight missing";
         QTest::newRow("melting above boiling")
-            << Edit([](auto &r) { std::swap(r.MeltingPoint, r.BoilingPoint); }) << "above boiling point";
+            << Edit([](auto &r) { std::swap(r.MeltingPoint, r.BoilingPoint); })
+            << "above boiling point";
         QTest::newRow("solid melting below room")
             << Edit([](auto &r) { r.MeltingPoint = 250; }) << "phase S";
         QTest::newRow("liquid melting above room")
             << Edit([](auto &r) { r.PhaseCode = "L"; }) << "phase L";
         QTest::newRow("configuration one short")
             << Edit([](auto &r) { r.EConfigCount1 = 5; }) << "holds 25 electrons";
-        QTest::newRow("d shell overfull")
-            << Edit([](auto &r) { r.EConfigCount1 = 11; r.EConfigCount2 = 2; r.AtomicNumber = 31; r.AtomicWeight = 69.7f; })
-            << "electrons in 3d";
-        QTest::newRow("pair after unused pair")
-            << Edit([](auto &r) { r.EConfigText2 = "0"; r.EConfigCount2 = 0; r.EConfigText3 = "4s"; r.EConfigCount3 = 2; })
-            << "follows an unused pair";
-        QTest::newRow("unsigned state")
-            << Edit([](auto &r) { r.StableOxidationStates = "2#3"; }) << "not a signed oxidation state";
-        QTest::newRow("state in both lists")
-            << Edit([](auto &r) { r.OxidationStates = "+3#+6"; }) << "listed as stable and as other";
+        QTest::newRow("d shell overfull") << Edit([](auto &r) {
+            r.EConfigCount1 = 11;
+            r.EConfigCount2 = 2;
+            r.AtomicNumber = 31;
+            r.AtomicWeight = 69.7f;
+        }) << "electrons in 3d";
+        QTest::newRow("pair after unused pair") << Edit([](auto &r) {
+            r.EConfigText2 = "0";
+            r.EConfigCount2 = 0;
+            r.EConfigText3 = "4s";
+            r.EConfigCount3 = 2;
+        }) << "follows an unused pair";
+        QTest::newRow("unsigned state") << Edit([](auto &r) { r.StableOxidationStates = "2#3"; })
+                                        << "not a signed oxidation state";
+        QTest::newRow("state in both lists") << Edit([](auto &r) { r.OxidationStates = "+3#+6"; })
+                                             << "listed as stable and as other";
         QTest::newRow("state twice")
             << Edit([](auto &r) { r.StableOxidationStates = "+2#+2"; }) << "listed twice";
-        QTest::newRow("bad symbol") << Edit([](auto &r) { r.Symbol = "FE"; }) << "not an element symbol";
+        QTest::newRow("bad symbol")
+            << Edit([](auto &r) { r.Symbol = "FE"; }) << "not an element symbol";
     }
 
     void recordRules()
@@ -193,10 +212,12 @@ private slots:
         QTest::addColumn<QString>("expected");
 
         QByteArray bytes = wholeFile();
-        QTest::newRow("LF line ends") << QByteArray(bytes).replace("\r\n", "\n") << 1 << "LF, not CR LF";
+        QTest::newRow("LF line ends")
+            << QByteArray(bytes).replace("\r\n", "\n") << 1 << "LF, not CR LF";
         QTest::newRow("no final line end") << bytes.left(bytes.size() - 2) << 0 << "no CR LF";
         QTest::newRow("blank line at the end") << bytes + "\r\n" << 110 << "blank line";
-        QTest::newRow("broken UTF-8") << QByteArray(bytes).replace("\tx\"", "\t\xFFx\"") << 0 << "UTF-8";
+        QTest::newRow("broken UTF-8")
+            << QByteArray(bytes).replace("\tx\"", "\t\xFFx\"") << 0 << "UTF-8";
 
         QByteArrayList lines = bytes.split('\n');
         auto withLine = [&](int z, const QByteArray &text) {
@@ -205,11 +226,18 @@ private slots:
             return copy.join('\n');
         };
         QByteArray fe = line(26);
-        QTest::newRow("too few tabs") << withLine(26, QByteArray(fe).replace("\tX\t", "X\t").chopped(1)) << 26 << "fewer than nine TABs";
-        QTest::newRow("too many tabs") << withLine(26, QByteArray(fe).replace("\tx\"", "\tx\ty\"").chopped(1)) << 26 << "10 TABs";
-        QTest::newRow("letter in a number") << withLine(26, QByteArray(fe).replace("26,53,", "26,5e,").chopped(1)) << 26 << "not a number";
+        QTest::newRow("too few tabs")
+            << withLine(26, QByteArray(fe).replace("\tX\t", "X\t").chopped(1)) << 26
+            << "fewer than nine TABs";
+        QTest::newRow("too many tabs")
+            << withLine(26, QByteArray(fe).replace("\tx\"", "\tx\ty\"").chopped(1)) << 26
+            << "10 TABs";
+        QTest::newRow("letter in a number")
+            << withLine(26, QByteArray(fe).replace("26,53,", "26,5e,").chopped(1)) << 26
+            << "not a number";
         QTest::newRow("extra item") << withLine(26, fe.chopped(2) + ",7\r") << 26 << "more items";
-        QTest::newRow("duplicate") << withLine(27, line(26).chopped(1)) << 27 << "already on line 26";
+        QTest::newRow("duplicate")
+            << withLine(27, line(26).chopped(1)) << 27 << "already on line 26";
         QTest::newRow("phase code") << withLine(30, line(30, "Q").chopped(1)) << 30 << "phase code";
     }
 

@@ -54,7 +54,8 @@ private slots:
             while (!in.atEnd()) {
                 mod_Vantrel::ReadElementRecord(in);
                 m_records.append(mod_Vantrel::ElementRecord);
-                m_byNumber.insert(mod_Vantrel::ElementRecord.AtomicNumber, mod_Vantrel::ElementRecord);
+                m_byNumber.insert(mod_Vantrel::ElementRecord.AtomicNumber,
+                                  mod_Vantrel::ElementRecord);
             }
         } catch (const DataError &e) {
             QFAIL(e.what());
@@ -102,7 +103,8 @@ private slots:
         QFETCH(double, tolerance);
         const double actual = numberField(element(z), field);
         QVERIFY2(qAbs(actual - expected) <= tolerance,
-                 qPrintable(QStringLiteral("%1 is %2, expected %3").arg(field).arg(actual).arg(expected)));
+                 qPrintable(
+                     QStringLiteral("%1 is %2, expected %3").arg(field).arg(actual).arg(expected)));
     }
 
     void liquidsAndSynthetics()
@@ -137,12 +139,14 @@ private slots:
         QTest::addColumn<QString>("name");
 
         QFile file(kNames);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) qFatal("cannot open %s", qPrintable(kNames));
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            qFatal("cannot open %s", qPrintable(kNames));
         const QStringList lines = QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
         for (int i = 1; i < lines.size(); ++i) {  // after the header
             const QStringList cells = lines.at(i).split(',');
             if (cells.size() != 3) qFatal("bad line %d in %s", i + 1, qPrintable(kNames));
-            QTest::newRow(qPrintable(cells.at(1))) << cells.at(0).toInt() << cells.at(1) << cells.at(2);
+            QTest::newRow(qPrintable(cells.at(1)))
+                << cells.at(0).toInt() << cells.at(1) << cells.at(2);
         }
     }
 
