@@ -11,6 +11,7 @@ public:
     explicit BrowserPane(QWidget *parent);
     void navigate(const QUrl &url);  // does not wait for the page
     bool showsOfflinePage() const { return m_offline; }
+    QUrl requestedUrl() const { return m_home; }  // the page asked for, loaded or not
 
     static QString offlinePage();
 
