@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installing again keeps the user's settings; the install manifest lists every installed file,
-# so removing what it lists uninstalls the program completely.
+# Installing again keeps the user's settings; removing the files the install manifest lists,
+# or running the README's uninstall commands, uninstalls the program completely.
 . "$(dirname "$0")/common.sh"
 
 manifest_state() { if [ -e "$manifest" ]; then md5sum < "$manifest"; else echo none; fi; }
@@ -25,6 +25,16 @@ diff -u <(LC_ALL=C sort "$FERROVA_WORK/manifest.txt") <(LC_ALL=C sort "$FERROVA_
 xargs -d '\n' rm < "$FERROVA_WORK/manifest.txt"
 left=$(find "$prefix" -type f -o -type l)
 [ -z "$left" ] || fail "files left after removing the manifest's list: $left"
+
+# The uninstall commands in the README leave no file behind either.
+install_to "$prefix"
+awk '/^    prefix=~\/.local$/ { on = 1 } on && /^$/ { exit } on { sub(/^    /, ""); print }' \
+  "$FERROVA_SOURCE/README.md" > "$FERROVA_WORK/uninstall.sh"
+grep -q '^rm ' "$FERROVA_WORK/uninstall.sh" || fail "no uninstall commands found in README.md"
+sed -i "s|^prefix=~/.local\$|prefix='$prefix'|" "$FERROVA_WORK/uninstall.sh"
+bash -e "$FERROVA_WORK/uninstall.sh" || fail "README's uninstall commands failed"
+left=$(find "$prefix" -type f -o -type l)
+[ -z "$left" ] || fail "files left after the README's uninstall commands: $left"
 
 # The build folder's own install_manifest.txt, the record of someone's real install, is as
 # it was before this test.
