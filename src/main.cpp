@@ -10,7 +10,6 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ferrova-periodic"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ferrova元素周期表"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
 
     frm_Vantrel window;
