@@ -13,6 +13,18 @@
 // unquoted text runs to the next comma or line end, TABs included. After an item the
 // reader skips spaces and TABs and takes one comma or one line end.
 //
+// A number item is a decimal number and nothing else: optional sign, digits with an
+// optional point, optional exponent ("12", "-0", ".5", "8.99E-05"). An empty item, "NaN",
+// "Inf", "0x10", "12kg" or a quoted text fails with DataError::Kind::NotANumber; no bad item
+// is ever taken as 0. "1,5" is two items, 1 and 5. A value beyond the single range (or
+// outside 16 bits, for a whole number) fails with DataError::Kind::Overflow.
+//
+// Items are read, not lines: the items left on a line after a record are the first items of
+// the next read, so extra items shift the following record, which then fails at the line
+// where the shift shows (usually as a text item without its TABs). Blank lines never count
+// as items. After a closing quote, the rest of the item up to the next comma or line end is
+// dropped.
+//
 // The reader never holds more than one line in memory: a line longer than
 // kMaxLineChars characters fails with DataError::Kind::TooLong.
 class ListInput {

@@ -120,11 +120,20 @@ void Save()
     QSaveFile file(DataFiles::Resolve(DataFilePath));
     const QByteArray text =
         FileText(AtomicRadiusColor, CovalentRadiusColor, ChartWindowsMode, ElementGroupMode);
+    // Each step names itself: after a short write (a full disk) the system gives no reason,
+    // and Qt has only its untranslated "Unknown error" to say.
+    const auto fail = [&file](const QString &step) {
+        const QString reason = file.errorString();
+        throw DataError(
+            DataError::Kind::WriteFailed, DataFilePath, 0,
+            reason == QFile().errorString() ? step : QStringLiteral("%1（%2）").arg(step, reason));
+    };
+    if (!file.open(QIODevice::WriteOnly)) fail(QStringLiteral("无法创建新文件"));
     // flush() before commit(): commit() does not notice a short final write (disk full) and
     // would put a cut-off file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.flush() ||
-        !file.commit())
-        throw DataError(DataError::Kind::WriteFailed, DataFilePath, 0, file.errorString());
+    if (file.write(text) != text.size() || !file.flush())
+        fail(QStringLiteral("写入未完成，磁盘可能已满"));
+    if (!file.commit()) fail(QStringLiteral("无法替换原来的文件"));
 }
 
 }  // namespace Settings
