@@ -100,6 +100,44 @@ shot() {
   echo "$out/$1 (${WIDTH}x${HEIGHT})"
 }
 
+# A cell by its top-left corner in twips (the two separate rows are not at the period pitch).
+click_cell_at() {
+  xdotool mousemove $(at $(($1 / 15 + 16)) $(($2 / 15 + 16))); sleep 0.3
+  xdotool click 1; sleep 1.5
+}
+
+# The program's other visible window (options dialog or chart window): its id in `other`,
+# its place in OX OY OW OH.
+find_other() {
+  other=""
+  for _ in $(seq 1 20); do
+    for w in $(xdotool search --onlyvisible --pid "$app_pid" 2>/dev/null || true); do
+      [ "$w" = "$window" ] && continue
+      eval "$(xdotool getwindowgeometry --shell "$w")"
+      [ "$WIDTH" -ge 100 ] && { other=$w OX=$X OY=$Y OW=$WIDTH OH=$HEIGHT; break; }
+    done
+    [ -n "$other" ] && break
+    sleep 0.5
+  done
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  [ -n "$other" ] || { echo "screenshots.sh: the second window did not come up" >&2; exit 1; }
+}
+
+in_other() { echo $((OX + $1 * scale)) $((OY + $2 * scale)); }
+
+other_shot() {
+  import -window root -crop "${OW}x${OH}+${OX}+${OY}" +repage "$out/$1"
+  echo "$out/$1 (${OW}x${OH})"
+}
+
+# An image button of the other window, by its top-left corner in twips in that window.
+click_other_button() {
+  local x=$(($1 / 15 + 11)) y=$(($2 / 15 + 11))
+  xdotool mousemove $(in_other $((x - 2)) "$y"); sleep 0.3
+  xdotool mousemove $(in_other "$x" "$y"); sleep 0.5
+  xdotool click 1; sleep 2
+}
+
 start 1 1280x1024x24
 click_element 4 8        # Fe
 rest
@@ -112,6 +150,21 @@ shot radius-atomic.png
 click_button 3600 120    # back to the table
 click_button 1920 600    # covalent radius
 shot radius-covalent.png
+click_button 3600 120    # back to the table
+click_cell_at 4440 3840  # Gd, a lanthanide
+rest
+shot panel-lanthanide.png
+close_details
+
+click_button 4800 120    # options
+find_other
+other_shot options.png
+xdotool mousemove $(in_other 110 28) click 1; sleep 0.5   # "新窗口": the chart in its own window
+click_other_button 3960 1680                              # save (frame at 1440, button at 240)
+click_button 3960 120    # the chart window opens
+find_other
+click_other_button 480 120                                # its melting-point button
+other_shot chart-window.png
 stop
 
 start 2 2400x1800x24
