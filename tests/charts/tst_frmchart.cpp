@@ -3,7 +3,7 @@
 #include <QFrame>
 #include <QMouseEvent>
 
-#include "TempDataFolder.h"
+#include "MainWindowHarness.h"
 #include "TestMain.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartControl.h"
@@ -68,20 +68,14 @@ bool isFolded(const frm_Vantrel &main)
 class TestFrmChart : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempDataFolder> m_data;
-    std::unique_ptr<frm_Vantrel> m_main;
-    Dialogs::Hooks m_hooks;
-    QStringList m_messages;
+    std::unique_ptr<MainWindowHarness> m_h;
+    frm_Vantrel *m_main = nullptr;
 
     // The main window over the shipped data, set to open charts in their own window, and
     // the chart window opened by its chart button.
     frm_Chart *openChart()
     {
-        ResetModuleState();
-        m_data = std::make_unique<TempDataFolder>();
-        m_data->copyShippedElements();
-        m_main = std::make_unique<frm_Vantrel>(frm_Vantrel::Browser::None);
-        m_main->Form_Load();
+        m_main = &m_h->start();
         ChartWindowsMode = 1;
         m_main->img_Btns_MouseMove(80);  // the highlight 180 is what the user clicks
         m_main->img_Btns_Click(180);
@@ -89,20 +83,11 @@ class TestFrmChart : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        m_messages.clear();
-        m_hooks.message = [this](const QString &text, const QString &title) {
-            m_messages << title + QLatin1Char('|') + text;
-        };
-        Dialogs::setHooks(&m_hooks);
-    }
+    void init() { m_h = std::make_unique<MainWindowHarness>(); }
     void cleanup()
     {
-        m_main.reset();
-        flushDeletes();
-        m_data.reset();
-        Dialogs::setHooks(nullptr);
+        m_main = nullptr;
+        m_h.reset();
     }
 
     void layoutFor_data()
@@ -151,7 +136,7 @@ private slots:
         QCOMPARE(frame, QSize(Twips::toPx(6235), Twips::toPx(4660)));
         QCOMPARE(chart->msc_Options()->pos(), QPoint(-14, -32));
         QCOMPARE(chart->msc_Options()->size(), QSize(Twips::toPx(6585), Twips::toPx(5340)));
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_h->messages.isEmpty());
     }
 
     void propertyButtons_data()
@@ -223,7 +208,7 @@ private slots:
         QVERIFY(!m_main->chartWindow());
         QVERIFY(m_main->isVisible());
         QVERIFY(isFolded(*m_main));
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_h->messages.isEmpty());
     }
 
     void hover()

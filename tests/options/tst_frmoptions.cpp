@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 
-#include "TempDataFolder.h"
+#include "MainWindowHarness.h"
 #include "TestMain.h"
 #include "data/ModVantrel.h"
 #include "data/Settings.h"
@@ -63,42 +63,26 @@ QString gridPattern(bool groupsShown)
 class TestFrmOptions : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempDataFolder> m_data;
-    std::unique_ptr<frm_Vantrel> m_main;
-    Dialogs::Hooks m_hooks;
-    QStringList m_messages;
+    std::unique_ptr<MainWindowHarness> m_h;
+    frm_Vantrel *m_main = nullptr;
 
     // The main window over the shipped data and `settings`, and the options dialog opened
     // by its options button.
     frm_Options *open(const QByteArray &settings)
     {
-        ResetModuleState();
-        m_data = std::make_unique<TempDataFolder>();
-        m_data->copyShippedElements();
-        m_data->write(QStringLiteral("settings.prn"), settings);
-        m_main = std::make_unique<frm_Vantrel>(frm_Vantrel::Browser::None);
-        m_main->Form_Load();
+        m_main = &m_h->start(settings);
         m_main->img_Btns_MouseMove(81);  // the highlight 181 is what the user clicks
         m_main->img_Btns_Click(181);
         return m_main->optionsWindow();
     }
-    QByteArray savedFile() const { return m_data->read(QStringLiteral("settings.prn")); }
+    QByteArray savedFile() { return m_h->data().read(QStringLiteral("settings.prn")); }
 
 private slots:
-    void init()
-    {
-        m_messages.clear();
-        m_hooks.message = [this](const QString &text, const QString &title) {
-            m_messages << title + QLatin1Char('|') + text;
-        };
-        Dialogs::setHooks(&m_hooks);
-    }
+    void init() { m_h = std::make_unique<MainWindowHarness>(); }
     void cleanup()
     {
-        m_main.reset();
-        flushDeletes();
-        m_data.reset();
-        Dialogs::setHooks(nullptr);
+        m_main = nullptr;
+        m_h.reset();
     }
 
     void colourNames_data()
@@ -161,7 +145,7 @@ private slots:
         QCOMPARE(OptionsWindowOpen, True);
         QVERIFY(m_main->img_Btns().image(181)->isHidden());
         QCOMPARE(options->pos(), m_main->pos() + QPoint(33, 33));  // 500 twips
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_h->messages.isEmpty());
     }
 
     void saveColours_data()
@@ -207,7 +191,7 @@ private slots:
         QCOMPARE(OptionsWindowOpen, False);
         flushDeletes();
         QVERIFY(!options);
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_h->messages.isEmpty());
     }
 
     void saveChartWindows_data()
@@ -319,10 +303,10 @@ private slots:
         QFETCH(QString, damage);
         const QByteArray settings = Settings::FileText(33023, 65280, 0, 0);
         QPointer<frm_Options> options = open(settings);
-        const QString dataFolder = QFileInfo(m_data->path(QString())).absolutePath();
+        const QString dataFolder = QFileInfo(m_h->data().path(QString())).absolutePath();
         const QString programFolder = QFileInfo(dataFolder).absolutePath();
         if (damage == QLatin1String("folder")) {
-            QVERIFY(QFile::remove(m_data->path(QStringLiteral("settings.prn"))));
+            QVERIFY(QFile::remove(m_h->data().path(QStringLiteral("settings.prn"))));
             QVERIFY(QDir(dataFolder).mkdir(QStringLiteral("settings.prn")));
         }
         if (damage == QLatin1String("file")) {
@@ -349,8 +333,9 @@ private slots:
         options->img_Btns_MouseMove(70);
         QTest::mouseClick(options->img_Btns().image(170), Qt::LeftButton);
 
-        QCOMPARE(m_messages.size(), 1);
-        QVERIFY2(m_messages[0].contains(QStringLiteral("settings.prn")), qPrintable(m_messages[0]));
+        QCOMPARE(m_h->messages.size(), 1);
+        QVERIFY2(m_h->messages[0].contains(QStringLiteral("settings.prn")),
+                 qPrintable(m_h->messages[0]));
         QCOMPARE(AtomicRadiusColor, 65535.0f);  // applied for this run
         QCOMPARE(ElementGroupMode, 1);
         QCOMPARE(State(*m_main).grid, gridPattern(true));

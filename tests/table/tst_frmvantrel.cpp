@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "TempDataFolder.h"
+#include "MainWindowHarness.h"
 #include "TestMain.h"
 #include "charts/ChartControl.h"
 #include "data/DataError.h"
@@ -50,66 +50,31 @@ bool samePlace(const QRect &a, const QRect &b)
 class TestFrmVantrel : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<TempDataFolder> m_data;
-    std::unique_ptr<frm_Vantrel> m_window;
-    Dialogs::Hooks m_hooks;
-    QStringList m_messages;
-    int m_answer = Dialogs::kNo;
-    int m_endCalls = 0;
+    std::unique_ptr<MainWindowHarness> m_h;
 
-    // A fresh main window over the shipped data (or `elements` when given).
     frm_Vantrel &start(const QByteArray &settings = {}, const QByteArray *elements = nullptr)
     {
-        ResetModuleState();
-        m_window.reset();
-        m_data = std::make_unique<TempDataFolder>();
-        if (elements)
-            m_data->write(QStringLiteral("Elements.prn"), *elements);
-        else
-            m_data->copyShippedElements();
-        if (!settings.isNull()) m_data->write(QStringLiteral("settings.prn"), settings);
-        m_window = std::make_unique<frm_Vantrel>(frm_Vantrel::Browser::None);
-        m_window->Form_Load();
-        return *m_window;
+        return m_h->start(settings, elements);
     }
 
-    QString panelText(const char *name) const
+    QString panelText(const char *name)
     {
-        return m_window->pic_Elements()->findChild<QLabel *>(QLatin1String(name))->text();
+        return m_h->main().pic_Elements()->findChild<QLabel *>(QLatin1String(name))->text();
     }
 
-    int yellowCells() const
+    int yellowCells()
     {
         int count = 0;
         for (int n = 1; n <= 109; ++n) {
-            ElementCell *cell = m_window->lbl_Elements(n);
+            ElementCell *cell = m_h->main().lbl_Elements(n);
             count += !cell->isTransparent() && cell->backColour() == QColor(255, 250, 128);
         }
         return count;
     }
 
 private slots:
-    void init()
-    {
-        m_messages.clear();
-        m_answer = Dialogs::kNo;
-        m_endCalls = 0;
-        m_hooks.askYesNo = [this](const QString &text, const QString &title) {
-            m_messages << title + QLatin1Char('|') + text;
-            return m_answer;
-        };
-        m_hooks.message = [this](const QString &text, const QString &title) {
-            m_messages << title + QLatin1Char('|') + text;
-        };
-        m_hooks.endProgram = [this] { ++m_endCalls; };
-        Dialogs::setHooks(&m_hooks);
-    }
-    void cleanup()
-    {
-        m_window.reset();
-        m_data.reset();
-        Dialogs::setHooks(nullptr);
-    }
+    void init() { m_h = std::make_unique<MainWindowHarness>(); }
+    void cleanup() { m_h.reset(); }
 
     void cellGeometry_data()
     {
@@ -166,7 +131,7 @@ private slots:
         QCOMPARE(cell->accessibleDescription(), name);
         QCOMPARE(cell->textColour(), colour);
         QVERIFY(cell->hasBorder());
-        QVERIFY(!m_window->lbl_Elements(0)->isVisibleTo(m_window.get()));
+        QVERIFY(!m_h->main().lbl_Elements(0)->isVisibleTo(&m_h->main()));
     }
 
     void startupState()
@@ -197,7 +162,7 @@ private slots:
         QFETCH(bool, transparent);
         frm_Vantrel &w = start(settings);
         for (int n = 1; n <= 109; ++n) QCOMPARE(w.lbl_Elements(n)->isTransparent(), transparent);
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_h->messages.isEmpty());
     }
 
     void unusualRecords()
@@ -262,10 +227,10 @@ private slots:
         start(
             "x\tAtomicRadius\r\n65535\tCovalentRadius\r\n99999\tChartWindows\r\n1\tElementGroup\r"
             "\n");
-        QCOMPARE(m_messages.size(), 1);
-        QVERIFY(m_messages[0].contains(QStringLiteral("settings.prn")));
-        QVERIFY(m_messages[0].contains(QStringLiteral("第 1 行")));
-        QVERIFY(m_messages[0].contains(QStringLiteral("第 3 行")));
+        QCOMPARE(m_h->messages.size(), 1);
+        QVERIFY(m_h->messages[0].contains(QStringLiteral("settings.prn")));
+        QVERIFY(m_h->messages[0].contains(QStringLiteral("第 1 行")));
+        QVERIFY(m_h->messages[0].contains(QStringLiteral("第 3 行")));
         QCOMPARE(CovalentRadiusColor, 65535.0f);
         QCOMPARE(ElementGroupMode, qint16(1));
         QCOMPARE(ChartWindowsMode, qint16(0));
@@ -327,23 +292,23 @@ private slots:
         QFETCH(bool, options);
         frm_Vantrel &w = start();
         (options ? OptionsWindowOpen : ChartWindowOpen) = True;
-        QFile::remove(m_data->path(QStringLiteral("Elements.prn")));  // would fail if opened
+        QFile::remove(m_h->data().path(QStringLiteral("Elements.prn")));  // would fail if opened
         w.lbl_Elements_Click(26);
         QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_h->messages.isEmpty());
     }
 
     void vanishedFileIsReportedNotFatal()
     {
         frm_Vantrel &w = start();
         QTest::mouseClick(w.lbl_Elements(8), Qt::LeftButton);
-        QFile::remove(m_data->path(QStringLiteral("Elements.prn")));
+        QFile::remove(m_h->data().path(QStringLiteral("Elements.prn")));
         QTest::mouseClick(w.lbl_Elements(26), Qt::LeftButton);
-        QCOMPARE(m_messages.size(), 1);
-        QVERIFY(m_messages[0].contains(QStringLiteral("Elements.prn")));
+        QCOMPARE(m_h->messages.size(), 1);
+        QVERIFY(m_h->messages[0].contains(QStringLiteral("Elements.prn")));
         QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("O"));
         Dialogs::runHandler(&w, [&] { w.img_Btns_Click(101); });  // reported the same way
-        QCOMPARE(m_messages.size(), 2);
+        QCOMPARE(m_h->messages.size(), 2);
     }
 
     // ---- toolbar ----
@@ -393,7 +358,7 @@ private slots:
         QCOMPARE(chart->rowLabel(26), QStringLiteral("Fe"));
         QCOMPARE(chart->rowLabel(109), QStringLiteral("Mt"));
         QVERIFY(qAbs(chart->value(26) - 1811) < 0.5);
-        QVERIFY(m_window->circles().isEmpty());
+        QVERIFY(m_h->main().circles().isEmpty());
     }
 
     void chartRowsByNumberInAnyOrder()
@@ -409,7 +374,7 @@ private slots:
         QCOMPARE(chart->rowLabel(3), QStringLiteral("Li"));
         QCOMPARE(chart->value(3), 7.0);
         // A shorter file leaves the other rows as they were.
-        m_data->write(QStringLiteral("Elements.prn"), record(2, "Hx", "G", "e", 5));
+        m_h->data().write(QStringLiteral("Elements.prn"), record(2, "Hx", "G", "e", 5));
         w.img_Btns_Click(101);
         QCOMPARE(chart->rowLabel(3), QStringLiteral("Li"));
         QCOMPARE(chart->rowLabel(2), QStringLiteral("Hx"));
@@ -434,15 +399,15 @@ private slots:
     {
         frm_Vantrel &w = start();
         w.img_Btns_Click(190);
-        QCOMPARE(m_messages, QStringList{QStringLiteral("退出程序?|你想退出程序吗?")});
+        QCOMPARE(m_h->messages, QStringList{QStringLiteral("退出程序?|你想退出程序吗?")});
         QCOMPARE(ExitAnswer, qint16(Dialogs::kNo));
-        QCOMPARE(m_endCalls, 0);
+        QCOMPARE(m_h->endCalls, 0);
         QCOMPARE(LastButton, qint16(190));  // No goes on with the refill
         QCOMPARE(w.msc_Options()->rowCount(), 109);
-        m_answer = Dialogs::kYes;
+        m_h->answer = Dialogs::kYes;
         LastButton = 0;
         w.img_Btns_Click(190);
-        QCOMPARE(m_endCalls, 1);
+        QCOMPARE(m_h->endCalls, 1);
         QCOMPARE(LastButton, qint16(0));  // ends at once
     }
 
@@ -450,9 +415,9 @@ private slots:
     {
         frm_Vantrel &w = start();
         w.img_Btns_Click(183);
-        QCOMPARE(m_messages.size(), 1);
-        QVERIFY(m_messages[0].startsWith(QStringLiteral("关于|")));
-        QVERIFY(m_messages[0].contains(QStringLiteral("\r\nhttp://")));
+        QCOMPARE(m_h->messages.size(), 1);
+        QVERIFY(m_h->messages[0].startsWith(QStringLiteral("关于|")));
+        QVERIFY(m_h->messages[0].contains(QStringLiteral("\r\nhttp://")));
         QCOMPARE(LastButton, qint16(183));
     }
 

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <memory>
+
+#include "TempDataFolder.h"
+#include "data/ModVantrel.h"
+#include "table/Dialogs.h"
+#include "table/FrmVantrel.h"
+
+// A main window over a data folder of the test's own, started the way the program starts
+// it, with every message box answered and recorded instead of shown.
+class MainWindowHarness {
+public:
+    MainWindowHarness()
+    {
+        m_hooks.askYesNo = [this](const QString &text, const QString &title) {
+            messages << title + QLatin1Char('|') + text;
+            return answer;
+        };
+        m_hooks.message = [this](const QString &text, const QString &title) {
+            messages << title + QLatin1Char('|') + text;
+        };
+        m_hooks.endProgram = [this] { ++endCalls; };
+        Dialogs::setHooks(&m_hooks);
+    }
+    ~MainWindowHarness()
+    {
+        m_main.reset();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed windows
+        m_data.reset();
+        Dialogs::setHooks(nullptr);
+    }
+
+    // `settings` goes to settings.prn unless it is null; `elements` replaces the shipped
+    // element file when given.
+    frm_Vantrel &start(const QByteArray &settings = {}, const QByteArray *elements = nullptr)
+    {
+        mod_Vantrel::ResetModuleState();
+        m_main.reset();
+        m_data = std::make_unique<TempDataFolder>();
+        if (elements)
+            m_data->write(QStringLiteral("Elements.prn"), *elements);
+        else
+            m_data->copyShippedElements();
+        if (!settings.isNull()) m_data->write(QStringLiteral("settings.prn"), settings);
+        m_main = std::make_unique<frm_Vantrel>(frm_Vantrel::Browser::None);
+        m_main->Form_Load();
+        return *m_main;
+    }
+
+    frm_Vantrel &main() { return *m_main; }
+    TempDataFolder &data() { return *m_data; }
+
+    QStringList messages;       // "title|text" of every box, in order
+    int answer = Dialogs::kNo;  // the answer to every yes/no box
+    int endCalls = 0;           // times the program was asked to end
+
+private:
+    Dialogs::Hooks m_hooks;
+    std::unique_ptr<TempDataFolder> m_data;
+    std::unique_ptr<frm_Vantrel> m_main;
+};
