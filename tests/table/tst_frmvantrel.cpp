@@ -1,7 +1,10 @@
 // The main window driven through its real handlers: start-up, cells, toolbar, hover and
 // the radius view.
 #include <QLabel>
+
 #include <QMouseEvent>
+#include "charts/FrmChart.h"
+#include "options/FrmOptions.h"
 
 #include "MainWindowHarness.h"
 #include "TestMain.h"
@@ -309,6 +312,28 @@ private slots:
         QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("O"));
         Dialogs::runHandler(&w, [&] { w.img_Btns_Click(101); });  // reported the same way
         QCOMPARE(m_h->messages.size(), 2);
+    }
+
+    void activationBringsOpenWindowsBack()
+    {
+        frm_Vantrel &w = start();
+        w.img_Btns_Click(181);
+        ChartWindowsMode = 1;
+        w.img_Btns_Click(180);
+        QWidget *options = w.optionsWindow();
+        QWidget *chart = w.chartWindow();
+        QVERIFY(options && chart);
+        options->hide();
+        chart->hide();
+        w.show();
+        w.activateWindow();
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&w, &activate);
+        QVERIFY(options->isVisible() && chart->isVisible());
+        OptionsWindowOpen = ChartWindowOpen = False;  // closed: activation leaves them alone
+        options->hide();
+        w.Form_Activate();
+        QVERIFY(!options->isVisible());
     }
 
     // ---- toolbar ----
