@@ -22,7 +22,13 @@ suite() {
   # overflows and undefined behaviour still stop the test at once.
   cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROVA_TESTS=ON -DFERROVA_SANITIZE=ON
   cmake --build build-asan -j"$jobs"
-  (cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j"$jobs")
+  # The browser engine (Chromium inside Qt) deletes some of its own objects through a
+  # pointer of another size when a page goes away; ASan stops on that inside
+  # libQt6WebEngineCore. Tests that load pages run with that one check off.
+  local browser_tests='browserpane'
+  (cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j"$jobs" -E "$browser_tests")
+  (cd build-asan && ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0 \
+    ctest --output-on-failure -j"$jobs" -R "$browser_tests")
 }
 
 fuzz() {

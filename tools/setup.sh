@@ -35,6 +35,8 @@ case "$mode" in
     # Headless; the browser engine refuses to start as root without this.
     export QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1
     (cd build-test && ctest --output-on-failure -j"$jobs")
+    # The same suite under AddressSanitizer and UBSan, then each fuzz target for a few seconds.
+    bash tools/run-sanitizers.sh
     ;;
   *)
     echo "usage: bash tools/setup.sh run|test" >&2
