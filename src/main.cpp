@@ -18,7 +18,8 @@ int main(int argc, char *argv[])
     } catch (const DataError &error) {
         // Without its element data the program has nothing to show. Without a screen
         // (headless runs) nobody could close the box, so stderr alone carries the message.
-        if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        const QString platform = QGuiApplication::platformName();
+        if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
             std::fprintf(stderr, "%s\n", qPrintable(error.message()));
         else
             Dialogs::showError(nullptr, error);

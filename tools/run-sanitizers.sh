@@ -25,10 +25,9 @@ suite() {
   # The browser engine (Chromium inside Qt) deletes some of its own objects through a
   # pointer of another size when a page goes away; ASan stops on that inside
   # libQt6WebEngineCore. Tests that load pages run with that one check off.
-  local browser_tests='browserpane'
-  (cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j"$jobs" -E "$browser_tests")
+  (cd build-asan && ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j"$jobs" -LE browser)
   (cd build-asan && ASAN_OPTIONS=detect_leaks=0:new_delete_type_mismatch=0 \
-    ctest --output-on-failure -j"$jobs" -R "$browser_tests")
+    ctest --output-on-failure -j"$jobs" -L browser)
 }
 
 fuzz() {

@@ -1,9 +1,12 @@
 #include "ChartBuilder.h"
 
 #include "ChartControl.h"
+#include "data/DataError.h"
 #include "data/DataFiles.h"
 #include "data/ModVantrel.h"
 #include "data/NumberText.h"
+
+#include <QVector>
 
 using namespace mod_Vantrel;
 
@@ -26,13 +29,36 @@ std::optional<float> propertyValue(qint16 chartProperty)
     }
 }
 
-void fill(ChartControl &chart, qint16 chartProperty, const std::function<void()> &afterRowSetUp)
+namespace {
+
+// The whole file, read before anything is shown: a file that breaks half-way must not leave
+// a chart (or circles) half of the new property and half of the old one.
+QVector<ElementRecordType> readAllRecords()
 {
     DataFilePath = DataFiles::DataPath(QStringLiteral("Elements.PRN"));
     InputFile fileNumber1(DataFilePath);
-    ChartControl::UpdateBatch batch(chart);
+    QVector<ElementRecordType> records;
     while (!fileNumber1.atEnd()) {
         ReadElementRecord(fileNumber1.input());
+        if (ElementRecord.AtomicNumber < 1 || ElementRecord.AtomicNumber > kRows)
+            throw DataError(DataError::Kind::NoSuchElement, DataFilePath,
+                            fileNumber1.input().itemLine(),
+                            QStringLiteral("原子序数 %1 不在 1 到 %2 之间")
+                                .arg(ElementRecord.AtomicNumber)
+                                .arg(kRows));
+        records.append(ElementRecord);
+    }
+    return records;
+}
+
+}  // namespace
+
+void fill(ChartControl &chart, qint16 chartProperty, const std::function<void()> &afterRowSetUp)
+{
+    const QVector<ElementRecordType> records = readAllRecords();
+    ChartControl::UpdateBatch batch(chart);
+    for (const ElementRecordType &record : records) {
+        ElementRecord = record;  // the current record, as each read leaves it
         chart.setColumnCount(1);
         chart.setRowLabel(ElementRecord.Symbol);
         chart.setRowCount(kRows);

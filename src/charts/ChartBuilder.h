@@ -17,7 +17,8 @@ std::optional<float> propertyValue(qint16 chartProperty);
 // Reads <program>/Data/Elements.PRN from its start and fills `chart`: per record one data
 // column, the row label, 109 rows, the record's row made current, then (after
 // `afterRowSetUp`, which draws the radius circles in the main window) the value.
-// Rows that no record reaches keep their content. Throws DataError on a bad file.
+// Rows that no record reaches keep their content. Throws DataError on a bad file (or an
+// atomic number outside 1..109) before the chart is touched.
 void fill(ChartControl &chart, qint16 chartProperty,
           const std::function<void()> &afterRowSetUp = {});
 
