@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "FuzzSupport.h"
 #include "data/DataError.h"
 #include "data/ModVantrel.h"
 #include "data/Settings.h"
@@ -18,22 +19,6 @@ namespace {
 
 const QString kFileName = QStringLiteral("settings.prn");
 
-[[noreturn]] void fault(const char *what)
-{
-    std::fprintf(stderr, "settings reader fault: %s\n", what);
-    std::abort();
-}
-
-int lineCount(const QByteArray &bytes)
-{
-    int lines = 1;
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        if (bytes[i] == '\n' ||
-            (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
-            ++lines;
-    return lines;
-}
-
 QStringList read(QByteArray bytes)
 {
     QBuffer buffer(&bytes);
@@ -42,7 +27,7 @@ QStringList read(QByteArray bytes)
     try {
         Settings::Read(buffer, kFileName, &problems);
     } catch (const DataError &) {
-        fault("a bad line was thrown instead of skipped");
+        FuzzSupport::fault("settings reader", "a bad line was thrown instead of skipped");
     }
     return problems;
 }
@@ -61,20 +46,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     ResetModuleState();
     const QStringList problems = read(bytes);
-    const int lines = lineCount(bytes);
+    const int lines = FuzzSupport::lineCount(bytes);
     int previous = 0;
     for (const QString &problem : problems) {
         const QRegularExpressionMatch m = kProblem.match(problem);
-        if (!m.hasMatch()) fault("problem without its line number");
+        if (!m.hasMatch()) FuzzSupport::fault("settings reader", "problem without its line number");
         const int line = m.captured(1).toInt();
-        if (line <= previous || line > lines) fault("problem line out of order or out of the file");
+        if (line <= previous || line > lines)
+            FuzzSupport::fault("settings reader", "problem line out of order or out of the file");
         previous = line;
     }
 
     // Save, then load what was saved: the same four settings, and no problem.
     const QByteArray saved = savedText();
     ResetModuleState();
-    if (!read(saved).isEmpty()) fault("saved settings do not read back");
-    if (savedText() != saved) fault("saved settings read back different");
+    if (!read(saved).isEmpty())
+        FuzzSupport::fault("settings reader", "saved settings do not read back");
+    if (savedText() != saved)
+        FuzzSupport::fault("settings reader", "saved settings read back different");
     return 0;
 }
