@@ -119,6 +119,38 @@ def read_table(path):
     return rows
 
 
+# The details panel shows both lists on one line over the symbol, centred by an estimate of
+# 60 twips a character; beyond about 18 characters the line runs past the panel's edge.
+PANEL_OXIDATION_CHARS = 18
+
+
+def panel_other_states(stable, other):
+    """The other states that fit the panel's line beside the main ones, as a field.
+
+    Positive states come first (the negative states of metals are rare), then those nearest
+    the main states; what fits is written in ascending order, with a leading "#" that the
+    panel shows as the comma after the main states. The full list stays in the table.
+    """
+    if other == "-":
+        return "-"
+    if stable == "-":
+        return other
+    main = [int(s) for s in stable.split("#")]
+    low, high = min(main), max(main)
+
+    def rank(state):
+        distance = low - state if state < low else state - high
+        return (state < 0, distance, state)
+
+    kept = []
+    for state in sorted((int(s) for s in other.split("#")), key=rank):
+        field = "#" + "#".join(f"{s:+d}" for s in sorted(kept + [state]))
+        if len(stable) + len(field) > PANEL_OXIDATION_CHARS:
+            break
+        kept.append(state)
+    return "#" + "#".join(f"{s:+d}" for s in sorted(kept)) if kept else "-"
+
+
 def record_line(row, line_no):
     where = f"elements.csv line {line_no}"
     numbers = [
@@ -133,11 +165,8 @@ def record_line(row, line_no):
         empty = row[f"config{i}"] == "0"
         if empty != (row[f"count{i}"].strip() == "0"):
             raise TableError(f"{where}: config{i} and count{i} must be empty (0) together")
-    # The panel shows the other states straight after the stable ones; a leading "#"
-    # becomes the comma between the two lists.
     other = TAIL_COLUMNS.index("other_oxidation_states")
-    if row["stable_oxidation_states"] != "-" and tail[other] != "-":
-        tail[other] = "#" + tail[other]
+    tail[other] = panel_other_states(row["stable_oxidation_states"], tail[other])
     return ",".join(numbers) + ',"' + "\t".join(tail) + '"\r\n'
 
 

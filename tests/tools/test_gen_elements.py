@@ -25,6 +25,27 @@ def write_table(rows):
     return f.name
 
 
+class PanelOtherStates(unittest.TestCase):
+    def test_keeps_positive_and_near_states_that_fit(self):
+        cases = [
+            ("+2#+3", "-2#-1#+1#+4#+5#+6#+7", "#+1#+4#+5#+6"),
+            ("+2#+3#+4#+6#+7", "-3#-2#-1#+1#+5", "#+5"),
+            ("+3", "+1#+2", "#+1#+2"),
+            ("-", "+2", "+2"),    # no main states: no comma in front
+            ("+2", "-", "-"),
+            ("-1#+1#+3#+5#+7", "-2", "#-2"),
+        ]
+        for stable, other, expected in cases:
+            self.assertEqual(gen.panel_other_states(stable, other), expected, (stable, other))
+
+    def test_every_shipped_line_fits_the_panel(self):
+        for row in shipped_rows():
+            stable = row["stable_oxidation_states"]
+            other = gen.panel_other_states(stable, row["other_oxidation_states"])
+            self.assertLessEqual(len(stable) + len(other), max(gen.PANEL_OXIDATION_CHARS, len(stable) + 1),
+                                 row["symbol"])
+
+
 class FormatNumber(unittest.TestCase):
     def test_plain_decimal_without_trailing_zeros(self):
         for text, expected in [("3134.150", "3134.15"), ("8.988e-5", "0.00008988"), ("0.0", "0"),
