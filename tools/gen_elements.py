@@ -120,8 +120,8 @@ def read_table(path):
 
 
 # The details panel shows both lists on one line over the symbol, centred by an estimate of
-# 60 twips a character; beyond about 18 characters the line runs past the panel's edge.
-PANEL_OXIDATION_CHARS = 18
+# 60 twips a character; beyond about 17 characters the line runs past the panel's edge.
+PANEL_OXIDATION_CHARS = 17
 
 
 def panel_other_states(stable, other):
