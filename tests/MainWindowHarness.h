@@ -1,13 +1,28 @@
 #pragma once
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <memory>
 
 #include "TempDataFolder.h"
 #include "data/ModVantrel.h"
 #include "table/Dialogs.h"
 #include "table/FrmVantrel.h"
+
+// A mouse move without a button pressed, as mouse tracking delivers it.
+inline void moveMouse(QWidget *target, const QPoint &pos)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(target->mapToGlobal(pos)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+}
+
+// Windows closed with WA_DeleteOnClose are gone after this.
+inline void flushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 // A main window over a data folder of the test's own, started the way the program starts
 // it, with every message box answered and recorded instead of shown.
@@ -28,7 +43,7 @@ public:
     ~MainWindowHarness()
     {
         m_main.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // closed windows
+        flushDeletes();
         m_data.reset();
         Dialogs::setHooks(nullptr);
     }

@@ -7,7 +7,6 @@
 #include "NumberText.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QSaveFile>
 #include <cmath>
 #include <limits>
@@ -106,8 +105,8 @@ QStringList Load()
 {
     DataFilePath = DataFiles::DataPath(QStringLiteral("settings.prn"));
     QStringList problems;
-    if (!QFileInfo::exists(DataFiles::Resolve(DataFilePath))) return problems;
     QFile file(DataFiles::Resolve(DataFilePath));
+    if (!file.exists()) return problems;
     if (!file.open(QIODevice::ReadOnly))
         throw DataError(DataError::Kind::OpenFailed, DataFilePath, 0, file.errorString());
     Read(file, DataFilePath, &problems);

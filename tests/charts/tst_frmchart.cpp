@@ -46,18 +46,6 @@ QStringList mismatches(const ChartControl &chart, const QMap<int, float> &column
     return wrong;
 }
 
-void moveMouse(QWidget *target, const QPoint &pos)
-{
-    QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(target->mapToGlobal(pos)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
-}
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 bool isFolded(const frm_Vantrel &main)
 {
     return qAbs(main.outerHeightTwips() - frm_Vantrel::kFoldedHeight) <= Twips::kPerPixel;

@@ -21,18 +21,6 @@ using namespace mod_Vantrel;
 
 namespace {
 
-void moveMouse(QWidget *target, const QPoint &pos)
-{
-    QMouseEvent move(QEvent::MouseMove, QPointF(pos), QPointF(target->mapToGlobal(pos)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &move);
-}
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // Everything the dialog may change, to compare before and after.
 struct State {
     float atomic = AtomicRadiusColor;

@@ -539,11 +539,7 @@ private slots:
         frm_Vantrel &w = start();
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QMouseEvent move(
-            QEvent::MouseMove, QPointF(w.lbl_Elements(26)->rect().center()),
-            w.lbl_Elements(26)->mapToGlobal(QPointF(w.lbl_Elements(26)->rect().center())),
-            Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w.lbl_Elements(26), &move);
+        moveMouse(w.lbl_Elements(26), w.lbl_Elements(26)->rect().center());
         QCOMPARE(HoveredElement, qint16(26));
         QCOMPARE(yellowCells(), 1);  // the window's own step did not undo it
     }
