@@ -2,11 +2,15 @@
 #include <cstdio>
 
 #include "data/DataError.h"
+#include "table/BrowserEngine.h"
 #include "table/Dialogs.h"
 #include "table/FrmVantrel.h"
+#include "table/StartupTrace.h"
 
 int main(int argc, char *argv[])
 {
+    StartupTrace::start();
+    BrowserEngine::configure();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ferrova-periodic"));

@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QtTest>
 
-// Like QTEST_MAIN, but the browser engine needs OpenGL contexts shared before the
+#include "table/BrowserEngine.h"
+
+// Like QTEST_MAIN, but the browser engine is set up as the program sets it up, before the
 // application object exists.
 #define FERROVA_TEST_MAIN(TestClass)                                \
     int main(int argc, char *argv[])                                \
     {                                                               \
+        BrowserEngine::configure();                                 \
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); \
         QApplication app(argc, argv);                               \
         app.setAttribute(Qt::AA_Use96Dpi, true);                    \

@@ -8,6 +8,7 @@
 #include "ElementCell.h"
 #include "ElementGrid.h"
 #include "ImageButtons.h"
+#include "StartupTrace.h"
 #include "Twips.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartControl.h"
@@ -21,6 +22,8 @@
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+#include <utility>
 
 using namespace mod_Vantrel;
 
@@ -152,14 +155,42 @@ void frm_Vantrel::createPanes()
     m_panel = new DetailsPanel(this);
     m_panel->setGeometry(Twips::rect(1800, 4680, 7095, 2775));
     m_panel->hide();
-    if (m_withBrowser) createBrowser();
 }
 
+QRect frm_Vantrel::browserRect()
+{
+    return Twips::rect(8880, 0, 3015, 8295);
+}
+
+// Starting the browser engine takes longer than drawing the whole window, so the pane is
+// made once the first frame is out; a page asked for before then is loaded at that point.
 void frm_Vantrel::createBrowser()
 {
-    m_browser = new BrowserPane(this);
+    auto *pane = new BrowserPane(this);
+    m_browser = pane;
     m_browser->setObjectName(QStringLiteral("WebBrowser1"));
-    m_browser->setGeometry(Twips::rect(8880, 0, 3015, 8295));
+    m_browser->setGeometry(browserRect());
+    connect(pane, &QWebEngineView::loadFinished, this, [](bool ok) {
+        if (ok) StartupTrace::mark("browser-page-shown");
+    });
+    m_browser->show();
+    StartupTrace::mark("browser-created");
+    if (!m_pendingPage.isEmpty()) pane->navigate(std::exchange(m_pendingPage, QUrl()));
+    emit browserCreated();
+}
+
+void frm_Vantrel::navigateBrowser(const QUrl &url)
+{
+    if (m_browser)
+        static_cast<BrowserPane *>(m_browser)->navigate(url);
+    else if (m_withBrowser)
+        m_pendingPage = url;
+}
+
+void frm_Vantrel::firstFrameShown()
+{
+    StartupTrace::mark("first-frame");
+    if (m_withBrowser && !m_browser) createBrowser();
 }
 
 void frm_Vantrel::connectHandlers()
@@ -188,7 +219,7 @@ void frm_Vantrel::Form_Load()
             m_cells[LoopIndex]->setTransparent(true);
     loadElements();
     setOuterHeightTwips(m_chart->heightTwips() + kFoldedHeight);
-    if (m_browser) static_cast<BrowserPane *>(m_browser)->navigate(QUrl(kProductPage));
+    navigateBrowser(QUrl(kProductPage));
 }
 
 void frm_Vantrel::loadSettings()
@@ -445,8 +476,14 @@ void frm_Vantrel::drawCircle(ElementCell *cell, float radius, float colour)
 void frm_Vantrel::paintEvent(QPaintEvent *event)
 {
     QWidget::paintEvent(event);
-    if (m_circles.isEmpty()) return;
+    if (!m_firstFrameSeen) {
+        m_firstFrameSeen = true;
+        // Runs once this paint has been flushed to the screen.
+        QTimer::singleShot(0, this, &frm_Vantrel::firstFrameShown);
+    }
     QPainter painter(this);
+    if (m_withBrowser && !m_browser) painter.fillRect(browserRect(), Qt::white);
+    if (m_circles.isEmpty()) return;
     painter.setRenderHint(QPainter::Antialiasing);
     for (const RadiusCircles::Circle &circle : qAsConst(m_circles)) {
         const QColor colour = ColourNumber::toColor(circle.colour);

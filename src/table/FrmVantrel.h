@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QUrl>
 #include <QVector>
 #include <QWidget>
 
@@ -46,6 +47,7 @@ public:
     DetailsPanel *pic_Elements() const { return m_panel; }
     ChartControl *msc_Options() const { return m_chart; }
     QFrame *fra_Chart() const { return m_chartFrame; }
+    // Null until the first frame of the window has been shown (see browserCreated).
     QWebEngineView *WebBrowser1() const { return m_browser; }
     frm_Options *optionsWindow() const;
     frm_Chart *chartWindow() const;
@@ -55,6 +57,9 @@ public:
     double outerHeightTwips() const;
     void setOuterHeightTwips(double twips);
     double clientWidthTwips() const;
+
+signals:
+    void browserCreated();
 
 protected:
     bool event(QEvent *event) override;
@@ -68,6 +73,9 @@ private:
     void createToolbar();
     void createPanes();
     void createBrowser();
+    void navigateBrowser(const QUrl &url);
+    void firstFrameShown();
+    static QRect browserRect();
     void connectHandlers();
 
     void loadSettings();
@@ -97,4 +105,6 @@ private:
     QPointer<frm_Chart> m_chartWindow;
     QVector<RadiusCircles::Circle> m_circles;
     bool m_withBrowser;
+    bool m_firstFrameSeen = false;
+    QUrl m_pendingPage;
 };
