@@ -15,6 +15,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ferrova-periodic"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    StartupTrace::mark("application");
 
     frm_Vantrel window;
     try {
@@ -29,6 +30,7 @@ int main(int argc, char *argv[])
             Dialogs::showError(nullptr, error);
         return 1;
     }
+    StartupTrace::mark("grid-loaded");
     window.show();
     return app.exec();
 }

@@ -2,28 +2,108 @@
 
 #include "DataError.h"
 
-#include <QRegularExpression>
-#include <cfenv>
+#include <algorithm>
 #include <cfloat>
+#include <charconv>
 #include <cmath>
 #include <limits>
+
+// Every click reads the file again, so items are scanned straight out of the decoded
+// buffer: one copy per text item, none per number.
 
 namespace {
 
 constexpr int kEnd = -1;
 constexpr qint64 kChunkBytes = 64 * 1024;
+constexpr qsizetype kMaxNumberChars = 400;
 
-bool isBlank(int c)
+constexpr bool isBlank(int c)
 {
     return c == ' ' || c == '\t';
 }
-bool isLineEnd(int c)
+constexpr bool isLineEnd(int c)
 {
     return c == '\r' || c == '\n';
 }
-bool endsNumber(int c)
+// Lambdas rather than functions, so runLength() gets each one inlined into its loop.
+constexpr auto endsNumber = [](int c) { return c == ',' || isBlank(c) || isLineEnd(c); };
+constexpr auto endsText = [](int c) { return c == ',' || isLineEnd(c); };
+constexpr auto endsQuoted = [](int c) { return c == '"' || isLineEnd(c); };
+bool isDigit(QChar c)
 {
-    return c == kEnd || c == ',' || isBlank(c) || isLineEnd(c);
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
+bool isSign(QChar c)
+{
+    return c == QLatin1Char('+') || c == QLatin1Char('-');
+}
+
+// A decimal number as written: its digits as an integer (while they fit), the power of
+// ten to scale it by, and whether the text is a number at all.
+struct Decimal {
+    bool valid = false;
+    bool negative = false;
+    bool exact = true;  // false when the digits or the exponent are too many for `mantissa`
+    quint64 mantissa = 0;
+    int exponent = 0;
+};
+
+void addDigits(QStringView s, qsizetype &i, Decimal &d, int &count, bool fraction)
+{
+    for (; i < s.size() && isDigit(s[i]); ++i, ++count) {
+        if (d.mantissa >= (quint64(1) << 53) / 10) {
+            d.exact = false;
+            continue;
+        }
+        d.mantissa = d.mantissa * 10 + (s[i].unicode() - '0');
+        if (fraction) --d.exponent;
+    }
+}
+
+// Optional sign, digits with an optional point (a digit on at least one side), optional
+// exponent with digits. ASCII digits only: other scripts' digits are not numbers here.
+Decimal parseDecimal(QStringView s)
+{
+    Decimal d;
+    qsizetype i = 0;
+    if (i < s.size() && isSign(s[i])) d.negative = s[i++] == QLatin1Char('-');
+    int digits = 0;
+    addDigits(s, i, d, digits, false);
+    if (i < s.size() && s[i] == QLatin1Char('.')) addDigits(s, ++i, d, digits, true);
+    if (digits == 0) return d;
+    if (i < s.size() && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
+        bool negative = false;
+        if (++i < s.size() && isSign(s[i])) negative = s[i++] == QLatin1Char('-');
+        int exponent = 0, expDigits = 0;
+        for (; i < s.size() && isDigit(s[i]); ++i, ++expDigits)
+            exponent = qMin(exponent * 10 + (s[i].unicode() - '0'), 100000);
+        if (expDigits == 0) return d;
+        d.exponent += negative ? -exponent : exponent;
+    }
+    d.valid = i == s.size();
+    return d;
+}
+
+// Correctly rounded, like every conversion below: an integer below 2^53 and a power of
+// ten up to 10^22 are both exact doubles, so one multiplication or division rounds once.
+double toDouble(QStringView token, const Decimal &d)
+{
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (d.exact && d.exponent >= -22 && d.exponent <= 22) {
+        const double m = double(d.mantissa);
+        const double value = d.exponent < 0 ? m / kPowers[-d.exponent] : m * kPowers[d.exponent];
+        return d.negative ? -value : value;
+    }
+    if (token.startsWith(QLatin1Char('+'))) token = token.mid(1);  // from_chars takes none
+    char ascii[kMaxNumberChars];
+    for (qsizetype i = 0; i < token.size(); ++i) ascii[i] = char(token[i].unicode());
+    double value = 0;
+    const auto result = std::from_chars(ascii, ascii + token.size(), value);
+    // Beyond the double range either way: the toolkit gives infinity or zero.
+    if (result.ec == std::errc::result_out_of_range) return token.toString().toDouble();
+    return value;
 }
 
 }  // namespace
@@ -38,28 +118,34 @@ void ListInput::fail(int kind, const QString &detail) const
     throw DataError(static_cast<DataError::Kind>(kind), m_fileName, m_itemLine, detail);
 }
 
+bool ListInput::readChunk()
+{
+    if (m_deviceDone) return false;
+    QByteArray bytes(kChunkBytes, Qt::Uninitialized);
+    const qint64 got = m_device.read(bytes.data(), kChunkBytes);
+    if (got < 0) fail(int(DataError::Kind::OpenFailed), m_device.errorString());
+    if (got == 0) {
+        m_deviceDone = true;
+        m_buf += m_decoder(QByteArrayView());
+        return false;
+    }
+    m_buf += m_decoder(QByteArrayView(bytes.constData(), got));
+    return true;
+}
+
 void ListInput::fill()
 {
     if (m_pos > kChunkBytes) {
         m_buf.remove(0, m_pos);
         m_pos = 0;
     }
-    while (m_pos >= m_buf.size() && !m_deviceDone) {
-        QByteArray bytes(kChunkBytes, Qt::Uninitialized);
-        const qint64 got = m_device.read(bytes.data(), kChunkBytes);
-        if (got < 0) fail(int(DataError::Kind::OpenFailed), m_device.errorString());
-        if (got == 0) {
-            m_deviceDone = true;
-            m_buf += m_decoder(QByteArrayView());
-        } else {
-            m_buf += m_decoder(QByteArrayView(bytes.constData(), got));
-        }
+    while (m_pos >= m_buf.size() && readChunk()) {
     }
 }
 
-int ListInput::peek()
+int ListInput::slowPeek()
 {
-    if (m_pos >= m_buf.size()) fill();
+    fill();
     return m_pos < m_buf.size() ? m_buf.at(m_pos).unicode() : kEnd;
 }
 
@@ -78,6 +164,36 @@ int ListInput::get()
              QStringLiteral("一行超过 %1 个字符").arg(kMaxLineChars));
     }
     return c;
+}
+
+// How many characters from the current position on are not `stop` characters (none of
+// which is a line end's), reading on as needed. Never looks further than one character
+// past the longest line allowed, so an endless line cannot fill the memory.
+template <typename Stop>
+qsizetype ListInput::runLength(Stop stop)
+{
+    const qsizetype limit = kMaxLineChars - m_lineChars + 1;
+    qsizetype n = 0;
+    for (;;) {
+        const QChar *p = m_buf.constData() + m_pos;
+        const qsizetype available = qMin(m_buf.size() - m_pos, limit);
+        while (n < available && !stop(p[n].unicode())) ++n;
+        if (n < available || n >= limit || !readChunk()) return n;
+    }
+}
+
+// The next `length` characters, none of them a line end; valid until the next read.
+QStringView ListInput::take(qsizetype length)
+{
+    m_lineChars += length;
+    if (m_lineChars > kMaxLineChars) {
+        m_itemLine = m_line;
+        fail(int(DataError::Kind::TooLong),
+             QStringLiteral("一行超过 %1 个字符").arg(kMaxLineChars));
+    }
+    const QStringView taken = QStringView(m_buf).mid(m_pos, length);
+    m_pos += length;
+    return taken;
 }
 
 void ListInput::skipBlank()
@@ -106,27 +222,32 @@ void ListInput::finishItem()
         takeLineEnd();
 }
 
-QString ListInput::readNumberToken()
+QStringView ListInput::readNumberToken()
 {
     skipBlank();
     if (peek() == kEnd) fail(int(DataError::Kind::PastEnd), QStringLiteral("缺少数值"));
-    QString token;
-    while (!endsNumber(peek())) token += QChar(get());
-    finishItem();
-    return token;
+    return take(runLength(endsNumber));
+}
+
+std::optional<double> ListInput::decimalValue(QStringView token)
+{
+    const Decimal decimal = token.size() > kMaxNumberChars ? Decimal() : parseDecimal(token);
+    if (!decimal.valid) return std::nullopt;
+    return toDouble(token, decimal);
 }
 
 double ListInput::readNumber()
 {
-    static const QRegularExpression kNumber(
-        QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
-    const QString token = readNumberToken();
-    if (token.size() > 400 || !kNumber.match(token).hasMatch())
-        fail(int(DataError::Kind::NotANumber), QStringLiteral("“%1”不是数字").arg(token.left(40)));
-    const double value = token.toDouble();
+    const QStringView token = readNumberToken();
+    const std::optional<double> number = decimalValue(token);
+    if (!number)
+        fail(int(DataError::Kind::NotANumber),
+             QStringLiteral("“%1”不是数字").arg(token.left(40).toString()));
+    const double value = *number;
     if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
         fail(int(DataError::Kind::Overflow),
-             QStringLiteral("“%1”超出单精度范围").arg(token.left(40)));
+             QStringLiteral("“%1”超出单精度范围").arg(token.left(40).toString()));
+    finishItem();
     return value;
 }
 
@@ -146,17 +267,23 @@ float ListInput::readSingle()
 
 QString ListInput::readText()
 {
+    QString text;
+    readText(text);
+    return text;
+}
+
+void ListInput::readText(QString &text)
+{
     skipBlank();
     if (peek() == kEnd) fail(int(DataError::Kind::PastEnd), QStringLiteral("缺少文本项"));
-    QString text;
-    if (peek() == '"') {
-        get();
-        while (peek() != '"' && peek() != kEnd && !isLineEnd(peek())) text += QChar(get());
+    const bool quoted = peek() == '"';
+    if (quoted) get();
+    const QStringView taken = take(quoted ? runLength(endsQuoted) : runLength(endsText));
+    text.resize(taken.size());
+    std::copy(taken.begin(), taken.end(), text.data());
+    if (quoted) {
         if (peek() == '"') get();
-        while (peek() != ',' && peek() != kEnd && !isLineEnd(peek())) get();
-    } else {
-        while (peek() != ',' && peek() != kEnd && !isLineEnd(peek())) text += QChar(get());
+        take(runLength(endsText));
     }
     finishItem();
-    return text;
 }

@@ -3,6 +3,7 @@
 #include <QIODevice>
 #include <QString>
 #include <QStringDecoder>
+#include <optional>
 
 // Sequential list input over a UTF-8 text device: numbers and texts separated by
 // commas, spaces, TABs or line ends.
@@ -39,19 +40,29 @@ public:
     qint16 readInt16();  // rounds half to even, fails outside -32768..32767
     float readSingle();  // fails beyond the single-precision range
     QString readText();
+    void readText(QString &text);  // the same, into `text`, reusing its storage
+
+    // The value of a number item's text, correctly rounded to a double (infinite or zero
+    // beyond the double range); nullopt when the text is not a number as described above.
+    static std::optional<double> decimalValue(QStringView token);
 
     // Line of the item read last (1-based).
     int itemLine() const { return m_itemLine; }
     const QString &fileName() const { return m_fileName; }
 
 private:
-    int peek();
+    int peek() { return m_pos < m_buf.size() ? m_buf.at(m_pos).unicode() : slowPeek(); }
+    int slowPeek();
     int get();
     void fill();
+    bool readChunk();
+    template <typename Stop>
+    qsizetype runLength(Stop stop);
+    QStringView take(qsizetype length);
     void skipBlank();
     void finishItem();
     void takeLineEnd();
-    QString readNumberToken();
+    QStringView readNumberToken();
     double readNumber();
     [[noreturn]] void fail(int kind, const QString &detail) const;
 

@@ -3,6 +3,9 @@
 #include "DataError.h"
 #include "ListInput.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace mod_Vantrel {
 
 ElementRecordType ElementRecord;
@@ -46,38 +49,72 @@ void ResetModuleState()
 
 namespace {
 
-QString *tailField(int index)
+// Copies `text` into `field`, reusing the field's own storage when nothing else shares it:
+// the same record variable is filled 109 times a click.
+void setText(QString &field, QStringView text)
 {
-    ElementRecordType &r = ElementRecord;
-    QString *fields[] = {&r.OxidationStates, &r.EConfigText1, &r.EConfigText2, &r.EConfigText3,
-                         &r.EConfigText4,    &r.SkippedText,  &r.PhaseCode,    &r.Symbol};
-    return fields[index - 1];
+    field.resize(text.size());
+    std::copy(text.begin(), text.end(), field.data());
 }
 
-// The text before the TAB at TabPos; a missing TAB is a malformed record.
-QString textBeforeTab(const QString &text, const ListInput &in)
+void setNumber(QString &field, qsizetype n)
 {
-    const int tab = TabPos.toInt();
-    if (tab == 0)
-        throw DataError(DataError::Kind::TooFewTabs, in.fileName(), in.itemLine(),
-                        QStringLiteral("元素记录的文本项应有十个以制表符分隔的字段"));
-    return text.left(tab - 1);
+    char16_t digits[24];
+    qsizetype first = std::size(digits);
+    do {
+        digits[--first] = char16_t(u'0' + n % 10);
+        n /= 10;
+    } while (n > 0);
+    setText(field, QStringView(digits + first, std::size(digits) - first));
 }
 
+// The first TAB at or after `from`, or -1. A plain loop: the fields are a few characters
+// long, too short for the toolkit's vectorised search to pay off.
+qsizetype findTab(QStringView text, qsizetype from)
+{
+    for (qsizetype i = from; i < text.size(); ++i)
+        if (text[i] == QLatin1Char('\t')) return i;
+    return -1;
+}
+
+// A missing TAB is a malformed record. The scratch variables are left as the failing
+// step of the split leaves them.
+[[noreturn]] void missingTab(const ListInput &in, int step, QStringView rest)
+{
+    TabPos = QStringLiteral("0");
+    if (step > 0) {
+        LoopIndex = static_cast<qint16>(step);
+        TailRest = rest.toString();
+    }
+    throw DataError(DataError::Kind::TooFewTabs, in.fileName(), in.itemLine(),
+                    QStringLiteral("元素记录的文本项应有十个以制表符分隔的字段"));
+}
+
+// Cuts the text item at its first nine TABs: the stable oxidation states, then LoopIndex
+// 1 to 8 (other states, the four configuration texts, the skipped text, phase code,
+// symbol), and everything after the ninth TAB is the name. Every click and chart reads
+// the whole file, so each field is copied once, straight out of the item.
 void splitTail(const ListInput &in)
 {
-    const QString &text = ElementRecord.InputText;
-    TabPos = QString::number(text.indexOf(QLatin1Char('\t')) + 1);
-    ElementRecord.StableOxidationStates = textBeforeTab(text, in);
-    TailRest = text.mid(TabPos.toInt());
-    for (LoopIndex = 1; LoopIndex <= 9; ++LoopIndex) {
-        TabPos = QString::number(TailRest.indexOf(QLatin1Char('\t')) + 1);
-        if (LoopIndex <= 8)
-            *tailField(LoopIndex) = textBeforeTab(TailRest, in);
-        else
-            ElementRecord.ElementName = TailRest;
-        TailRest = TailRest.mid(TabPos.toInt());
+    ElementRecordType &r = ElementRecord;
+    QString *const fields[] = {&r.StableOxidationStates, &r.OxidationStates, &r.EConfigText1,
+                               &r.EConfigText2,          &r.EConfigText3,    &r.EConfigText4,
+                               &r.SkippedText,           &r.PhaseCode,       &r.Symbol};
+    const QStringView text = r.InputText;
+    qsizetype start = 0;
+    for (int step = 0; step < 9; ++step) {
+        const qsizetype tab = findTab(text, start);
+        if (tab < 0) missingTab(in, step, text.mid(start));
+        setText(*fields[step], text.mid(start, tab - start));
+        start = tab + 1;
     }
+    setText(r.ElementName, text.mid(start));
+    // The last step looks for a TAB in the name itself: TabPos is its position (0 when
+    // there is none) and TailRest the text after it.
+    const qsizetype nameTab = findTab(r.ElementName, 0) + 1;
+    setNumber(TabPos, nameTab);
+    setText(TailRest, QStringView(r.ElementName).mid(nameTab));
+    LoopIndex = 10;
 }
 
 }  // namespace
@@ -101,7 +138,7 @@ void ReadElementRecord(ListInput &fileNumber1)
     r.ElectronAffinity = in.readSingle();
     r.FusionEnthalpy = in.readSingle();
     r.VaporisationEnthalpy = in.readSingle();
-    r.InputText = in.readText();
+    in.readText(r.InputText);
     splitTail(in);
 }
 

@@ -2,7 +2,10 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QtTest>
+#include <cfloat>
+#include <cmath>
 
 #include "data/DataError.h"
 #include "data/ListInput.h"
@@ -200,6 +203,7 @@ private slots:
     void rejectsTailWithTooFewTabs_data();
     void rejectsTailWithTooFewTabs();
 
+    void convertsLikeTheToolkit();
     void readsNumbers_data();
     void readsNumbers();
     void rejectsNumbers_data();
@@ -401,6 +405,46 @@ void TestReader::readsNumbers_data()
     QTest::newRow("single colour") << QByteArray("1.677721E+07") << false << 16777210.0;
 }
 
+// Converting straight from the buffer gives exactly what the toolkit's own conversion
+// gives, to the last bit of the double: short decimals, long mantissas, far exponents.
+void TestReader::convertsLikeTheToolkit()
+{
+    QRandomGenerator random(20261207);
+    const auto digits = [&](int n) {
+        QByteArray d;
+        for (int i = 0; i < n; ++i) d += char('0' + random.bounded(10));
+        return d;
+    };
+    QByteArrayList tokens = {"0.1",
+                             "9007199254740993",
+                             "3.4028235e38",
+                             "1e-50",
+                             "4.9e-324",
+                             "123456789012345678901234567890",
+                             "0.000000000000000000000000000001",
+                             "1.17549435e-38",
+                             "16777217",
+                             "0.30000000000000004",
+                             "1e22",
+                             "1e23",
+                             "+.5e-0",
+                             "-0.0e10"};
+    for (int i = 0; i < 20000; ++i) {
+        QByteArray t = random.bounded(4) == 0 ? "-" : "";
+        t += digits(random.bounded(1, 21)) + '.' + digits(random.bounded(0, 21));
+        if (random.bounded(3) == 0) t += 'E' + QByteArray::number(random.bounded(-45, 39));
+        tokens << t;
+    }
+    for (const QByteArray &token : tokens) {
+        const QString text = QString::fromLatin1(token);
+        const std::optional<double> value = ListInput::decimalValue(text);
+        QVERIFY2(value, token.constData());
+        if (qFloatDistance(*value, text.toDouble()) != 0 ||
+            std::signbit(*value) != token.startsWith('-'))
+            QFAIL(qPrintable(QStringLiteral("%1 read as %2").arg(text).arg(*value, 0, 'g', 17)));
+    }
+}
+
 void TestReader::readsNumbers()
 {
     QFETCH(QByteArray, input);
@@ -442,6 +486,13 @@ void TestReader::rejectsNumbers_data()
     QTest::newRow("trailing letters") << QByteArray("12kg") << true << notANumber;
     QTest::newRow("hexadecimal") << QByteArray("0x10") << true << notANumber;
     QTest::newRow("quoted text") << QByteArray("\"H\"") << false << notANumber;
+    // Digits of other scripts are not numbers here, however a regular expression's \\d sees them.
+    QTest::newRow("full-width digits") << QString("１２").toUtf8() << true << notANumber;
+    QTest::newRow("Arabic-Indic digit") << QString("٣.5").toUtf8() << false << notANumber;
+    QTest::newRow("lone point") << QByteArray(".") << false << notANumber;
+    QTest::newRow("sign only") << QByteArray("-") << true << notANumber;
+    QTest::newRow("exponent without digits") << QByteArray("1e+") << false << notANumber;
+    QTest::newRow("401 characters") << QByteArray(401, '1') << false << notANumber;
 }
 
 void TestReader::rejectsNumbers()

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+#include <algorithm>
 
 #include "TempDataFolder.h"
 #include "TestMain.h"
@@ -91,8 +92,10 @@ private slots:
         }
         program.kill();
         program.waitForFinished();
-        QCOMPARE(milestones, (QStringList{"first-frame", "browser-created", "browser-page-shown"}));
-        QVERIFY(mainMs[0] > 0 && mainMs[0] <= mainMs[1] && mainMs[1] <= mainMs[2]);
+        QCOMPARE(milestones, (QStringList{"application", "grid-loaded", "first-frame",
+                                          "browser-created", "browser-page-shown"}));
+        QVERIFY(mainMs[0] > 0);
+        QVERIFY(std::is_sorted(mainMs.begin(), mainMs.end()));
     }
 
     void engineSettings_data()

@@ -1,0 +1,142 @@
+// Times what a user waits for after a click, in the process, on the real main window:
+//   a cell click, from lbl_Elements_Click's start until the details panel is painted;
+//   a toolbar click, from img_Btns_Click's start until the chart (and the circles) are
+//   painted; and ReadElementRecord over the whole element file, in records per second.
+// "Painted" means every event the click left behind has been handled, so the window and
+// the chart have been redrawn and handed to the window system, as the event loop would.
+//
+// Prints one JSON object per line: {"name": ..., "unit": ..., "samples": [...]}.
+// Usage: bench_interaction [--runs N]   (N samples per measure, 20 or more; default 101)
+#include <QApplication>
+#include <QBuffer>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QStringList>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "data/DataFiles.h"
+#include "data/ListInput.h"
+#include "data/ModVantrel.h"
+#include "table/BrowserEngine.h"
+#include "table/DetailsPanel.h"
+#include "table/FrmVantrel.h"
+
+namespace {
+
+void report(const char *name, const char *unit, const std::vector<double> &samples)
+{
+    std::printf("{\"name\": \"%s\", \"unit\": \"%s\", \"samples\": [", name, unit);
+    for (size_t i = 0; i < samples.size(); ++i) std::printf("%s%.4f", i ? ", " : "", samples[i]);
+    std::printf("]}\n");
+    std::fflush(stdout);
+}
+
+// Handles everything the click posted: scene changes, layout, then the repaint requests
+// those produce, until nothing is left.
+void settle()
+{
+    for (int i = 0; i < 3; ++i) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+double timeMs(const std::function<void()> &action)
+{
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    settle();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+void benchCellClicks(frm_Vantrel &window, int runs)
+{
+    // Hydrogen stands first in the file, meitnerium last: the click reads up to it.
+    std::vector<double> first, last;
+    for (int i = 0; i < runs; ++i) {
+        first.push_back(timeMs([&] { window.lbl_Elements_Click(1); }));
+        last.push_back(timeMs([&] { window.lbl_Elements_Click(109); }));
+    }
+    report("cell click, first record (H)", "ms", first);
+    report("cell click, last record (Mt)", "ms", last);
+}
+
+void benchToolbarClicks(frm_Vantrel &window, int runs)
+{
+    // The order a user would take: a property, a radius view, back to the table.
+    std::vector<double> melting, radius, table;
+    for (int i = 0; i < runs; ++i) {
+        melting.push_back(timeMs([&] { window.img_Btns_Click(102); }));
+        radius.push_back(timeMs([&] { window.img_Btns_Click(105); }));
+        table.push_back(timeMs([&] { window.img_Btns_Click(182); }));
+    }
+    report("toolbar 102, melting point chart", "ms", melting);
+    report("toolbar 105, atomic radius chart + 109 circles", "ms", radius);
+    report("toolbar 182, table restored", "ms", table);
+}
+
+int readAll(QIODevice &device)
+{
+    ListInput input(device, QStringLiteral("Elements.prn"));
+    int records = 0;
+    while (!input.atEnd()) {
+        mod_Vantrel::ReadElementRecord(input);
+        ++records;
+    }
+    return records;
+}
+
+void benchReader(int runs)
+{
+    const QString path = DataFiles::DataPath(QStringLiteral("Elements.prn"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) qFatal("cannot open %s", qPrintable(path));
+    const QByteArray bytes = file.readAll();
+    constexpr int kPasses = 200;
+    std::vector<double> inMemory, fromFile;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        int records = 0;
+        for (int pass = 0; pass < kPasses; ++pass) {
+            QBuffer buffer;
+            buffer.setData(bytes);
+            buffer.open(QIODevice::ReadOnly);
+            records += readAll(buffer);
+        }
+        inMemory.push_back(records / (timer.nsecsElapsed() / 1e9));
+        timer.restart();
+        records = 0;
+        for (int pass = 0; pass < kPasses; ++pass) {
+            InputFile opened(path);  // opened and read the way every click does it
+            while (!opened.atEnd()) {
+                mod_Vantrel::ReadElementRecord(opened.input());
+                ++records;
+            }
+        }
+        fromFile.push_back(records / (timer.nsecsElapsed() / 1e9));
+    }
+    report("ReadElementRecord, whole file from memory", "records/s", inMemory);
+    report("ReadElementRecord, whole file opened from disk", "records/s", fromFile);
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    BrowserEngine::configure();
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const int at = args.indexOf(QStringLiteral("--runs"));
+    const int runs = at > 0 && at + 1 < args.size() ? qMax(1, args.at(at + 1).toInt()) : 101;
+
+    mod_Vantrel::ResetModuleState();
+    frm_Vantrel window(frm_Vantrel::Browser::None);
+    window.Form_Load();
+    window.show();
+    for (int i = 0; i < 20; ++i) settle();  // mapped and painted before the first sample
+    benchCellClicks(window, runs);
+    benchToolbarClicks(window, runs);
+    benchReader(runs);
+    return 0;
+}
