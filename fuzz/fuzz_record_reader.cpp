@@ -1,6 +1,8 @@
 // Arbitrary bytes as the element data file: the reader must either fill the record or
-// throw DataError naming the file and a line that exists. Anything else (another
-// exception, a sanitizer report, a hang, runaway memory) is a fault.
+// throw DataError naming the file and a line that exists, and it must come to the same
+// records and the same error whether the device hands the bytes over at once or a few at
+// a time. Anything else (another exception, a sanitizer report, a hang, runaway memory)
+// is a fault.
 #include <QBuffer>
 #include <QByteArray>
 #include <QStringList>
@@ -9,6 +11,7 @@
 #include <cstdlib>
 
 #include "FuzzSupport.h"
+#include "TrickleDevice.h"
 #include "data/DataError.h"
 #include "data/ListInput.h"
 #include "data/ModVantrel.h"
@@ -48,6 +51,28 @@ void checkError(const DataError &e, int lines)
         FuzzSupport::fault("record reader", "message does not name the file");
 }
 
+// Every record read, then the error that ended the reading (if any), as text.
+QStringList readAll(QIODevice &device, const QByteArray &bytes)
+{
+    ResetModuleState();
+    ListInput in(device, kFileName);
+    QStringList outcome;
+    try {
+        while (!in.atEnd()) {
+            ReadElementRecord(in);
+            checkRecord();
+            const ElementRecordType &r = ElementRecord;
+            outcome << QString::number(r.AtomicNumber) + QLatin1Char('|') +
+                           QString::number(r.VaporisationEnthalpy, 'g', 9) + QLatin1Char('|') +
+                           r.InputText;
+        }
+    } catch (const DataError &e) {
+        checkError(e, FuzzSupport::lineCount(bytes));
+        outcome << QStringLiteral("error %1 at line %2").arg(int(e.kind())).arg(e.line());
+    }
+    return outcome;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -55,15 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    ResetModuleState();
-    ListInput in(buffer, kFileName);
-    try {
-        while (!in.atEnd()) {
-            ReadElementRecord(in);
-            checkRecord();
-        }
-    } catch (const DataError &e) {
-        checkError(e, FuzzSupport::lineCount(bytes));
-    }
+    const QStringList whole = readAll(buffer, bytes);
+    TrickleDevice trickle(bytes, size > 0 ? data[0] % 13 + 1 : 1);
+    if (readAll(trickle, bytes) != whole)
+        FuzzSupport::fault("record reader", "bytes handed over piecemeal read differently");
     return 0;
 }

@@ -9,7 +9,7 @@ mode=${1:-run}
 packages=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-webengine-dev qt6-svg-dev libgl-dev
           fonts-noto-cjk fonts-liberation2)
 if [ "$mode" = test ]; then
-  packages+=(python3 xvfb xauth clang libclang-rt-14-dev desktop-file-utils appstream)
+  packages+=(python3 xvfb xauth libx11-dev clang libclang-rt-14-dev desktop-file-utils appstream)
 fi
 
 missing=()
@@ -30,7 +30,7 @@ case "$mode" in
     exec ./build/ferrova-periodic
     ;;
   test)
-    cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROVA_TESTS=ON
+    cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROVA_TESTS=ON -DFERROVA_BENCH=ON
     cmake --build build-test -j"$jobs"
     # Headless; the browser engine refuses to start as root without this.
     export QT_QPA_PLATFORM=offscreen QTWEBENGINE_DISABLE_SANDBOX=1

@@ -2,11 +2,13 @@
 
 #include "DataError.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 // Every click reads the file again, so items are scanned straight out of the decoded
 // buffer: one copy per text item, none per number.
@@ -118,19 +120,46 @@ void ListInput::fail(int kind, const QString &detail) const
     throw DataError(static_cast<DataError::Kind>(kind), m_fileName, m_itemLine, detail);
 }
 
+// How much of `bytes` ends in whole UTF-8 sequences: a sequence cut off by the end of a
+// read waits for the rest. Bytes that can never start a whole sequence are left in, so
+// they are replaced as invalid exactly as they would be in one long read.
+qsizetype ListInput::wholeUtf8Length(const QByteArray &bytes)
+{
+    const qsizetype size = bytes.size();
+    for (qsizetype back = 1; back <= 3 && back <= size; ++back) {
+        const uchar c = uchar(bytes.at(size - back));
+        if ((c & 0xC0) == 0x80) continue;  // a continuation byte: look further back
+        const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        return length > back && c < 0xF8 ? size - back : size;
+    }
+    return size;
+}
+
+// Reads one piece and appends the text it completes. The toolkit's step-by-step UTF-8
+// decoder loses characters when an invalid sequence is split between two reads, so the
+// reader splits only between whole sequences and decodes each piece on its own.
 bool ListInput::readChunk()
 {
     if (m_deviceDone) return false;
-    QByteArray bytes(kChunkBytes, Qt::Uninitialized);
-    const qint64 got = m_device.read(bytes.data(), kChunkBytes);
+    QByteArray bytes = std::exchange(m_carry, QByteArray());
+    const qsizetype kept = bytes.size();
+    bytes.resize(kept + kChunkBytes);
+    const qint64 got = m_device.read(bytes.data() + kept, kChunkBytes);
     if (got < 0) fail(int(DataError::Kind::OpenFailed), m_device.errorString());
-    if (got == 0) {
-        m_deviceDone = true;
-        m_buf += m_decoder(QByteArrayView());
-        return false;
-    }
-    m_buf += m_decoder(QByteArrayView(bytes.constData(), got));
-    return true;
+    bytes.resize(kept + got);
+    m_deviceDone = got == 0;
+    const qsizetype whole = m_deviceDone ? bytes.size() : wholeUtf8Length(bytes);
+    m_carry = bytes.mid(whole);
+    qsizetype from = 0;
+    if (m_atStart && whole >= 3 && bytes.startsWith("\xEF\xBB\xBF")) from = 3;  // byte order mark
+    if (whole > from || m_deviceDone) m_atStart = false;
+    // Stateless, and a byte order mark inside the file stays a character, as it would in
+    // one long read; only the one at the very start is dropped (above).
+    static constexpr auto kFlags =
+        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+    QStringDecoder decoder(QStringDecoder::Utf8, kFlags);
+    m_buf += decoder(QByteArrayView(bytes.constData() + from, whole - from));
+    return !m_deviceDone || whole > 0;
 }
 
 void ListInput::fill()

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QIODevice>
 #include <QString>
-#include <QStringDecoder>
 #include <optional>
 
 // Sequential list input over a UTF-8 text device: numbers and texts separated by
@@ -56,6 +56,7 @@ private:
     int get();
     void fill();
     bool readChunk();
+    static qsizetype wholeUtf8Length(const QByteArray &bytes);
     template <typename Stop>
     qsizetype runLength(Stop stop);
     QStringView take(qsizetype length);
@@ -68,7 +69,8 @@ private:
 
     QIODevice &m_device;
     QString m_fileName;
-    QStringDecoder m_decoder{QStringDecoder::Utf8};
+    QByteArray m_carry;  // the start of a UTF-8 sequence the last read cut off
+    bool m_atStart = true;
     QString m_buf;
     qsizetype m_pos = 0;
     bool m_deviceDone = false;

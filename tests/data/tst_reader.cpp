@@ -7,6 +7,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "TrickleDevice.h"
 #include "data/DataError.h"
 #include "data/ListInput.h"
 #include "data/ModVantrel.h"
@@ -233,6 +234,9 @@ private slots:
     void survivesBadBytes();
 
     void readsShippedElementFile();
+    void readsTheSameInAnyPieces_data();
+    void readsTheSameInAnyPieces();
+    void badBytesReadTheSameInAnyPieces();
 };
 
 // ---- Records ------------------------------------------------------------------------------
@@ -803,6 +807,8 @@ void TestReader::readsUtf8_data()
                                                         << farName;
     tail[9] = QStringLiteral("鿏 ") + farName;
     QTest::newRow("mixed name") << commaRecord(tailBytes(tail)) << tail[9];
+    // Editors on some systems start a UTF-8 file with a byte order mark.
+    QTest::newRow("byte order mark at the start") << "\xEF\xBB\xBF" + commaRecord() << kTail[9];
 
     // The reader takes 64 KiB at a time; put the four bytes of the name across that boundary.
     tail[9] = farName;
@@ -847,6 +853,8 @@ void TestReader::survivesBadBytes_data()
     QTest::newRow("NUL in a number") << QByteArray("1\0,", 3) + commaRecord() << false << QString();
     QTest::newRow("NULs only") << QByteArray(64, '\0') << false << QString();
     QTest::newRow("bad bytes only") << QByteArray(64, '\x80') << false << QString();
+    QTest::newRow("byte order mark inside the file")
+        << "\r\n\xEF\xBB\xBF" + commaRecord() << false << QString();
     QTest::newRow("cut-off sequence at the end")
         << commaRecord(tailBytes() + "\xE6\xB0").chopped(1) << true << QStringLiteral("H");
 }
@@ -891,3 +899,74 @@ void TestReader::readsShippedElementFile()
 
 QTEST_APPLESS_MAIN(TestReader)
 #include "tst_reader.moc"
+
+// The reader takes items straight out of its buffer, which grows a piece at a time and drops
+// what it has read: the same file cut anywhere, a multi-byte character or a number split
+// between two reads, ten times the shipped file (past the point where the buffer is
+// trimmed), must give the same records.
+void TestReader::readsTheSameInAnyPieces_data()
+{
+    QTest::addColumn<qint64>("piece");
+    QTest::addColumn<int>("copies");
+    QTest::newRow("one byte a read") << qint64(1) << 1;
+    QTest::newRow("seven bytes a read") << qint64(7) << 1;
+    QTest::newRow("whole file, ten times") << qint64(1) << 10;
+    QTest::newRow("4093 bytes a read, ten times") << qint64(4093) << 10;
+}
+
+void TestReader::readsTheSameInAnyPieces()
+{
+    QFETCH(qint64, piece);
+    QFETCH(int, copies);
+    QFile file(QStringLiteral(FERROVA_SOURCE_DIR "/Data/Elements.prn"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll().repeated(copies);
+    const auto readAll = [](QIODevice &device) {
+        QStringList records;
+        ListInput in(device, kFileName);
+        while (!in.atEnd()) {
+            ReadElementRecord(in);
+            const ElementRecordType &r = ElementRecord;
+            records << QStringList{QString::number(r.AtomicNumber),
+                                   QString::number(r.AtomicWeight, 'g', 9),
+                                   QString::number(r.Density, 'g', 9),
+                                   QString::number(r.VaporisationEnthalpy, 'g', 9),
+                                   r.InputText,
+                                   r.ElementName,
+                                   TabPos}
+                           .join(QLatin1Char('|'));
+        }
+        return records;
+    };
+    QBuffer whole;
+    whole.setData(bytes);
+    whole.open(QIODevice::ReadOnly);
+    const QStringList expected = readAll(whole);
+    QCOMPARE(expected.size(), 109 * copies);
+    TrickleDevice trickle(bytes, piece);
+    QCOMPARE(readAll(trickle), expected);
+}
+
+// Invalid UTF-8 cut between two reads once lost characters; every cut must now give what
+// one long read gives, replacement characters included.
+void TestReader::badBytesReadTheSameInAnyPieces()
+{
+    QStringList tail = kTail;
+    tail[9] = QStringLiteral("@");
+    const QByteArray record =
+        commaRecord(tailBytes(tail).replace("@",
+                                            "\xEFgen\xE9"
+                                            "73\xC2\xC2\xC3\xC2\xF0\x90\x80")) +
+        "\r\n";
+    Input whole(record);
+    ReadElementRecord(whole.in);
+    const QString expected = ElementRecord.ElementName;
+    QVERIFY(expected.contains(QChar::ReplacementCharacter));
+    QVERIFY(expected.contains(QStringLiteral("gen")) && expected.contains(QStringLiteral("73")));
+    for (qint64 piece = 1; piece <= 13; ++piece) {
+        TrickleDevice trickle(record, piece);
+        ListInput in(trickle, kFileName);
+        ReadElementRecord(in);
+        QCOMPARE(ElementRecord.ElementName, expected);
+    }
+}
