@@ -308,8 +308,7 @@ void ListInput::readText(QString &text)
     const bool quoted = peek() == '"';
     if (quoted) get();
     const QStringView taken = take(quoted ? runLength(endsQuoted) : runLength(endsText));
-    text.resize(taken.size());
-    std::copy(taken.begin(), taken.end(), text.data());
+    copyText(text, taken);
     if (quoted) {
         if (peek() == '"') get();
         take(runLength(endsText));

@@ -3,7 +3,16 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
+#include <algorithm>
 #include <optional>
+
+// Copies `text` into `target`, reusing the target's storage when nothing else shares it:
+// the reader fills the same record variables again on every click.
+inline void copyText(QString &target, QStringView text)
+{
+    target.resize(text.size());
+    std::copy(text.begin(), text.end(), target.data());
+}
 
 // Sequential list input over a UTF-8 text device: numbers and texts separated by
 // commas, spaces, TABs or line ends.

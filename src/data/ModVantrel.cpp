@@ -3,7 +3,6 @@
 #include "DataError.h"
 #include "ListInput.h"
 
-#include <algorithm>
 #include <iterator>
 
 namespace mod_Vantrel {
@@ -49,14 +48,7 @@ void ResetModuleState()
 
 namespace {
 
-// Copies `text` into `field`, reusing the field's own storage when nothing else shares it:
-// the same record variable is filled 109 times a click.
-void setText(QString &field, QStringView text)
-{
-    field.resize(text.size());
-    std::copy(text.begin(), text.end(), field.data());
-}
-
+// Writes n in decimal into `field`, reusing its storage.
 void setNumber(QString &field, qsizetype n)
 {
     char16_t digits[24];
@@ -65,7 +57,7 @@ void setNumber(QString &field, qsizetype n)
         digits[--first] = char16_t(u'0' + n % 10);
         n /= 10;
     } while (n > 0);
-    setText(field, QStringView(digits + first, std::size(digits) - first));
+    copyText(field, QStringView(digits + first, std::size(digits) - first));
 }
 
 // The first TAB at or after `from`, or -1. A plain loop: the fields are a few characters
@@ -105,15 +97,15 @@ void splitTail(const ListInput &in)
     for (int step = 0; step < 9; ++step) {
         const qsizetype tab = findTab(text, start);
         if (tab < 0) missingTab(in, step, text.mid(start));
-        setText(*fields[step], text.mid(start, tab - start));
+        copyText(*fields[step], text.mid(start, tab - start));
         start = tab + 1;
     }
-    setText(r.ElementName, text.mid(start));
+    copyText(r.ElementName, text.mid(start));
     // The last step looks for a TAB in the name itself: TabPos is its position (0 when
     // there is none) and TailRest the text after it.
     const qsizetype nameTab = findTab(r.ElementName, 0) + 1;
     setNumber(TabPos, nameTab);
-    setText(TailRest, QStringView(r.ElementName).mid(nameTab));
+    copyText(TailRest, QStringView(r.ElementName).mid(nameTab));
     LoopIndex = 10;
 }
 

@@ -481,9 +481,10 @@ void frm_Vantrel::paintEvent(QPaintEvent *event)
         // Runs once this paint has been flushed to the screen.
         QTimer::singleShot(0, this, &frm_Vantrel::firstFrameShown);
     }
+    const bool placeholder = m_withBrowser && !m_browser;
+    if (!placeholder && m_circles.isEmpty()) return;
     QPainter painter(this);
-    if (m_withBrowser && !m_browser) painter.fillRect(browserRect(), Qt::white);
-    if (m_circles.isEmpty()) return;
+    if (placeholder) painter.fillRect(browserRect(), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const RadiusCircles::Circle &circle : qAsConst(m_circles)) {
         const QColor colour = ColourNumber::toColor(circle.colour);
