@@ -7,7 +7,12 @@
     crosscheck.py --stats      per column of data/elements.csv: how many values came
                                from each source and how many are 0
     crosscheck.py --notes      the table's per-element notes (values changed or filled)
+    crosscheck.py --current    the table against data/current-values.csv (current handbook
+                               and IUPAC figures); exit status 1 when a value is out of date
     crosscheck.py --limit 5    another threshold, in percent
+
+The disagreement tables carry a third value column, the current source's figure where
+data/current-values.csv has one.
 
 Markdown output, for pasting into data/SOURCES.md. Standard library only.
 """
@@ -19,12 +24,20 @@ import re
 import sys
 import xml.etree.ElementTree as ET
 from collections import Counter
+from decimal import Decimal
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 REFERENCE = os.environ.get("FERROVA_REFERENCE", "/work/shared/reference")
 TABLE = os.path.join(ROOT, "data", "elements.csv")
+CURRENT = os.path.join(ROOT, "data", "current-values.csv")
 LAST = 109
 EV_KJ = 96.485
+
+# The file is read in single precision: atomic weights are kept to seven significant digits
+# and must match the current value in every one of them. Other values are taken over from
+# the current source when they differ by more than this.
+WEIGHT_DIGITS = 7
+CURRENT_TOLERANCE_PERCENT = 2.0
 
 CML = "{http://www.xml-cml.org/schema}"
 
@@ -105,7 +118,47 @@ def read_table(path):
         return {int(r["Z"]): r for r in csv.DictReader(f)}
 
 
-def disagreements(men, bodr, table, limit):
+def read_current(path):
+    """{(Z, table column): row} of the current-source figures."""
+    with open(path, encoding="utf-8", newline="") as f:
+        return {(int(r["Z"]), r["column"]): r for r in csv.DictReader(f)}
+
+
+def weight_in_file(text):
+    """An atomic weight as the table keeps it: seven significant digits, no trailing zeros."""
+    value = Decimal(text)
+    places = WEIGHT_DIGITS - value.adjusted() - 1
+    return value.quantize(Decimal(1).scaleb(-places)).normalize()
+
+
+def agrees(column, table_text, current_text):
+    """Whether the table's value is the current one within the table's rules."""
+    if column == "atomic_weight":
+        return Decimal(table_text).normalize() == weight_in_file(current_text)
+    table_value, current_value = float(table_text), float(current_text)
+    return abs(table_value - current_value) <= abs(current_value) * CURRENT_TOLERANCE_PERCENT / 100
+
+
+def current_cell(current, z, column):
+    row = current.get((z, column)) if current else None
+    return f"{row['value']} ({row['source']})" if row else ""
+
+
+def current_report(table, current):
+    """Every current figure beside the table's value; the number of values out of date."""
+    lines = ["| Z | el | column | table | current | source | diff % | |", "|---|---|---|---|---|---|---|---|"]
+    stale = 0
+    for (z, column), row in sorted(current.items()):
+        kept = table[z][column]
+        diff = abs(float(kept) - float(row["value"])) / float(row["value"]) * 100
+        ok = agrees(column, kept, row["value"])
+        stale += not ok
+        lines.append(f"| {z} | {row['symbol']} | {column} | {kept} | {row['value']} | {row['source']} | "
+                     f"{diff:.1f} | {'' if ok else 'OUT OF DATE'} |")
+    return "\n".join(lines), stale
+
+
+def disagreements(men, bodr, table, limit, current=None):
     lines = []
     for title, mcol, bref, mfac, bfac, tcol in PAIRS:
         rows = []
@@ -122,14 +175,14 @@ def disagreements(men, bodr, table, limit):
             diff = abs(a - b) / ref * 100
             if diff > limit:
                 kept = table[z][tcol] if table and tcol else ""
-                rows.append((z, men[z]["symbol"], a, b, diff, kept))
+                rows.append((z, men[z]["symbol"], a, b, diff, kept, current_cell(current, z, tcol)))
         lines.append(f"\n### {title}: {len(rows)} above {limit:g} %\n")
         if not rows:
             continue
-        lines.append("| Z | el | mendeleev | bodr | diff % | table |")
-        lines.append("|---|---|---|---|---|---|")
-        for z, sym, a, b, diff, kept in rows:
-            lines.append(f"| {z} | {sym} | {a:.6g} | {b:.6g} | {diff:.1f} | {kept} |")
+        lines.append("| Z | el | mendeleev | bodr | current | diff % | table |")
+        lines.append("|---|---|---|---|---|---|---|")
+        for z, sym, a, b, diff, kept, now in rows:
+            lines.append(f"| {z} | {sym} | {a:.6g} | {b:.6g} | {now} | {diff:.1f} | {kept} |")
 
     rows = []
     for z in range(1, LAST + 1):
@@ -180,12 +233,23 @@ def main(argv=None):
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--stats", action="store_true", help="source and zero counts of the table")
     parser.add_argument("--notes", action="store_true", help="per-element notes of the table")
+    parser.add_argument("--current", action="store_true",
+                        help="the table against the current handbook and IUPAC figures")
     parser.add_argument("--limit", type=float, default=2.0, help="threshold in percent")
     parser.add_argument("--reference", default=REFERENCE, help="folder of the reference files")
     parser.add_argument("--table", default=TABLE)
+    parser.add_argument("--current-values", default=CURRENT)
     args = parser.parse_args(argv)
 
     table = read_table(args.table) if os.path.exists(args.table) else None
+    current = read_current(args.current_values) if os.path.exists(args.current_values) else None
+    if args.current:
+        if table is None or current is None:
+            print("crosscheck: table or current values not found", file=sys.stderr)
+            return 2
+        report, stale = current_report(table, current)
+        print(report)
+        return 1 if stale else 0
     if args.stats or args.notes:
         if table is None:
             print(f"crosscheck: {args.table} not found", file=sys.stderr)
@@ -194,7 +258,7 @@ def main(argv=None):
         return 0
     men = read_mendeleev(os.path.join(args.reference, "elements-mendeleev.csv"))
     bodr = read_bodr(os.path.join(args.reference, "bodr-elements.xml"))
-    print(disagreements(men, bodr, table, args.limit))
+    print(disagreements(men, bodr, table, args.limit, current))
     return 0
 
 

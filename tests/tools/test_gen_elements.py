@@ -1,4 +1,5 @@
-"""Tests of tools/gen_elements.py: number formatting, record layout and table checks."""
+"""Tests of tools/gen_elements.py (number formatting, record layout, table checks) and of the
+table against the current handbook and IUPAC figures in data/current-values.csv."""
 
 import csv
 import io
@@ -8,6 +9,7 @@ import tempfile
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+import crosscheck  # noqa: E402
 import gen_elements as gen  # noqa: E402
 
 
@@ -127,6 +129,54 @@ class Generate(unittest.TestCase):
                 self.assertEqual(gen.main(["--check", stale]), 0)
             finally:
                 sys.stdout = old
+
+
+class CurrentSources(unittest.TestCase):
+    """No value in the table is older than the current source recorded for it."""
+
+    # Sources that exist only because a current figure was taken over: each such value
+    # must be backed by a row of data/current-values.csv.
+    CURRENT_CODES = {"IUPAC2021", "CIAAW2024", "NUBASE"}
+
+    @classmethod
+    def setUpClass(cls):
+        cls.current = crosscheck.read_current(crosscheck.CURRENT)
+        cls.table = {int(r["Z"]): r for r in shipped_rows()}
+
+    def test_rules(self):
+        cases = [
+            ("atomic_weight", "39.948", "39.95", False),   # any digit counts
+            ("atomic_weight", "18.9984", "18.998403162", True),  # seven significant digits
+            ("atomic_weight", "174.9668", "174.96669", False),
+            ("atomic_weight", "266", "266", True),
+            ("fusion_kJ_mol", "35", "52.31", False),
+            ("vaporisation_kJ_mol", "590", "598", True),   # within 2 %
+            ("vaporisation_kJ_mol", "144", "141", False),  # just over 2 %
+        ]
+        for column, kept, now, expected in cases:
+            self.assertEqual(crosscheck.agrees(column, kept, now), expected, (column, kept, now))
+
+    def test_table_holds_every_current_value(self):
+        for (z, column), row in self.current.items():
+            kept = self.table[z][column]
+            self.assertTrue(crosscheck.agrees(column, kept, row["value"]),
+                            f"{row['symbol']} {column}: table {kept}, {row['source']} {row['value']}")
+
+    def test_every_standard_atomic_weight_is_covered(self):
+        # Whole numbers are mass numbers of elements without a standard atomic weight.
+        missing = [r["symbol"] for z, r in self.table.items()
+                   if (z, "atomic_weight") not in self.current and "." in r["atomic_weight"]]
+        self.assertEqual(missing, [])
+
+    def test_current_source_codes_are_backed(self):
+        for z, r in self.table.items():
+            for column, source in r.items():
+                if not column.endswith("_src") or source not in self.CURRENT_CODES:
+                    continue
+                value_column = next(c for c in crosscheck.STAT_COLUMNS if c[1] == column)[0]
+                row = self.current.get((z, value_column))
+                self.assertIsNotNone(row, f"{r['symbol']} {value_column}")
+                self.assertEqual(row["source"], source, f"{r['symbol']} {value_column}")
 
 
 if __name__ == "__main__":
