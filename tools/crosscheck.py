@@ -141,7 +141,7 @@ def agrees(column, table_text, current_text):
 
 def current_cell(current, z, column):
     row = current.get((z, column)) if current else None
-    return f"{row['value']} ({row['source']})" if row else ""
+    return f"{row['value']} ({row['source']})" if row else "-"
 
 
 def current_report(table, current):

@@ -93,6 +93,9 @@ private slots:
         // Potassium's two enthalpies are easily swapped.
         QTest::newRow("K fusion") << 19 << "fusion" << 2.33 << 0.05;
         QTest::newRow("K vaporisation") << 19 << "vaporisation" << 76.9 << 1.0;
+        // Current handbook and IUPAC figures; older tables give W 35 kJ/mol and Ar 39.948.
+        QTest::newRow("W fusion") << 74 << "fusion" << 52.31 << 0.005;
+        QTest::newRow("Ar weight") << 18 << "weight" << 39.95 << 0.0005;
     }
 
     void numbers()
