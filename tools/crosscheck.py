@@ -146,15 +146,16 @@ def current_cell(current, z, column):
 
 def current_report(table, current):
     """Every current figure beside the table's value; the number of values out of date."""
-    lines = ["| Z | el | column | table | current | source | diff % | |", "|---|---|---|---|---|---|---|---|"]
+    lines = ["| Z | el | column | table | current | source | diff % | |",
+             "|---|---|---|---|---|---|---|---|"]
     stale = 0
     for (z, column), row in sorted(current.items()):
         kept = table[z][column]
         diff = abs(float(kept) - float(row["value"])) / float(row["value"]) * 100
         ok = agrees(column, kept, row["value"])
         stale += not ok
-        lines.append(f"| {z} | {row['symbol']} | {column} | {kept} | {row['value']} | {row['source']} | "
-                     f"{diff:.1f} | {'' if ok else 'OUT OF DATE'} |")
+        lines.append(f"| {z} | {row['symbol']} | {column} | {kept} | {row['value']} | "
+                     f"{row['source']} | {diff:.1f} | {'' if ok else 'OUT OF DATE'} |")
     return "\n".join(lines), stale
 
 

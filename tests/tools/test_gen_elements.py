@@ -159,8 +159,8 @@ class CurrentSources(unittest.TestCase):
     def test_table_holds_every_current_value(self):
         for (z, column), row in self.current.items():
             kept = self.table[z][column]
-            self.assertTrue(crosscheck.agrees(column, kept, row["value"]),
-                            f"{row['symbol']} {column}: table {kept}, {row['source']} {row['value']}")
+            message = f"{row['symbol']} {column}: table {kept}, {row['source']} {row['value']}"
+            self.assertTrue(crosscheck.agrees(column, kept, row["value"]), message)
 
     def test_every_standard_atomic_weight_is_covered(self):
         # Whole numbers are mass numbers of elements without a standard atomic weight.
