@@ -22,6 +22,7 @@
 #include "table/BrowserEngine.h"
 #include "table/DetailsPanel.h"
 #include "table/FrmVantrel.h"
+#include "widgets/Commands.h"
 
 namespace {
 
@@ -66,9 +67,9 @@ void benchToolbarClicks(frm_Vantrel &window, int runs)
     // The order a user would take: a property, a radius view, back to the table.
     std::vector<double> melting, radius, table;
     for (int i = 0; i < runs; ++i) {
-        melting.push_back(timeMs([&] { window.img_Btns_Click(102); }));
-        radius.push_back(timeMs([&] { window.img_Btns_Click(105); }));
-        table.push_back(timeMs([&] { window.img_Btns_Click(182); }));
+        melting.push_back(timeMs([&] { window.img_Btns_Click(Command::MeltingPointChart); }));
+        radius.push_back(timeMs([&] { window.img_Btns_Click(Command::AtomicRadiusChart); }));
+        table.push_back(timeMs([&] { window.img_Btns_Click(Command::ShowTable); }));
     }
     report("toolbar 102, melting point chart", "ms", melting);
     report("toolbar 105, atomic radius chart + 109 circles", "ms", radius);
@@ -88,7 +89,7 @@ int readAll(QIODevice &device)
 
 void benchReader(int runs)
 {
-    const QString path = DataFiles::DataPath(QStringLiteral("Elements.prn"));
+    const QString path = DataFiles::dataPath(QStringLiteral("Elements.prn"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) qFatal("cannot open %s", qPrintable(path));
     const QByteArray bytes = file.readAll();
@@ -130,7 +131,7 @@ int main(int argc, char *argv[])
     const int at = args.indexOf(QStringLiteral("--runs"));
     const int runs = at > 0 && at + 1 < args.size() ? qMax(1, args.at(at + 1).toInt()) : 101;
 
-    mod_Vantrel::ResetModuleState();
+    mod_Vantrel::resetModuleState();
     frm_Vantrel window(frm_Vantrel::Browser::None);
     window.Form_Load();
     window.show();

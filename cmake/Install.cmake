@@ -12,7 +12,11 @@
 # up the usual bin/share way; the launcher in bin/ runs it by a path relative to itself.
 # `cpack -G TGZ` packs the same tree.
 
+include(GNUInstallDirs)
+
 set(FERROVA_APP_ID example.ferrova.periodic)
+# Not CMAKE_INSTALL_LIBDIR: that may be lib64 or a multiarch folder, and the launcher and
+# packages expect the program folder at lib/ferrova-periodic.
 set(FERROVA_PROGRAM_DIR lib/${PROJECT_NAME})
 
 install(TARGETS ferrova-periodic RUNTIME DESTINATION ${FERROVA_PROGRAM_DIR})
@@ -31,20 +35,20 @@ install(CODE "
 
 configure_file(${PROJECT_SOURCE_DIR}/packaging/ferrova-periodic.sh.in
                ${PROJECT_BINARY_DIR}/packaging/ferrova-periodic @ONLY)
-install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/ferrova-periodic DESTINATION bin)
+install(PROGRAMS ${PROJECT_BINARY_DIR}/packaging/ferrova-periodic DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/ferrova-periodic.desktop
-        DESTINATION share/applications)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/${FERROVA_APP_ID}.metainfo.xml
-        DESTINATION share/metainfo)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 foreach(size 16 32 64)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/ferrova-periodic-${size}.png
-          DESTINATION share/icons/hicolor/${size}x${size}/apps
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
           RENAME ferrova-periodic.png)
 endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/ferrova-periodic.svg
-        DESTINATION share/icons/hicolor/scalable/apps)
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # Portable archive of the same tree: ferrova-periodic-1.0.0-Linux-x86_64.tar.gz holding one
 # top folder of that name.

@@ -25,7 +25,7 @@ QStringList read(QByteArray bytes)
     buffer.open(QIODevice::ReadOnly);
     QStringList problems;
     try {
-        Settings::Read(buffer, kFileName, &problems);
+        Settings::read(buffer, kFileName, &problems);
     } catch (const DataError &) {
         FuzzSupport::fault("settings reader", "a bad line was thrown instead of skipped");
     }
@@ -34,8 +34,8 @@ QStringList read(QByteArray bytes)
 
 QByteArray savedText()
 {
-    return Settings::FileText(AtomicRadiusColor, CovalentRadiusColor, ChartWindowsMode,
-                              ElementGroupMode);
+    return Settings::fileText(state.AtomicRadiusColor, state.CovalentRadiusColor,
+                              state.ChartWindowsMode, state.ElementGroupMode);
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const QRegularExpression kProblem(QStringLiteral("^第 (\\d+) 行："));
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    ResetModuleState();
+    resetModuleState();
     const QStringList problems = read(bytes);
     const int lines = FuzzSupport::lineCount(bytes);
     int previous = 0;
@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // Save, then load what was saved: the same four settings, and no problem.
     const QByteArray saved = savedText();
-    ResetModuleState();
+    resetModuleState();
     if (!read(saved).isEmpty())
         FuzzSupport::fault("settings reader", "saved settings do not read back");
     if (savedText() != saved)

@@ -3,9 +3,9 @@
 
 #include "data/DataError.h"
 #include "table/BrowserEngine.h"
-#include "table/Dialogs.h"
 #include "table/FrmVantrel.h"
 #include "table/StartupTrace.h"
+#include "widgets/Dialogs.h"
 
 int main(int argc, char *argv[])
 {
@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ferrova-periodic"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
+    QApplication::setApplicationVersion(QStringLiteral(FERROVA_VERSION));
     StartupTrace::mark("application");
 
     frm_Vantrel window;

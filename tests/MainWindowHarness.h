@@ -7,8 +7,8 @@
 
 #include "TempDataFolder.h"
 #include "data/ModVantrel.h"
-#include "table/Dialogs.h"
 #include "table/FrmVantrel.h"
+#include "widgets/Dialogs.h"
 
 // A mouse move without a button pressed, as mouse tracking delivers it.
 inline void moveMouse(QWidget *target, const QPoint &pos)
@@ -52,7 +52,7 @@ public:
     // element file when given.
     frm_Vantrel &start(const QByteArray &settings = {}, const QByteArray *elements = nullptr)
     {
-        mod_Vantrel::ResetModuleState();
+        mod_Vantrel::resetModuleState();
         m_main.reset();
         m_data = std::make_unique<TempDataFolder>();
         if (elements)

@@ -13,9 +13,9 @@ public:
     TempDataFolder()
     {
         QDir(m_dir.path()).mkdir(QStringLiteral("Data"));
-        DataFiles::SetProgramFolder(m_dir.path());
+        DataFiles::setProgramFolder(m_dir.path());
     }
-    ~TempDataFolder() { DataFiles::SetProgramFolder(QString()); }
+    ~TempDataFolder() { DataFiles::setProgramFolder(QString()); }
 
     QString path(const QString &name) const
     {

@@ -24,7 +24,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QString path =
-        args.size() == 2 ? args.at(1) : DataFiles::DataPath(QStringLiteral("Elements.prn"));
+        args.size() == 2 ? args.at(1) : DataFiles::dataPath(QStringLiteral("Elements.prn"));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

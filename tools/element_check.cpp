@@ -303,7 +303,7 @@ QList<Problem> checkFile(const QByteArray &bytes, const QString &fileName)
             out.append({lineNo, readerProblem(e)});
             continue;
         }
-        const ElementRecordType record = mod_Vantrel::ElementRecord;
+        const ElementRecordType record = mod_Vantrel::state.ElementRecord;
         if (!in.atEnd())
             out.append({lineNo, QStringLiteral("more items after the record's text item")});
         const int tabs = int(record.InputText.count(QLatin1Char('\t')));

@@ -12,9 +12,8 @@ using namespace mod_Vantrel;
 
 namespace ChartBuilder {
 
-std::optional<float> propertyValue(qint16 chartProperty)
+std::optional<float> propertyValue(const ElementRecordType &r, qint16 chartProperty)
 {
-    const ElementRecordType &r = ElementRecord;
     switch (chartProperty) {
         case 0: return r.AtomicWeight;
         case 1: return r.MeltingPoint;
@@ -35,37 +34,38 @@ namespace {
 // a chart (or circles) half of the new property and half of the old one.
 QVector<ElementRecordType> readAllRecords()
 {
-    DataFilePath = DataFiles::DataPath(QStringLiteral("Elements.PRN"));
-    InputFile fileNumber1(DataFilePath);
+    state.DataFilePath = DataFiles::dataPath(QStringLiteral("Elements.PRN"));
+    InputFile fileNumber1(state.DataFilePath);
     QVector<ElementRecordType> records;
     while (!fileNumber1.atEnd()) {
         ReadElementRecord(fileNumber1.input());
-        if (ElementRecord.AtomicNumber < 1 || ElementRecord.AtomicNumber > kRows)
-            throw DataError(DataError::Kind::NoSuchElement, DataFilePath,
+        if (state.ElementRecord.AtomicNumber < 1 ||
+            state.ElementRecord.AtomicNumber > kElementCount)
+            throw DataError(DataError::Kind::NoSuchElement, state.DataFilePath,
                             fileNumber1.input().itemLine(),
                             QStringLiteral("原子序数 %1 不在 1 到 %2 之间")
-                                .arg(ElementRecord.AtomicNumber)
-                                .arg(kRows));
-        records.append(ElementRecord);
+                                .arg(state.ElementRecord.AtomicNumber)
+                                .arg(kElementCount));
+        records.append(state.ElementRecord);
     }
     return records;
 }
 
 }  // namespace
 
-void fill(ChartControl &chart, qint16 chartProperty, const std::function<void()> &afterRowSetUp)
+void fill(ChartControl &chart, qint16 chartProperty, const RowStep &afterRowSetUp)
 {
     const QVector<ElementRecordType> records = readAllRecords();
     ChartControl::UpdateBatch batch(chart);
     for (const ElementRecordType &record : records) {
-        ElementRecord = record;  // the current record, as each read leaves it
+        state.ElementRecord = record;  // the current record, as each read leaves it
         chart.setColumnCount(1);
-        chart.setRowLabel(ElementRecord.Symbol);
-        chart.setRowCount(kRows);
-        chart.setRow(ElementRecord.AtomicNumber);
-        if (afterRowSetUp) afterRowSetUp();
-        if (const std::optional<float> value = propertyValue(chartProperty))
-            chart.setData(SingleText(*value));
+        chart.setRowLabel(record.Symbol);
+        chart.setRowCount(kElementCount);
+        chart.setRow(record.AtomicNumber);
+        if (afterRowSetUp) afterRowSetUp(record);
+        if (const std::optional<float> value = propertyValue(record, chartProperty))
+            chart.setData(singleText(*value));
     }
 }
 

@@ -4,22 +4,26 @@
 #include <functional>
 #include <optional>
 
+#include "data/ModVantrel.h"
+
 class ChartControl;
 
 // Charting one property across all elements, row n for the element with atomic number n.
 namespace ChartBuilder {
 
-constexpr int kRows = 109;
+// The value of `record` that `chartProperty` (0 to 8) selects; none outside 0..8.
+std::optional<float> propertyValue(const mod_Vantrel::ElementRecordType &record,
+                                   qint16 chartProperty);
 
-// The value of the current record that `chartProperty` (0 to 8) selects; none outside 0..8.
-std::optional<float> propertyValue(qint16 chartProperty);
+// Called for each record once its row is set up, before its value goes in.
+using RowStep = std::function<void(const mod_Vantrel::ElementRecordType &record)>;
 
 // Reads <program>/Data/Elements.PRN from its start and fills `chart`: per record one data
 // column, the row label, 109 rows, the record's row made current, then (after
-// `afterRowSetUp`, which draws the radius circles in the main window) the value.
+// `afterRowSetUp`, which draws the radius circles in the main window) the value. Each
+// record in turn is the current ElementRecord, as a read of it would leave it.
 // Rows that no record reaches keep their content. Throws DataError on a bad file (or an
 // atomic number outside 1..109) before the chart is touched.
-void fill(ChartControl &chart, qint16 chartProperty,
-          const std::function<void()> &afterRowSetUp = {});
+void fill(ChartControl &chart, qint16 chartProperty, const RowStep &afterRowSetUp = {});
 
 }  // namespace ChartBuilder

@@ -19,13 +19,13 @@
 #include <utility>
 
 #include "data/NumberText.h"
-#include "table/Twips.h"
+#include "widgets/Twips.h"
 
 namespace {
 
 const QChar kZeroWidthSpace(0x200B);
 
-// A number as SingleText() writes it in `locale`; also accepts the C locale's form so a
+// A number as singleText() writes it in `locale`; also accepts the C locale's form so a
 // value typed with a decimal point still reads in a decimal-comma locale.
 double parseNumber(const QString &text, const QLocale &locale)
 {
@@ -33,7 +33,7 @@ double parseNumber(const QString &text, const QLocale &locale)
     if (trimmed.compare(QLatin1String("NaN"), Qt::CaseInsensitive) == 0) return std::nan("");
     if (trimmed.compare(QLatin1String("Inf"), Qt::CaseInsensitive) == 0) return HUGE_VAL;
     if (trimmed.compare(QLatin1String("-Inf"), Qt::CaseInsensitive) == 0) return -HUGE_VAL;
-    // SingleText() never groups digits, so "1.234" in a decimal-comma locale is not 1234.
+    // singleText() never groups digits, so "1.234" in a decimal-comma locale is not 1234.
     QLocale strict = locale;
     strict.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
@@ -157,8 +157,10 @@ void ChartControl::setRow(int row)
     if (row < 1 || row > rowCount()) {
         m_labelPending = false;
         m_pendingLabel.clear();
-        throw std::out_of_range(
-            QStringLiteral("chart row %1 is outside 1..%2").arg(row).arg(rowCount()).toStdString());
+        throw std::out_of_range(QStringLiteral("曲线图的行号 %1 不在 1 到 %2 之间")
+                                    .arg(row)
+                                    .arg(rowCount())
+                                    .toStdString());
     }
     m_row = row;
     if (!m_labelPending) return;
@@ -171,14 +173,15 @@ void ChartControl::setRow(int row)
 
 void ChartControl::setData(const QString &text)
 {
-    if (m_row < 1) throw std::out_of_range("chart has no rows to take a value");
+    if (m_row < 1)
+        throw std::out_of_range(QStringLiteral("曲线图还没有行，无法写入数值").toStdString());
     m_values[m_row - 1] = parseNumber(text, QLocale());
     changed();
 }
 
 QString ChartControl::data() const
 {
-    return m_row < 1 ? QString() : SingleText(float(m_values.at(m_row - 1)));
+    return m_row < 1 ? QString() : singleText(float(m_values.at(m_row - 1)));
 }
 
 double ChartControl::value(int row) const
@@ -297,7 +300,7 @@ void ChartControl::showToolTip(bool hovering, int index)
     m_set->deselectAllBars();
     m_set->selectBar(index);
     const QString label = m_labels.at(index);
-    const QString number = SingleText(float(m_values.at(index)));
+    const QString number = singleText(float(m_values.at(index)));
     QToolTip::showText(QCursor::pos(),
                        label.isEmpty() ? number : label + QStringLiteral(": ") + number, this);
 }

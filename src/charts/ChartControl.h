@@ -70,7 +70,7 @@ public:
     void setRow(int row);
     int row() const { return m_row; }
 
-    // The current row's value as text, as written by SingleText() in the program's
+    // The current row's value as text, as written by singleText() in the program's
     // locale (decimal comma or point, E notation for very large and small values).
     // Text that isn't a number is stored as 0. Throws std::out_of_range without rows.
     void setData(const QString &text);

@@ -3,11 +3,13 @@
 #include "ChartBuilder.h"
 #include "ChartControl.h"
 #include "data/ModVantrel.h"
-#include "table/ButtonPictures.h"
-#include "table/Dialogs.h"
-#include "table/FrmVantrel.h"
-#include "table/ImageButtons.h"
-#include "table/Twips.h"
+#include "widgets/ButtonPictures.h"
+#include "widgets/Commands.h"
+#include "widgets/Dialogs.h"
+#include "widgets/ImageButtons.h"
+#include "widgets/Palette.h"
+#include "widgets/Twips.h"
+#include "widgets/Windows.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -43,28 +45,19 @@ struct ToolbarButton {
 };
 
 const ToolbarButton kToolbar[] = {
-    {1, 120, "原子量曲线"},
-    {2, 480, "熔点曲线"},
-    {3, 840, "浮点曲线"},
-    {4, 1200, "密度曲线"},
-    {5, 1680, "原子半径"},
-    {6, 2040, "共有原子阶范围"},
-    {7, 2520, "电子亲和性 (M-M)/KJ mol^-1"},
-    {8, 2880, "Enthalpy of Fusion/kJ mol^-1"},
-    {9, 3240, "Enthalpy of Vaporisation/kJ mol^-1"},
-    {80, 3960, "图表"},
+    {ButtonPictures::AtomicWeight, 120, "原子量曲线"},
+    {ButtonPictures::MeltingPoint, 480, "熔点曲线"},
+    {ButtonPictures::BoilingPoint, 840, "浮点曲线"},
+    {ButtonPictures::Density, 1200, "密度曲线"},
+    {ButtonPictures::AtomicRadius, 1680, "原子半径"},
+    {ButtonPictures::CovalentRadius, 2040, "共有原子阶范围"},
+    {ButtonPictures::ElectronAffinity, 2520, "电子亲和性 (M-M)/KJ mol^-1"},
+    {ButtonPictures::FusionEnthalpy, 2880, "Enthalpy of Fusion/kJ mol^-1"},
+    {ButtonPictures::VaporisationEnthalpy, 3240, "Enthalpy of Vaporisation/kJ mol^-1"},
+    {ButtonPictures::Chart, 3960, "图表"},
 };
 constexpr double kToolbarTop = 120;
 constexpr double kImageSize = 330;
-constexpr int kChartButton = 180;  // highlight of the chart button; here it closes the window
-
-void paintGrey(QWidget *widget)
-{
-    widget->setAutoFillBackground(true);
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, kGrey);
-    widget->setPalette(p);
-}
 
 }  // namespace
 
@@ -80,13 +73,13 @@ frm_Chart::Layout frm_Chart::layoutFor(double outerWidthTwips, double outerHeigh
     return layout;
 }
 
-frm_Chart::frm_Chart(frm_Vantrel *mainWindow) : QWidget(nullptr), m_main(mainWindow)
+frm_Chart::frm_Chart() : QWidget(nullptr)
 {
     setObjectName(QStringLiteral("frm_Chart"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("曲线图窗口"));
     setWindowIcon(ButtonPictures::chartWindowIcon());
-    paintGrey(this);
+    Palette::fillBackground(this, kGrey);
     setMouseTracking(true);
     resize(Twips::toPx(kClientWidth), Twips::toPx(kClientHeight));
     createToolbar();
@@ -108,7 +101,7 @@ void frm_Chart::createChart()
     m_chartFrame = new QFrame(this);
     m_chartFrame->setObjectName(QStringLiteral("fra_Chart"));
     m_chartFrame->setFrameShape(QFrame::NoFrame);
-    paintGrey(m_chartFrame);
+    Palette::fillBackground(m_chartFrame, kGrey);
     m_chartFrame->setGeometry(Twips::rect(0, 600, 6125, 4575));
     m_chart = new ChartControl(m_chartFrame);
     m_chart->setObjectName(QStringLiteral("msc_Options"));
@@ -126,10 +119,7 @@ void frm_Chart::connectHandlers()
 void frm_Chart::Form_Load()
 {
     setWindowTitle(QStringLiteral("曲线窗口"));
-    if (!m_main) return;
-    // The main window's chart button stays hidden while this window stands in for it.
-    if (ImageButton *highlight = m_main->img_Btns().image(kChartButton)) highlight->hide();
-    m_main->setOuterHeightTwips(frm_Vantrel::kFoldedHeight);
+    emit foldMainWindowRequested();
 }
 
 // ---- size ----
@@ -162,7 +152,7 @@ void frm_Chart::resizeEvent(QResizeEvent *event)
 
 void frm_Chart::img_Btns_MouseMove(int index)
 {
-    if (index > 100) return;
+    if (index > Command::kLastNormalPicture) return;
     m_buttons->hover(index);
 }
 
@@ -173,8 +163,7 @@ void frm_Chart::Form_MouseMove()
 
 void frm_Chart::mouseMoveEvent(QMouseEvent *event)
 {
-    // Moves over the chart frame bubble up here too; only the bare background counts.
-    if (!childAt(event->position().toPoint()))
+    if (Windows::onBareSurface(this, event))
         Dialogs::runHandler(this, [this] { Form_MouseMove(); });
     QWidget::mouseMoveEvent(event);
 }
@@ -187,26 +176,22 @@ void frm_Chart::img_Btns_Click(int index)
     const ImageButton *image = m_buttons->image(index);
     // Only highlights carry a tooltip; a click on a normal image leaves the caption empty.
     setWindowTitle(image ? image->toolTip() : QString());
-    if (index == kChartButton) {
-        ChartWindowOpen = False;
+    if (index == Command::ShowChart) {  // here it closes the window
+        state.ChartWindowOpen = False;
         m_chart->hide();
         close();
         return;
     }
-    if (index >= 101 && index <= 109) ChartProperty = static_cast<qint16>(index - 101);
-    ChartBuilder::fill(*m_chart, ChartProperty);
+    if (Command::isChartProperty(index)) state.ChartProperty = Command::chartPropertyOf(index);
+    ChartBuilder::fill(*m_chart, state.ChartProperty);
 }
 
 // ---- unload ----
 
 void frm_Chart::Form_Unload()
 {
-    // The main window comes back as this window left it: folded.
-    ChartWindowOpen = False;
-    if (!m_main) return;
-    m_main->show();
-    m_main->raise();
-    m_main->activateWindow();
+    state.ChartWindowOpen = False;
+    emit closed();
 }
 
 void frm_Chart::closeEvent(QCloseEvent *event)

@@ -1,19 +1,18 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 class ChartControl;
 class ImageButtonArray;
 class QFrame;
-class frm_Vantrel;
 
 // The separate, resizable chart window: a toolbar of the nine properties and a chart that
-// fills the rest of the window. While it is open the main window stays folded.
+// fills the rest of the window. While it is open the main window stays folded: the window
+// asks for that and for the main window's return by signals, and the main window decides.
 class frm_Chart : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_Chart(frm_Vantrel *mainWindow);
+    frm_Chart();
 
     // Sizes of the chart frame and of the chart inside it, in twips, for a window of the
     // given outer size (title bar and border included). Never negative.
@@ -43,6 +42,14 @@ public:
     double outerWidthTwips() const;
     double outerHeightTwips() const;
 
+signals:
+    // Form_Load: the main window is to fold to the grid alone and hide its chart button
+    // highlight, as this window stands in for its chart pane.
+    void foldMainWindowRequested();
+    // Form_Unload, on every way of closing: the main window is to come back to the front,
+    // as this window left it (folded).
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
@@ -53,7 +60,6 @@ private:
     void createChart();
     void connectHandlers();
 
-    QPointer<frm_Vantrel> m_main;
     ImageButtonArray *m_buttons = nullptr;
     QFrame *m_chartFrame = nullptr;
     ChartControl *m_chart = nullptr;

@@ -25,22 +25,22 @@ QString findEntry(const QString &folder, const QString &name)
 
 namespace DataFiles {
 
-QString ProgramFolder()
+QString programFolder()
 {
     return g_programFolder.isEmpty() ? QCoreApplication::applicationDirPath() : g_programFolder;
 }
 
-void SetProgramFolder(const QString &folder)
+void setProgramFolder(const QString &folder)
 {
     g_programFolder = folder;
 }
 
-QString DataPath(const QString &fileName)
+QString dataPath(const QString &fileName)
 {
-    return ProgramFolder() + QStringLiteral("/Data/") + fileName;
+    return programFolder() + QStringLiteral("/Data/") + fileName;
 }
 
-QString Resolve(const QString &path)
+QString resolve(const QString &path)
 {
     const QFileInfo info(path);
     const QFileInfo dataDir(info.path());
@@ -53,7 +53,7 @@ QString Resolve(const QString &path)
 
 }  // namespace DataFiles
 
-InputFile::InputFile(const QString &path) : m_file(DataFiles::Resolve(path))
+InputFile::InputFile(const QString &path) : m_file(DataFiles::resolve(path))
 {
     if (QFileInfo(m_file.fileName()).isDir() || !m_file.open(QIODevice::ReadOnly))
         throw DataError(DataError::Kind::OpenFailed, path, 0,

@@ -10,16 +10,16 @@
 // regard to letter case, so "Elements.prn" and "Elements.PRN" name the same file.
 namespace DataFiles {
 
-QString ProgramFolder();
+QString programFolder();
 // Tests point the program at a folder of their own; an empty text restores the default.
-void SetProgramFolder(const QString &folder);
+void setProgramFolder(const QString &folder);
 
-// ProgramFolder() + "/Data/" + fileName, as written (the text kept in DataFilePath).
-QString DataPath(const QString &fileName);
+// programFolder() + "/Data/" + fileName, as written (the text kept in DataFilePath).
+QString dataPath(const QString &fileName);
 
 // The existing file whose path equals `path` when letter case is ignored in its last two
 // parts (the Data folder and the file name); `path` itself when there is none.
-QString Resolve(const QString &path);
+QString resolve(const QString &path);
 
 }  // namespace DataFiles
 

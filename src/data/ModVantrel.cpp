@@ -7,44 +7,7 @@
 
 namespace mod_Vantrel {
 
-ElementRecordType ElementRecord;
-QString DataFilePath;
-qint16 LoopIndex = 0;
-QString TailRest;
-QString TabPos;
-float SettingValue = 0;
-float AtomicRadiusColor = 0;
-float CovalentRadiusColor = 0;
-qint16 ChartWindowsMode = 0;
-qint16 ElementGroupMode = 0;
-qint16 HighlightedButton = 0;
-qint16 ChartProperty = 0;
-qint16 LastButton = 0;
-qint16 ExitAnswer = 0;
-qint16 OptionsWindowOpen = False;
-qint16 ChartWindowOpen = False;
-qint16 NormalGridShown = True;
-qint32 SymbolColor = 0;
-qint16 HoveredElement = 1;
-float SelectedColor = 0;
-
-void ResetModuleState()
-{
-    ElementRecord = ElementRecordType();
-    DataFilePath.clear();
-    LoopIndex = 0;
-    TailRest.clear();
-    TabPos.clear();
-    SettingValue = 0;
-    AtomicRadiusColor = CovalentRadiusColor = 0;
-    ChartWindowsMode = ElementGroupMode = 0;
-    HighlightedButton = ChartProperty = LastButton = ExitAnswer = 0;
-    OptionsWindowOpen = ChartWindowOpen = False;
-    NormalGridShown = True;
-    SymbolColor = 0;
-    HoveredElement = 1;
-    SelectedColor = 0;
-}
+ModuleState state;
 
 namespace {
 
@@ -73,10 +36,10 @@ qsizetype findTab(QStringView text, qsizetype from)
 // step of the split leaves them.
 [[noreturn]] void missingTab(const ListInput &in, int step, QStringView rest)
 {
-    TabPos = QStringLiteral("0");
+    state.TabPos = QStringLiteral("0");
     if (step > 0) {
-        LoopIndex = static_cast<qint16>(step);
-        TailRest = rest.toString();
+        state.LoopIndex = static_cast<qint16>(step);
+        state.TailRest = rest.toString();
     }
     throw DataError(DataError::Kind::TooFewTabs, in.fileName(), in.itemLine(),
                     QStringLiteral("元素记录的文本项应有十个以制表符分隔的字段"));
@@ -88,7 +51,7 @@ qsizetype findTab(QStringView text, qsizetype from)
 // the whole file, so each field is copied once, straight out of the item.
 void splitTail(const ListInput &in)
 {
-    ElementRecordType &r = ElementRecord;
+    ElementRecordType &r = state.ElementRecord;
     QString *const fields[] = {&r.StableOxidationStates, &r.OxidationStates, &r.EConfigText1,
                                &r.EConfigText2,          &r.EConfigText3,    &r.EConfigText4,
                                &r.SkippedText,           &r.PhaseCode,       &r.Symbol};
@@ -104,9 +67,9 @@ void splitTail(const ListInput &in)
     // The last step looks for a TAB in the name itself: TabPos is its position (0 when
     // there is none) and TailRest the text after it.
     const qsizetype nameTab = findTab(r.ElementName, 0) + 1;
-    setNumber(TabPos, nameTab);
-    copyText(TailRest, QStringView(r.ElementName).mid(nameTab));
-    LoopIndex = 10;
+    setNumber(state.TabPos, nameTab);
+    copyText(state.TailRest, QStringView(r.ElementName).mid(nameTab));
+    state.LoopIndex = 10;
 }
 
 }  // namespace
@@ -114,7 +77,7 @@ void splitTail(const ListInput &in)
 void ReadElementRecord(ListInput &fileNumber1)
 {
     ListInput &in = fileNumber1;
-    ElementRecordType &r = ElementRecord;
+    ElementRecordType &r = state.ElementRecord;
     r.AtomicNumber = in.readInt16();
     r.AtomicWeight = in.readSingle();
     r.BoilingPoint = in.readSingle();

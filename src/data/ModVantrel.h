@@ -12,6 +12,9 @@ namespace mod_Vantrel {
 constexpr qint16 True = -1;
 constexpr qint16 False = 0;
 
+// The data file describes elements 1 to 109; every grid, chart and loop over them uses this.
+constexpr int kElementCount = 109;
+
 // The one current element record; every read overwrites it field by field.
 struct ElementRecordType {
     qint16 AtomicNumber = 0;
@@ -42,35 +45,44 @@ struct ElementRecordType {
     QString ElementName;
 };
 
-extern ElementRecordType ElementRecord;
+// The state every window shares for the whole run. Starting values are the member
+// defaults, so going back to them is one assignment.
+struct ModuleState {
+    ElementRecordType ElementRecord;  // the current record
 
-// Reader and file state.
-extern QString DataFilePath;  // path of the data file about to be opened
-extern qint16 LoopIndex;      // shared loop counter; ReadElementRecord leaves it at 10
-extern QString TailRest;      // reader scratch: the text after the TAB found last
-extern QString TabPos;        // reader scratch: 1-based position of that TAB, as decimal text
+    // Reader and file state.
+    QString DataFilePath;  // path of the data file about to be opened
+    qint16 LoopIndex = 0;  // the reader's field counter; ReadElementRecord leaves it at 10
+    QString TailRest;      // reader scratch: the text after the TAB found last
+    QString TabPos;        // reader scratch: 1-based position of that TAB, as decimal text
 
-// Settings.
-extern float SettingValue;  // number of the settings line read last
-extern float AtomicRadiusColor;
-extern float CovalentRadiusColor;
-extern qint16 ChartWindowsMode;  // 0 chart pane, 1 chart window
-extern qint16 ElementGroupMode;  // 1 group colouring on
+    // Settings.
+    float SettingValue = 0;  // number of the settings line read last
+    float AtomicRadiusColor = 0;
+    float CovalentRadiusColor = 0;
+    qint16 ChartWindowsMode = 0;  // 0 chart pane, 1 chart window
+    qint16 ElementGroupMode = 0;  // 1 group colouring on
 
-// Window state.
-extern qint16 HighlightedButton;
-extern qint16 ChartProperty;  // 0 to 8
-extern qint16 LastButton;
-extern qint16 ExitAnswer;
-extern qint16 OptionsWindowOpen;
-extern qint16 ChartWindowOpen;
-extern qint16 NormalGridShown;
-extern qint32 SymbolColor;
-extern qint16 HoveredElement;
-extern float SelectedColor;
+    // Window state.
+    qint16 HighlightedButton = 0;
+    qint16 ChartProperty = 0;  // 0 to 8
+    qint16 LastButton = 0;
+    qint16 ExitAnswer = 0;
+    qint16 OptionsWindowOpen = False;
+    qint16 ChartWindowOpen = False;
+    qint16 NormalGridShown = True;
+    qint32 SymbolColor = 0;
+    qint16 HoveredElement = 1;
+    float SelectedColor = 0;
+};
+
+extern ModuleState state;
 
 // Back to the values the program starts with (tests start every case from here).
-void ResetModuleState();
+inline void resetModuleState()
+{
+    state = ModuleState();
+}
 
 // Reads the next record of the open element data file ("file number 1") into
 // ElementRecord. Throws DataError on a malformed record; the fields assigned before the

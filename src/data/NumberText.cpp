@@ -21,12 +21,12 @@ QString localised(const QString &text, const QLocale &locale)
 
 }  // namespace
 
-QString IntegerText(qint16 value)
+QString integerText(qint16 value)
 {
     return QString::number(value);
 }
 
-QString SingleText(float value, const QLocale &locale)
+QString singleText(float value, const QLocale &locale)
 {
     if (std::isnan(value)) return QStringLiteral("NaN");
     if (std::isinf(value)) return value > 0 ? QStringLiteral("Inf") : QStringLiteral("-Inf");

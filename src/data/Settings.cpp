@@ -35,11 +35,13 @@ qint16 modeValue(float value, const QString &fileName, int line)
 
 void applyLine(const QString &fileName, int line)
 {
-    const QString &key = ElementRecord.InputText;
-    if (key == kAtomicRadius) AtomicRadiusColor = SettingValue;
-    if (key == kCovalentRadius) CovalentRadiusColor = SettingValue;
-    if (key == kChartWindows) ChartWindowsMode = modeValue(SettingValue, fileName, line);
-    if (key == kElementGroup) ElementGroupMode = modeValue(SettingValue, fileName, line);
+    const QString &key = state.ElementRecord.InputText;
+    if (key == kAtomicRadius) state.AtomicRadiusColor = state.SettingValue;
+    if (key == kCovalentRadius) state.CovalentRadiusColor = state.SettingValue;
+    if (key == kChartWindows)
+        state.ChartWindowsMode = modeValue(state.SettingValue, fileName, line);
+    if (key == kElementGroup)
+        state.ElementGroupMode = modeValue(state.SettingValue, fileName, line);
 }
 
 // The next line of `device` without its line end: LF, CR LF or a lone CR, as in the element
@@ -65,21 +67,21 @@ QByteArray line(const QString &value, const QString &key)
 
 }  // namespace
 
-QString ColourText(float colour)
+QString colourText(float colour)
 {
-    return SingleText(std::floor(colour), QLocale::c());
+    return singleText(std::floor(colour), QLocale::c());
 }
 
-QByteArray FileText(float atomicRadiusColor, float covalentRadiusColor, qint16 chartWindowsMode,
+QByteArray fileText(float atomicRadiusColor, float covalentRadiusColor, qint16 chartWindowsMode,
                     qint16 elementGroupMode)
 {
-    return line(ColourText(atomicRadiusColor), kAtomicRadius) +
-           line(ColourText(covalentRadiusColor), kCovalentRadius) +
+    return line(colourText(atomicRadiusColor), kAtomicRadius) +
+           line(colourText(covalentRadiusColor), kCovalentRadius) +
            line(QString::number(chartWindowsMode), kChartWindows) +
            line(QString::number(elementGroupMode), kElementGroup);
 }
 
-void Read(QIODevice &device, const QString &fileName, QStringList *problems)
+void read(QIODevice &device, const QString &fileName, QStringList *problems)
 {
     // One settings line at a time, so that a bad line costs only itself.
     int lineNumber = 0;
@@ -91,8 +93,8 @@ void Read(QIODevice &device, const QString &fileName, QStringList *problems)
         buffer.open(QIODevice::ReadOnly);
         ListInput in(buffer, fileName);
         try {
-            SettingValue = in.readSingle();
-            ElementRecord.InputText = in.atEnd() ? QString() : in.readText();
+            state.SettingValue = in.readSingle();
+            state.ElementRecord.InputText = in.atEnd() ? QString() : in.readText();
             applyLine(fileName, lineNumber);
         } catch (const DataError &e) {
             if (problems)
@@ -101,30 +103,30 @@ void Read(QIODevice &device, const QString &fileName, QStringList *problems)
     }
 }
 
-QStringList Load()
+QStringList load()
 {
-    DataFilePath = DataFiles::DataPath(QStringLiteral("settings.prn"));
+    state.DataFilePath = DataFiles::dataPath(QStringLiteral("settings.prn"));
     QStringList problems;
-    QFile file(DataFiles::Resolve(DataFilePath));
+    QFile file(DataFiles::resolve(state.DataFilePath));
     if (!file.exists()) return problems;
     if (!file.open(QIODevice::ReadOnly))
-        throw DataError(DataError::Kind::OpenFailed, DataFilePath, 0, file.errorString());
-    Read(file, DataFilePath, &problems);
+        throw DataError(DataError::Kind::OpenFailed, state.DataFilePath, 0, file.errorString());
+    read(file, state.DataFilePath, &problems);
     return problems;
 }
 
-void Save()
+void save()
 {
-    DataFilePath = DataFiles::DataPath(QStringLiteral("settings.prn"));
-    QSaveFile file(DataFiles::Resolve(DataFilePath));
-    const QByteArray text =
-        FileText(AtomicRadiusColor, CovalentRadiusColor, ChartWindowsMode, ElementGroupMode);
+    state.DataFilePath = DataFiles::dataPath(QStringLiteral("settings.prn"));
+    QSaveFile file(DataFiles::resolve(state.DataFilePath));
+    const QByteArray text = fileText(state.AtomicRadiusColor, state.CovalentRadiusColor,
+                                     state.ChartWindowsMode, state.ElementGroupMode);
     // Each step names itself: after a short write (a full disk) the system gives no reason,
     // and Qt has only its untranslated "Unknown error" to say.
     const auto fail = [&file](const QString &step) {
         const QString reason = file.errorString();
         throw DataError(
-            DataError::Kind::WriteFailed, DataFilePath, 0,
+            DataError::Kind::WriteFailed, state.DataFilePath, 0,
             reason == QFile().errorString() ? step : QStringLiteral("%1（%2）").arg(step, reason));
     };
     if (!file.open(QIODevice::WriteOnly)) fail(QStringLiteral("无法创建新文件"));

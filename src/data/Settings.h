@@ -11,24 +11,24 @@ namespace Settings {
 
 // The value text of a colour line: its whole part (rounded down) in at most seven
 // significant digits, e.g. 33023 or 1.677721E+07; always "." as separator.
-QString ColourText(float colour);
+QString colourText(float colour);
 
 // The whole file as SaveSettings writes it: four CR LF lines in fixed order.
-QByteArray FileText(float atomicRadiusColor, float covalentRadiusColor, qint16 chartWindowsMode,
+QByteArray fileText(float atomicRadiusColor, float covalentRadiusColor, qint16 chartWindowsMode,
                     qint16 elementGroupMode);
 
 // Reads every line of `device` into SettingValue/InputText and applies the known keys
 // (exact case; the last line of a key wins; modes rounded half to even). A line that
 // cannot be read (no number first, a mode outside 16 bits) is skipped and described in
 // `problems`, with its line number.
-void Read(QIODevice &device, const QString &fileName, QStringList *problems);
+void read(QIODevice &device, const QString &fileName, QStringList *problems);
 
 // Start-up: reads <program>/Data/settings.prn. A missing file is not an error: the
 // settings keep their initial values. Returns the problems found, if any.
-QStringList Load();
+QStringList load();
 
 // SaveSettings' last step: writes the four module settings to <program>/Data/settings.prn
 // atomically; on failure throws DataError(WriteFailed) and leaves the old file intact.
-void Save();
+void save();
 
 }  // namespace Settings

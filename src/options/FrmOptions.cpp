@@ -3,12 +3,14 @@
 #include "ColourNames.h"
 #include "data/ModVantrel.h"
 #include "data/Settings.h"
-#include "table/Dialogs.h"
-#include "table/ElementCell.h"
-#include "table/Fonts.h"
-#include "table/FrmVantrel.h"
-#include "table/ImageButtons.h"
-#include "table/Twips.h"
+#include "widgets/ButtonPictures.h"
+#include "widgets/Commands.h"
+#include "widgets/Dialogs.h"
+#include "widgets/Fonts.h"
+#include "widgets/ImageButtons.h"
+#include "widgets/Palette.h"
+#include "widgets/Twips.h"
+#include "widgets/Windows.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -26,33 +28,18 @@ namespace {
 
 constexpr double kClientWidth = 4860;
 constexpr double kClientHeight = 2145;
-constexpr double kOffsetFromMain = 500;  // twips right of and below the main window
-constexpr int kGroupBackdrops = 7;
-constexpr int kElements = 109;
-constexpr int kSaveButton = 170;
 
 const QColor kDialogGrey(192, 192, 192);
 const QColor kFrameGrey(224, 224, 224);
 
-void fillBackground(QWidget *widget, const QColor &colour)
-{
-    widget->setAutoFillBackground(true);
-    QPalette p = widget->palette();
-    p.setColor(QPalette::Window, colour);
-    widget->setPalette(p);
-}
-
 void setTextColour(QWidget *widget, const QColor &colour)
 {
-    QPalette p = widget->palette();
-    p.setColor(QPalette::WindowText, colour);
-    p.setColor(QPalette::ButtonText, colour);
-    widget->setPalette(p);
+    Palette::setColour(widget, {QPalette::WindowText, QPalette::ButtonText}, colour);
 }
 
 }  // namespace
 
-frm_Options::frm_Options(frm_Vantrel *mainWindow) : QWidget(nullptr), m_main(mainWindow)
+frm_Options::frm_Options() : QWidget(nullptr)
 {
     setObjectName(QStringLiteral("frm_Options"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -60,7 +47,7 @@ frm_Options::frm_Options(frm_Vantrel *mainWindow) : QWidget(nullptr), m_main(mai
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral("选项"));
     setFont(Fonts::sansSerif(8.25, false));
-    fillBackground(this, kDialogGrey);
+    Palette::fillBackground(this, kDialogGrey);
     setFixedSize(Twips::toPx(kClientWidth), Twips::toPx(kClientHeight));
     createControls();
     setTabOrder();
@@ -94,7 +81,7 @@ QFrame *frm_Options::createFrame(const char *name, const QRectF &twips)
     auto *frame = new QFrame(this);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setFrameShape(QFrame::NoFrame);
-    fillBackground(frame, kFrameGrey);
+    Palette::fillBackground(frame, kFrameGrey);
     frame->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
     return frame;
 }
@@ -159,9 +146,10 @@ void frm_Options::createControls()
     createOption(m_elementGroup, 1, m_elementGroupFrame, QRectF(1560, 360, 1455, 255), "分组显示");
 
     m_buttons = new ImageButtonArray(this);
-    m_buttons->add(70, m_elementGroupFrame, QRectF(3960, 240, 330, 330),
+    m_buttons->add(ButtonPictures::Save, m_elementGroupFrame, QRectF(3960, 240, 330, 330),
                    QStringLiteral("保存设置"));
-    m_buttons->add(71, m_elementGroupFrame, QRectF(4320, 240, 330, 330), QStringLiteral("取消"));
+    m_buttons->add(ButtonPictures::Cancel, m_elementGroupFrame, QRectF(4320, 240, 330, 330),
+                   QStringLiteral("取消"));
 }
 
 void frm_Options::setTabOrder()
@@ -185,23 +173,18 @@ void frm_Options::connectHandlers()
 
 void frm_Options::Form_Load()
 {
-    if (m_main) {
-        if (ImageButton *highlight = m_main->img_Btns().image(181)) highlight->hide();
-        const QPoint offset(Twips::toPx(kOffsetFromMain), Twips::toPx(kOffsetFromMain));
-        move(m_main->pos() + offset);  // both are frame positions
-    }
-    opt_ChartWindows(ChartWindowsMode != 0 ? 1 : 0)->setChecked(true);
-    opt_ElementGroup(ElementGroupMode != 0 ? 1 : 0)->setChecked(true);
-    OptionsWindowOpen = True;
-    for (LoopIndex = 0; LoopIndex <= 1; ++LoopIndex)
-        loadColourList(LoopIndex, LoopIndex == 0 ? AtomicRadiusColor : CovalentRadiusColor);
+    opt_ChartWindows(state.ChartWindowsMode != 0 ? 1 : 0)->setChecked(true);
+    opt_ElementGroup(state.ElementGroupMode != 0 ? 1 : 0)->setChecked(true);
+    state.OptionsWindowOpen = True;
+    loadColourList(0, state.AtomicRadiusColor);
+    loadColourList(1, state.CovalentRadiusColor);
 }
 
 void frm_Options::loadColourList(int index, float colour)
 {
     QComboBox *list = m_colours[index];
-    SelectedColor = colour;
-    const QString text = ColourNames::nameOf(SelectedColor).value_or(list->currentText());
+    state.SelectedColor = colour;
+    const QString text = ColourNames::nameOf(state.SelectedColor).value_or(list->currentText());
     // Adding the first item would put its name into the edit field, so the text is set
     // once the names are in.
     list->addItems(ColourNames::listOrder());
@@ -214,7 +197,7 @@ void frm_Options::loadColourList(int index, float colour)
 void frm_Options::img_Btns_Click(int index)
 {
     // A failed save throws past close(): the dialog stays open to retry or cancel.
-    if (index == kSaveButton) SaveSettings();
+    if (index == Command::SaveSettings) SaveSettings();
     close();
 }
 
@@ -230,13 +213,9 @@ void frm_Options::fra_ElementGroup_MouseMove()
 
 bool frm_Options::eventFilter(QObject *watched, QEvent *event)
 {
-    // Moves over the frame's own labels and buttons bubble up to it; only its bare
-    // background counts.
-    if (watched == m_elementGroupFrame && event->type() == QEvent::MouseMove) {
-        const QPoint pos = static_cast<QMouseEvent *>(event)->position().toPoint();
-        if (!m_elementGroupFrame->childAt(pos))
-            Dialogs::runHandler(this, [this] { fra_ElementGroup_MouseMove(); });
-    }
+    if (watched == m_elementGroupFrame && event->type() == QEvent::MouseMove &&
+        Windows::onBareSurface(m_elementGroupFrame, static_cast<QMouseEvent *>(event)))
+        Dialogs::runHandler(this, [this] { fra_ElementGroup_MouseMove(); });
     return QWidget::eventFilter(watched, event);
 }
 
@@ -244,40 +223,29 @@ bool frm_Options::eventFilter(QObject *watched, QEvent *event)
 
 void frm_Options::SaveSettings()
 {
-    for (LoopIndex = 0; LoopIndex <= 1; ++LoopIndex)
-        saveColourList(LoopIndex, LoopIndex == 0 ? AtomicRadiusColor : CovalentRadiusColor);
-    ChartWindowsMode = opt_ChartWindows(0)->isChecked() ? 0 : 1;
-    if (NormalGridShown && m_main && opt_ElementGroup(0)->isChecked()) {
-        showGroups(false);
-        ElementGroupMode = 0;
+    saveColourList(0, state.AtomicRadiusColor);
+    saveColourList(1, state.CovalentRadiusColor);
+    state.ChartWindowsMode = opt_ChartWindows(0)->isChecked() ? 0 : 1;
+    // The radius view has the backdrops hidden: the group mode waits for the normal grid.
+    if (state.NormalGridShown) {
+        state.ElementGroupMode = opt_ElementGroup(1)->isChecked() ? 1 : 0;
+        emit groupModeSaved(state.ElementGroupMode);
     }
-    if (NormalGridShown && m_main && opt_ElementGroup(1)->isChecked()) {
-        showGroups(true);
-        ElementGroupMode = 1;
-    }
-    Settings::Save();
+    Settings::save();
 }
 
 void frm_Options::saveColourList(int index, float &colour)
 {
     // A text that names none of the colours keeps this list's colour as it was.
-    SelectedColor = ColourNames::colourOf(m_colours[index]->currentText()).value_or(colour);
-    colour = SelectedColor;
-}
-
-void frm_Options::showGroups(bool shown)
-{
-    for (int i = 0; i < kGroupBackdrops; ++i)
-        if (QWidget *backdrop = m_main->shp_Group(i)) backdrop->setVisible(shown);
-    for (int n = 1; n <= kElements; ++n)
-        if (ElementCell *cell = m_main->lbl_Elements(n)) cell->setTransparent(shown);
+    state.SelectedColor = ColourNames::colourOf(m_colours[index]->currentText()).value_or(colour);
+    colour = state.SelectedColor;
 }
 
 // ---- unload ----
 
 void frm_Options::Form_Unload()
 {
-    OptionsWindowOpen = False;
+    state.OptionsWindowOpen = False;
 }
 
 void frm_Options::closeEvent(QCloseEvent *event)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPointer>
 #include <QWidget>
 
 class ImageButtonArray;
@@ -9,20 +8,22 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QRadioButton;
-class frm_Vantrel;
 
 // The options dialog: where the chart goes, the colours of the radius circles and
-// whether the grid shows the element groups. Saved to Data/settings.prn.
+// whether the grid shows the element groups. Saved to Data/settings.prn. It knows nothing
+// of the main window: it reports the chosen group mode by a signal.
 class frm_Options : public QWidget {
     Q_OBJECT
 public:
-    explicit frm_Options(frm_Vantrel *mainWindow);
+    frm_Options();
 
+    // Sets the controls from the module settings; whoever opens the dialog places it.
     void Form_Load();
 
-    // Applies the choices to the module settings and the main window's grid, then writes
-    // the settings file. Throws DataError(WriteFailed) when the file cannot be written;
-    // the choices stay applied for this run and the old file stays as it was.
+    // Applies the choices to the module settings, announces the group mode while the grid
+    // shows normally, then writes the settings file. Throws DataError(WriteFailed) when the
+    // file cannot be written; the choices stay applied for this run and the old file stays
+    // as it was.
     void SaveSettings();
 
     // Event handlers, each run through Dialogs::runHandler by the connections.
@@ -39,6 +40,11 @@ public:
     QComboBox *cmb_Color(int index) const;
     QLabel *lbl_Options(int index) const;
 
+signals:
+    // SaveSettings, before the file is written: 0 plain grid, 1 group colouring. Whoever
+    // shows the grid applies it and keeps ElementGroupMode.
+    void groupModeSaved(qint16 mode);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -54,9 +60,7 @@ private:
     void connectHandlers();
     void loadColourList(int index, float colour);
     void saveColourList(int index, float &colour);
-    void showGroups(bool shown);
 
-    QPointer<frm_Vantrel> m_main;
     QFrame *m_chartWindowsFrame = nullptr;
     QFrame *m_elementGroupFrame = nullptr;
     QButtonGroup *m_chartWindows = nullptr;

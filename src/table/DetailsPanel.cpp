@@ -1,17 +1,19 @@
 #include "DetailsPanel.h"
 
-#include "ButtonPictures.h"
-
 #include <QLabel>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
-#include "Fonts.h"
 #include "PanelLayout.h"
-#include "Twips.h"
-#include "data/ModVantrel.h"
 #include "data/NumberText.h"
+#include "widgets/ButtonPictures.h"
+#include "widgets/ColourNumber.h"
+#include "widgets/Fonts.h"
+#include "widgets/Palette.h"
+#include "widgets/Twips.h"
+
+using mod_Vantrel::ElementRecordType;
 
 namespace {
 
@@ -73,17 +75,9 @@ LabelDesign configDesign(int index)
             "电子结构"};
 }
 
-// Colour numbers keep red in the low byte: 0x00BBGGRR.
-QColor colourFromNumber(qint32 number)
-{
-    return QColor(number & 0xFF, (number >> 8) & 0xFF, (number >> 16) & 0xFF);
-}
-
 void setTextColour(QLabel *label, const QColor &colour)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    Palette::setColour(label, QPalette::WindowText, colour);
 }
 
 void setLeftTwips(QWidget *control, double twips)
@@ -116,24 +110,24 @@ QLabel *makeLabel(const LabelDesign &design, QWidget *parent)
     return label;
 }
 
-QStringList recordConfigTexts(const mod_Vantrel::ElementRecordType &r)
+QStringList recordConfigTexts(const ElementRecordType &r)
 {
     return {
-        r.EConfigText1, IntegerText(r.EConfigCount1), r.EConfigText2, IntegerText(r.EConfigCount2),
-        r.EConfigText3, IntegerText(r.EConfigCount3), r.EConfigText4, IntegerText(r.EConfigCount4)};
+        r.EConfigText1, integerText(r.EConfigCount1), r.EConfigText2, integerText(r.EConfigCount2),
+        r.EConfigText3, integerText(r.EConfigCount3), r.EConfigText4, integerText(r.EConfigCount4)};
 }
 
 }  // namespace
 
 PictureButton::PictureButton(const QPixmap &picture, QWidget *parent)
-    : QAbstractButton(parent), picture_(picture)
+    : QAbstractButton(parent), m_picture(picture)
 {
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(rect(), picture_);
+    painter.drawPixmap(rect(), m_picture);
     if (!hasFocus()) return;
     QStyleOptionFocusRect option;
     option.initFrom(this);
@@ -156,18 +150,15 @@ DetailsPanel::DetailsPanel(QWidget *parent) : QFrame(parent)
 // The window colours of the system, not the grey of dialogs: the panel reads like a card.
 void DetailsPanel::applySystemColours()
 {
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, colours.color(QPalette::Base));
-    colours.setColor(QPalette::WindowText, colours.color(QPalette::Text));
-    setPalette(colours);
-    setAutoFillBackground(true);
+    Palette::fillBackground(this, palette().color(QPalette::Base));
+    Palette::setColour(this, QPalette::WindowText, palette().color(QPalette::Text));
 }
 
 void DetailsPanel::createLabels()
 {
-    QLabel **targets[] = {&lbl_AtomicNumber, &lbl_AtomicWeight,    &lbl_BP,
-                          &lbl_MP,           &lbl_Density,         &lbl_ElementSymbol,
-                          &lbl_Name,         &lbl_OxidationStable, &lbl_Oxidation};
+    QLabel **targets[] = {&m_atomicNumber, &m_atomicWeight, &m_boilingPoint,
+                          &m_meltingPoint, &m_density,      &m_symbol,
+                          &m_name,         &m_stableStates, &m_otherStates};
     int index = 0;
     for (const LabelDesign &design : kLabels) {
         QLabel *label = makeLabel(design, this);
@@ -178,21 +169,21 @@ void DetailsPanel::createLabels()
 
 void DetailsPanel::createConfigLabels()
 {
-    for (int i = 0; i < int(lbl_EConfig.size()); ++i) {
-        lbl_EConfig[i] = makeLabel(configDesign(i), this);
-        lbl_EConfig[i]->setObjectName(QStringLiteral("lbl_EConfig%1").arg(i));
+    for (int i = 0; i < int(m_config.size()); ++i) {
+        m_config[i] = makeLabel(configDesign(i), this);
+        m_config[i]->setObjectName(QStringLiteral("lbl_EConfig%1").arg(i));
     }
 }
 
 void DetailsPanel::createCloseButton()
 {
-    img_Close = new PictureButton(ButtonPictures::closePicture(2.0), this);  // sharp at 2x too
-    img_Close->setObjectName(QStringLiteral("img_Close"));
-    img_Close->setGeometry(Twips::rect(2400, 2400, 225, 225));
-    img_Close->setToolTip(QStringLiteral("关闭窗口"));
-    img_Close->setAccessibleName(QStringLiteral("关闭窗口"));
-    img_Close->setFocusPolicy(Qt::StrongFocus);
-    connect(img_Close, &QAbstractButton::clicked, this, &DetailsPanel::img_Close_Click);
+    m_close = new PictureButton(ButtonPictures::closePicture(2.0), this);  // sharp at 2x too
+    m_close->setObjectName(QStringLiteral("img_Close"));
+    m_close->setGeometry(Twips::rect(2400, 2400, 225, 225));
+    m_close->setToolTip(QStringLiteral("关闭窗口"));
+    m_close->setAccessibleName(QStringLiteral("关闭窗口"));
+    m_close->setFocusPolicy(Qt::StrongFocus);
+    connect(m_close, &QAbstractButton::clicked, this, &DetailsPanel::img_Close_Click);
 }
 
 double DetailsPanel::leftTwips(const QWidget *control)
@@ -206,13 +197,13 @@ double DetailsPanel::widthTwips(const QWidget *control)
     return Twips::fromPx(control->width());
 }
 
-void DetailsPanel::ShowpicElements()
+void DetailsPanel::ShowpicElements(ElementRecordType &record, qint32 symbolColour)
 {
     placeAndShow();
-    setTextColour(lbl_ElementSymbol, colourFromNumber(mod_Vantrel::SymbolColor));
-    showNumbers();
-    OxidationState();
-    showConfigTexts();
+    setTextColour(m_symbol, ColourNumber::toColor(quint32(symbolColour)));
+    showNumbers(record);
+    OxidationState(record);
+    showConfigTexts(record);
     ElectronConfig();
 }
 
@@ -223,22 +214,21 @@ void DetailsPanel::placeAndShow()
     raise();  // over the table cells, whatever order the main window created them in
 }
 
-void DetailsPanel::showNumbers()
+void DetailsPanel::showNumbers(const ElementRecordType &r)
 {
-    const mod_Vantrel::ElementRecordType &r = mod_Vantrel::ElementRecord;
-    setLabelText(lbl_AtomicNumber, IntegerText(r.AtomicNumber));
-    setLabelText(lbl_AtomicWeight, SingleText(r.AtomicWeight));
-    setLabelText(lbl_ElementSymbol, r.Symbol);
-    setLabelText(lbl_BP, SingleText(r.BoilingPoint));
-    setLabelText(lbl_MP, SingleText(r.MeltingPoint));
-    setLabelText(lbl_Density, SingleText(r.Density));
-    setLabelText(lbl_Name, r.ElementName);
+    setLabelText(m_atomicNumber, integerText(r.AtomicNumber));
+    setLabelText(m_atomicWeight, singleText(r.AtomicWeight));
+    setLabelText(m_symbol, r.Symbol);
+    setLabelText(m_boilingPoint, singleText(r.BoilingPoint));
+    setLabelText(m_meltingPoint, singleText(r.MeltingPoint));
+    setLabelText(m_density, singleText(r.Density));
+    setLabelText(m_name, r.ElementName);
 }
 
-void DetailsPanel::showConfigTexts()
+void DetailsPanel::showConfigTexts(const ElementRecordType &record)
 {
-    const QStringList texts = recordConfigTexts(mod_Vantrel::ElementRecord);
-    for (int i = 0; i < int(lbl_EConfig.size()); ++i) setLabelText(lbl_EConfig[i], texts[i]);
+    const QStringList texts = recordConfigTexts(record);
+    for (int i = 0; i < int(m_config.size()); ++i) setLabelText(m_config[i], texts[i]);
 }
 
 void DetailsPanel::img_Close_Click()
@@ -246,40 +236,37 @@ void DetailsPanel::img_Close_Click()
     hide();
 }
 
-void DetailsPanel::OxidationState()
+void DetailsPanel::OxidationState(ElementRecordType &r)
 {
-    mod_Vantrel::ElementRecordType &r = mod_Vantrel::ElementRecord;
-    const PanelLayout::OxidationDisplay display =
-        PanelLayout::oxidationLayout(r.StableOxidationStates, r.OxidationStates,
-                                     leftTwips(lbl_ElementSymbol), widthTwips(lbl_ElementSymbol));
+    const PanelLayout::OxidationDisplay display = PanelLayout::oxidationLayout(
+        r.StableOxidationStates, r.OxidationStates, leftTwips(m_symbol), widthTwips(m_symbol));
     // Scratch left as after a search from the end: where the last "#" of the field done
     // last stood, 1-based, or 0.
-    mod_Vantrel::TabPos = QString::number(r.OxidationStates.lastIndexOf(QLatin1Char('#')) + 1);
+    mod_Vantrel::state.TabPos =
+        QString::number(r.OxidationStates.lastIndexOf(QLatin1Char('#')) + 1);
     r.StableOxidationStates = display.stableRest;
     r.OxidationStates = display.otherRest;
-    setLabelText(lbl_OxidationStable, display.stableText);
-    setLabelText(lbl_Oxidation, display.otherText);
-    setLeftTwips(lbl_OxidationStable, display.stableLeftTwips);
-    setLeftTwips(lbl_Oxidation, PanelLayout::clampLeft(leftTwips(lbl_OxidationStable) +
-                                                       widthTwips(lbl_OxidationStable)));
+    setLabelText(m_stableStates, display.stableText);
+    setLabelText(m_otherStates, display.otherText);
+    setLeftTwips(m_stableStates, display.stableLeftTwips);
+    setLeftTwips(m_otherStates,
+                 PanelLayout::clampLeft(leftTwips(m_stableStates) + widthTwips(m_stableStates)));
 }
 
 void DetailsPanel::ElectronConfig()
 {
-    using mod_Vantrel::LoopIndex;
     QStringList shown;
-    for (QLabel *label : lbl_EConfig) shown.append(label->text());
+    for (QLabel *label : m_config) shown.append(label->text());
     shown = PanelLayout::blankZeros(shown);
-    for (LoopIndex = 0; LoopIndex <= 7; ++LoopIndex)
-        setLabelText(lbl_EConfig[LoopIndex], shown[LoopIndex]);
+    for (int i = 0; i < int(m_config.size()); ++i) setLabelText(m_config[i], shown[i]);
     placeConfigLabels(shown);
 }
 
 void DetailsPanel::placeConfigLabels(const QStringList &shownTexts)
 {
     QVector<double> widths;
-    for (QLabel *label : lbl_EConfig) widths.append(widthTwips(label));
+    for (QLabel *label : m_config) widths.append(widthTwips(label));
     const double first = PanelLayout::configFirstLeft(widthTwips(this), shownTexts);
     const QVector<double> lefts = PanelLayout::chainLefts(first, widths);
-    for (int i = 0; i < lefts.size(); ++i) setLeftTwips(lbl_EConfig[i], lefts[i]);
+    for (int i = 0; i < lefts.size(); ++i) setLeftTwips(m_config[i], lefts[i]);
 }

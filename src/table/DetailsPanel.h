@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <array>
 
+#include "data/ModVantrel.h"
+
 class QLabel;
 
 // A picture stretched over the whole control, working as a button without button chrome.
@@ -19,7 +21,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap picture_;
+    QPixmap m_picture;
 };
 
 // pic_Elements: the details of the element clicked last, shown over the table. Children
@@ -30,12 +32,13 @@ class DetailsPanel : public QFrame {
 public:
     explicit DetailsPanel(QWidget *parent = nullptr);
 
-    // Places the panel, shows it and fills it from mod_Vantrel::ElementRecord and
-    // mod_Vantrel::SymbolColor.
-    void ShowpicElements();
-    // Shows the oxidation states; leaves each record field holding its part after the
-    // last "#".
-    void OxidationState();
+    // Places the panel, shows it and fills it from `record`, the symbol in `symbolColour`
+    // (a colour number). The record's oxidation state fields are left as OxidationState
+    // leaves them.
+    void ShowpicElements(mod_Vantrel::ElementRecordType &record, qint32 symbolColour);
+    // Shows the oxidation states; leaves each of the record's fields holding its part after
+    // the last "#".
+    void OxidationState(mod_Vantrel::ElementRecordType &record);
     // Blanks zero shell counts and centres the configuration labels on the panel.
     void ElectronConfig();
 
@@ -52,19 +55,19 @@ private:
     void createConfigLabels();
     void createCloseButton();
     void placeAndShow();
-    void showNumbers();
-    void showConfigTexts();
+    void showNumbers(const mod_Vantrel::ElementRecordType &record);
+    void showConfigTexts(const mod_Vantrel::ElementRecordType &record);
     void placeConfigLabels(const QStringList &shownTexts);
 
-    QLabel *lbl_AtomicNumber = nullptr;
-    QLabel *lbl_AtomicWeight = nullptr;
-    QLabel *lbl_BP = nullptr;
-    QLabel *lbl_MP = nullptr;
-    QLabel *lbl_Density = nullptr;
-    QLabel *lbl_ElementSymbol = nullptr;
-    QLabel *lbl_Name = nullptr;
-    QLabel *lbl_OxidationStable = nullptr;
-    QLabel *lbl_Oxidation = nullptr;
-    std::array<QLabel *, 8> lbl_EConfig{};
-    PictureButton *img_Close = nullptr;
+    QLabel *m_atomicNumber = nullptr;
+    QLabel *m_atomicWeight = nullptr;
+    QLabel *m_boilingPoint = nullptr;
+    QLabel *m_meltingPoint = nullptr;
+    QLabel *m_density = nullptr;
+    QLabel *m_symbol = nullptr;
+    QLabel *m_name = nullptr;
+    QLabel *m_stableStates = nullptr;
+    QLabel *m_otherStates = nullptr;
+    std::array<QLabel *, 8> m_config{};
+    PictureButton *m_close = nullptr;
 };

@@ -1,7 +1,8 @@
 #include "ElementCell.h"
 
-#include "Fonts.h"
-#include "Twips.h"
+#include "widgets/Fonts.h"
+#include "widgets/Palette.h"
+#include "widgets/Twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,9 +25,7 @@ void ElementCell::setTransparent(bool transparent)
 
 void ElementCell::setBackColour(const QColor &colour)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Window, colour);
-    setPalette(p);
+    Palette::setColour(this, QPalette::Window, colour);
 }
 
 QColor ElementCell::backColour() const
@@ -36,9 +35,7 @@ QColor ElementCell::backColour() const
 
 void ElementCell::setTextColour(const QColor &colour)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::WindowText, colour);
-    setPalette(p);
+    Palette::setColour(this, QPalette::WindowText, colour);
 }
 
 QColor ElementCell::textColour() const

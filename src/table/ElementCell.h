@@ -1,6 +1,6 @@
 #pragma once
 
-#include "IndexedLabel.h"
+#include "widgets/IndexedLabel.h"
 
 // One cell of the periodic grid: the element's symbol on a white or transparent ground.
 class ElementCell : public IndexedLabel {

@@ -9,7 +9,6 @@
 // The fixed layout of the main window's periodic grid, in twips.
 namespace ElementGrid {
 
-constexpr int kElements = 109;
 constexpr double kCellSize = 495;
 constexpr double kPitch = 480;
 

@@ -1,15 +1,10 @@
 #include "FrmVantrel.h"
 
 #include "BrowserPane.h"
-#include "ButtonPictures.h"
-#include "ColourNumber.h"
 #include "DetailsPanel.h"
-#include "Dialogs.h"
 #include "ElementCell.h"
 #include "ElementGrid.h"
-#include "ImageButtons.h"
 #include "StartupTrace.h"
-#include "Twips.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartControl.h"
 #include "charts/FrmChart.h"
@@ -18,6 +13,14 @@
 #include "data/ModVantrel.h"
 #include "data/Settings.h"
 #include "options/FrmOptions.h"
+#include "widgets/ButtonPictures.h"
+#include "widgets/ColourNumber.h"
+#include "widgets/Commands.h"
+#include "widgets/Dialogs.h"
+#include "widgets/ImageButtons.h"
+#include "widgets/Palette.h"
+#include "widgets/Twips.h"
+#include "widgets/Windows.h"
 
 #include <QFrame>
 #include <QMouseEvent>
@@ -34,6 +37,9 @@ constexpr double kClientHeight = 8445;
 // Title bar and border that the window's outer height includes.
 constexpr double kFrameTwips = 450;
 const QColor kHighlightYellow(255, 250, 128);  // colour number 0x80FAFF
+constexpr double kOptionsOffset = 500;         // twips right of and below this window
+constexpr int kGroupBackdrops = 7;
+constexpr int kStaircaseLines = 9;
 
 struct ToolbarButton {
     int normalIndex;
@@ -43,26 +49,44 @@ struct ToolbarButton {
 };
 
 const ToolbarButton kToolbar[] = {
-    {1, 1560, 120, "原子量曲线"},
-    {2, 1920, 120, "熔点曲线"},
-    {3, 2280, 120, "浮点曲线"},
-    {4, 2640, 120, "密度曲线"},
-    {5, 1560, 600, "原子半径"},
-    {6, 1920, 600, "共价半径"},
-    {7, 1560, 1080, "电子亲和性 (M-M)/KJ mol^-1"},
-    {8, 1920, 1080, "Enthalpy of Fusion/kJ mol^-1"},
-    {9, 2280, 1080, "Enthalpy of Vaporisation/kJ mol^-1"},
-    {82, 3600, 120, "显示周期表"},
-    {80, 3960, 120, "曲线图"},
-    {81, 4800, 120, "选项"},
-    {83, 5160, 120, "关于"},
-    {90, 6120, 120, "退出程序"},
+    {ButtonPictures::AtomicWeight, 1560, 120, "原子量曲线"},
+    {ButtonPictures::MeltingPoint, 1920, 120, "熔点曲线"},
+    {ButtonPictures::BoilingPoint, 2280, 120, "浮点曲线"},
+    {ButtonPictures::Density, 2640, 120, "密度曲线"},
+    {ButtonPictures::AtomicRadius, 1560, 600, "原子半径"},
+    {ButtonPictures::CovalentRadius, 1920, 600, "共价半径"},
+    {ButtonPictures::ElectronAffinity, 1560, 1080, "电子亲和性 (M-M)/KJ mol^-1"},
+    {ButtonPictures::FusionEnthalpy, 1920, 1080, "Enthalpy of Fusion/kJ mol^-1"},
+    {ButtonPictures::VaporisationEnthalpy, 2280, 1080, "Enthalpy of Vaporisation/kJ mol^-1"},
+    {ButtonPictures::PeriodicTable, 3600, 120, "显示周期表"},
+    {ButtonPictures::Chart, 3960, 120, "曲线图"},
+    {ButtonPictures::Options, 4800, 120, "选项"},
+    {ButtonPictures::About, 5160, 120, "关于"},
+    {ButtonPictures::Exit, 6120, 120, "退出程序"},
 };
+
+// The options dialog and the chart window are made on first use: wired up by `connectIt`
+// before they load, so that nothing they announce while loading is lost.
+template <typename Window, typename ConnectIt>
+void openWindow(QPointer<Window> &window, ConnectIt connectIt)
+{
+    if (!window) {
+        window = new Window;
+        connectIt(window.data());
+        window->Form_Load();
+    }
+    Windows::bringToFront(window);
+}
+
+QString noSuchElement(qint16 atomicNumber)
+{
+    return QStringLiteral("原子序数 %1 不在 0 到 %2 之间").arg(atomicNumber).arg(kElementCount);
+}
 
 }  // namespace
 
 const QString frm_Vantrel::kProductPage =
-    QStringLiteral("http://www.ferrova.example/soft/kelor/?ver=1.0");
+    QStringLiteral("http://www.ferrova.example/soft/kelor/?ver=" FERROVA_VERSION);
 
 frm_Vantrel::frm_Vantrel(Browser browser)
     : QWidget(nullptr), m_withBrowser(browser == Browser::Shown)
@@ -72,10 +96,7 @@ frm_Vantrel::frm_Vantrel(Browser browser)
     setWindowIcon(ButtonPictures::mainWindowIcon());
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(192, 192, 192));
-    setPalette(p);
+    Palette::fillBackground(this, QColor(192, 192, 192));
     setMouseTracking(true);
     setFixedSize(Twips::toPx(kClientWidth), Twips::toPx(kClientHeight));
     move(Twips::toPx(2310), Twips::toPx(1245));
@@ -116,7 +137,7 @@ void frm_Vantrel::createBackdrops()
 
 void frm_Vantrel::createGrid()
 {
-    for (int n = 0; n <= ElementGrid::kElements; ++n) {
+    for (int n = 0; n <= kElementCount; ++n) {
         auto *cell = new ElementCell(n, this);
         const QRectF r = ElementGrid::cellRect(n);
         cell->setGeometry(Twips::rect(r.x(), r.y(), r.width(), r.height()));
@@ -211,12 +232,11 @@ void frm_Vantrel::connectHandlers()
 
 void frm_Vantrel::Form_Load()
 {
-    HoveredElement = 1;
-    NormalGridShown = True;
+    state.HoveredElement = 1;
+    state.NormalGridShown = True;
     loadSettings();
-    if (ElementGroupMode == 1)
-        for (LoopIndex = 1; LoopIndex <= ElementGrid::kElements; ++LoopIndex)
-            m_cells[LoopIndex]->setTransparent(true);
+    if (state.ElementGroupMode == 1)
+        for (int n = 1; n <= kElementCount; ++n) m_cells[n]->setTransparent(true);
     loadElements();
     setOuterHeightTwips(m_chart->heightTwips() + kFoldedHeight);
     navigateBrowser(QUrl(kProductPage));
@@ -224,50 +244,42 @@ void frm_Vantrel::Form_Load()
 
 void frm_Vantrel::loadSettings()
 {
-    const QStringList problems = Settings::Load();
+    const QStringList problems = Settings::load();
     if (problems.isEmpty()) return;
     Dialogs::message(this,
                      QStringLiteral("文件：%1\n以下设置行无法读取，已忽略：\n%2")
-                         .arg(DataFilePath, problems.join(QLatin1Char('\n'))),
+                         .arg(state.DataFilePath, problems.join(QLatin1Char('\n'))),
                      QStringLiteral("Ferrova元素周期表 - 设置"));
 }
 
 void frm_Vantrel::loadElements()
 {
-    DataFilePath = DataFiles::DataPath(QStringLiteral("Elements.prn"));
-    InputFile fileNumber1(DataFilePath);
+    state.DataFilePath = DataFiles::dataPath(QStringLiteral("Elements.prn"));
+    InputFile fileNumber1(state.DataFilePath);
     while (!fileNumber1.atEnd()) {
         ReadElementRecord(fileNumber1.input());
-        if (ElementRecord.AtomicNumber < 0 || ElementRecord.AtomicNumber > ElementGrid::kElements)
-            throw DataError(
-                DataError::Kind::NoSuchElement, DataFilePath, fileNumber1.input().itemLine(),
-                QStringLiteral("原子序数 %1 不在 0 到 109 之间").arg(ElementRecord.AtomicNumber));
-        applyRecordToCell();
+        const ElementRecordType &record = state.ElementRecord;
+        if (record.AtomicNumber < 0 || record.AtomicNumber > kElementCount)
+            throw DataError(DataError::Kind::NoSuchElement, state.DataFilePath,
+                            fileNumber1.input().itemLine(), noSuchElement(record.AtomicNumber));
+        applyRecordToCell(record);
     }
 }
 
-void frm_Vantrel::applyRecordToCell()
+void frm_Vantrel::applyRecordToCell(const ElementRecordType &record)
 {
-    ElementCell *cell = m_cells[ElementRecord.AtomicNumber];
-    cell->setText(ElementRecord.Symbol);
-    cell->setToolTip(ElementRecord.ElementName);
-    cell->setAccessibleDescription(ElementRecord.ElementName);
-    const QColor colour = ElementGrid::phaseColour(ElementRecord.PhaseCode);
+    ElementCell *cell = m_cells[record.AtomicNumber];
+    cell->setText(record.Symbol);
+    cell->setToolTip(record.ElementName);
+    cell->setAccessibleDescription(record.ElementName);
+    const QColor colour = ElementGrid::phaseColour(record.PhaseCode);
     if (colour.isValid()) cell->setTextColour(colour);
 }
 
 void frm_Vantrel::Form_Activate()
 {
-    if (OptionsWindowOpen && m_optionsWindow) {
-        m_optionsWindow->show();
-        m_optionsWindow->raise();
-        m_optionsWindow->activateWindow();
-    }
-    if (ChartWindowOpen && m_chartWindow) {
-        m_chartWindow->show();
-        m_chartWindow->raise();
-        m_chartWindow->activateWindow();
-    }
+    if (state.OptionsWindowOpen && m_optionsWindow) Windows::bringToFront(m_optionsWindow);
+    if (state.ChartWindowOpen && m_chartWindow) Windows::bringToFront(m_chartWindow);
 }
 
 bool frm_Vantrel::event(QEvent *event)
@@ -296,14 +308,14 @@ double frm_Vantrel::clientWidthTwips() const
 
 void frm_Vantrel::lbl_Elements_Click(int index)
 {
-    if (OptionsWindowOpen || ChartWindowOpen) return;
-    DataFilePath = DataFiles::DataPath(QStringLiteral("Elements.prn"));
-    InputFile fileNumber1(DataFilePath);
+    if (state.OptionsWindowOpen || state.ChartWindowOpen) return;
+    state.DataFilePath = DataFiles::dataPath(QStringLiteral("Elements.prn"));
+    InputFile fileNumber1(state.DataFilePath);
     while (!fileNumber1.atEnd()) {
         ReadElementRecord(fileNumber1.input());
-        if (ElementRecord.AtomicNumber != index) continue;
-        SymbolColor = qint32(ColourNumber::fromColor(m_cells[index]->textColour()));
-        m_panel->ShowpicElements();
+        if (state.ElementRecord.AtomicNumber != index) continue;
+        state.SymbolColor = qint32(ColourNumber::fromColor(m_cells[index]->textColour()));
+        m_panel->ShowpicElements(state.ElementRecord, state.SymbolColor);
         return;
     }
 }
@@ -312,17 +324,17 @@ void frm_Vantrel::lbl_Elements_Click(int index)
 
 void frm_Vantrel::removeCellHighlight()
 {
-    ElementCell *cell = m_cells.value(HoveredElement);
+    ElementCell *cell = m_cells.value(state.HoveredElement);
     if (!cell) return;
-    if (ElementGroupMode == 1) cell->setTransparent(true);
+    if (state.ElementGroupMode == 1) cell->setTransparent(true);
     cell->setBackColour(Qt::white);
 }
 
 void frm_Vantrel::lbl_Elements_MouseMove(int index)
 {
-    if (!m_lines[0]->isVisibleTo(this) || OptionsWindowOpen || ChartWindowOpen) return;
+    if (!m_lines[0]->isVisibleTo(this) || state.OptionsWindowOpen || state.ChartWindowOpen) return;
     removeCellHighlight();
-    HoveredElement = static_cast<qint16>(index);
+    state.HoveredElement = static_cast<qint16>(index);
     m_cells[index]->setTransparent(false);
     m_cells[index]->setBackColour(kHighlightYellow);
 }
@@ -336,9 +348,7 @@ void frm_Vantrel::Form_MouseMove()
 
 void frm_Vantrel::mouseMoveEvent(QMouseEvent *event)
 {
-    // Moves over panes and other controls bubble up here; only the bare surface counts
-    // (backdrops and lines let the mouse through, so childAt() does not see them).
-    if (!childAt(event->position().toPoint()))
+    if (Windows::onBareSurface(this, event))
         Dialogs::runHandler(this, [this] { Form_MouseMove(); });
     QWidget::mouseMoveEvent(event);
 }
@@ -347,120 +357,138 @@ void frm_Vantrel::mouseMoveEvent(QMouseEvent *event)
 
 void frm_Vantrel::img_Btns_MouseMove(int index)
 {
-    if (index > 100) return;
-    if (OptionsWindowOpen || ChartWindowOpen) return;
+    if (index > Command::kLastNormalPicture) return;
+    if (state.OptionsWindowOpen || state.ChartWindowOpen) return;
     m_buttons->hover(index);
 }
 
 void frm_Vantrel::img_Btns_Click(int index)
 {
     const int c = index;
-    if (c >= 101 && c <= 109) ChartProperty = static_cast<qint16>(c - 101);
-    if (c == 183) ShowAbout();
-    if (c == 181) OpenOptions();
-    if (c == 190 && ConfirmExit()) return;
-    if (c == 182 && !NormalGridShown) RestoreGrid();
-    if (c == 180 && ChartWindowsMode == 0) ToggleChartPane();
-    if (c == 180 && ChartWindowsMode == 1) {
-        OpenChartWindow();
-        ChartWindowOpen = True;
+    if (Command::isChartProperty(c)) state.ChartProperty = Command::chartPropertyOf(c);
+    if (c == Command::ShowAbout) showAbout();
+    if (c == Command::OpenOptions) openOptions();
+    if (c == Command::ExitProgram && confirmExit()) return;
+    if (c == Command::ShowTable && !state.NormalGridShown) restoreGrid();
+    if (c == Command::ShowChart && state.ChartWindowsMode == 0) toggleChartPane();
+    if (c == Command::ShowChart && state.ChartWindowsMode == 1) {
+        openChartWindow();
+        state.ChartWindowOpen = True;
     }
-    LastButton = static_cast<qint16>(c);
-    if (c == 105 || c == 106) {
+    state.LastButton = static_cast<qint16>(c);
+    if (Command::drawsRadiusCircles(c)) {
         m_circles.clear();
         update();
     }
     GetChartAndGraph();
 }
 
-void frm_Vantrel::ShowAbout()
+void frm_Vantrel::showAbout()
 {
     Dialogs::message(this,
-                     QStringLiteral("Ferrova元素周期表 1.0，Ferrova 软件出品\r\n"
+                     QStringLiteral("Ferrova元素周期表 " FERROVA_VERSION "，Ferrova 软件出品\r\n"
                                     "http://www.ferrova.example/"),
                      QStringLiteral("关于"));
 }
 
-bool frm_Vantrel::ConfirmExit()
+bool frm_Vantrel::confirmExit()
 {
-    ExitAnswer = static_cast<qint16>(
+    state.ExitAnswer = static_cast<qint16>(
         Dialogs::askYesNo(this, QStringLiteral("你想退出程序吗?"), QStringLiteral("退出程序?")));
-    if (ExitAnswer != Dialogs::kYes) return false;
+    if (state.ExitAnswer != Dialogs::kYes) return false;
     Dialogs::endProgram();
     return true;
 }
 
-void frm_Vantrel::ToggleChartPane()
+void frm_Vantrel::toggleChartPane()
 {
     // The toolkit keeps heights in whole pixels, so "folded" is anything within a pixel.
     const bool folded = qAbs(outerHeightTwips() - kFoldedHeight) < Twips::kPerPixel;
     setOuterHeightTwips(folded ? m_chart->heightTwips() + kFoldedHeight : kFoldedHeight);
 }
 
-void frm_Vantrel::RestoreGrid()
+void frm_Vantrel::restoreGrid()
 {
     m_circles.clear();
     update();
-    for (int n = 1; n <= ElementGrid::kElements; ++n) {
+    for (int n = 1; n <= kElementCount; ++n) {
         ElementCell *cell = m_cells[n];
         cell->show();
         cell->setFontPoints(12);
         cell->setBorder(true);
-        if (ElementGroupMode == 0) cell->setTransparent(false);
+        if (state.ElementGroupMode == 0) cell->setTransparent(false);
     }
     for (QWidget *line : qAsConst(m_lines)) line->show();
     for (QWidget *shape : qAsConst(m_backdrops)) shape->show();
-    NormalGridShown = True;
+    state.NormalGridShown = True;
 }
 
-void frm_Vantrel::OpenOptions()
+// ---- the options dialog and the chart window ----
+
+void frm_Vantrel::openOptions()
 {
-    if (!m_optionsWindow) {
-        m_optionsWindow = new frm_Options(this);
-        m_optionsWindow->Form_Load();
-    }
-    m_optionsWindow->show();
-    m_optionsWindow->raise();
-    m_optionsWindow->activateWindow();
+    openWindow(m_optionsWindow, [this](frm_Options *options) {
+        connect(options, &frm_Options::groupModeSaved, this, &frm_Vantrel::showElementGroups);
+        hideHighlight(Command::OpenOptions);
+        const QPoint offset(Twips::toPx(kOptionsOffset), Twips::toPx(kOptionsOffset));
+        options->move(pos() + offset);  // both are frame positions
+    });
 }
 
-void frm_Vantrel::OpenChartWindow()
+void frm_Vantrel::openChartWindow()
 {
-    if (!m_chartWindow) {
-        m_chartWindow = new frm_Chart(this);
-        m_chartWindow->Form_Load();
-    }
-    m_chartWindow->show();
-    m_chartWindow->raise();
-    m_chartWindow->activateWindow();
+    openWindow(m_chartWindow, [this](frm_Chart *chart) {
+        connect(chart, &frm_Chart::foldMainWindowRequested, this, &frm_Vantrel::foldForChartWindow);
+        connect(chart, &frm_Chart::closed, this, [this] { Windows::bringToFront(this); });
+    });
+}
+
+void frm_Vantrel::hideHighlight(int command)
+{
+    if (ImageButton *highlight = m_buttons->image(command)) highlight->hide();
+}
+
+void frm_Vantrel::showElementGroups(qint16 mode)
+{
+    const bool shown = mode == 1;
+    for (int i = 0; i < kGroupBackdrops; ++i) m_backdrops[i]->setVisible(shown);
+    for (int n = 1; n <= kElementCount; ++n) m_cells[n]->setTransparent(shown);
+}
+
+void frm_Vantrel::foldForChartWindow()
+{
+    // The chart button stays hidden while the chart window stands in for the chart pane.
+    hideHighlight(Command::ShowChart);
+    setOuterHeightTwips(kFoldedHeight);
 }
 
 // ---- chart and radius circles ----
 
 void frm_Vantrel::GetChartAndGraph()
 {
-    const bool circles = LastButton == 105 || LastButton == 106;
-    ChartBuilder::fill(*m_chart, ChartProperty, [this, circles] {
-        if (circles) DrawCircleForRadii();
+    const bool circles = Command::drawsRadiusCircles(state.LastButton);
+    ChartBuilder::fill(*m_chart, state.ChartProperty, [this, circles](const ElementRecordType &r) {
+        if (circles) DrawCircleForRadii(r);
     });
 }
 
-void frm_Vantrel::DrawCircleForRadii()
+void frm_Vantrel::DrawCircleForRadii(const ElementRecordType &record)
 {
-    NormalGridShown = False;
-    for (LoopIndex = 0; LoopIndex <= 6; ++LoopIndex) m_backdrops[LoopIndex]->hide();
-    ElementCell *cell = m_cells.value(ElementRecord.AtomicNumber);
+    state.NormalGridShown = False;
+    for (int i = 0; i < kGroupBackdrops; ++i) m_backdrops[i]->hide();
+    ElementCell *cell = m_cells.value(record.AtomicNumber);
     if (!cell)
-        throw DataError(
-            DataError::Kind::NoSuchElement, DataFilePath, 0,
-            QStringLiteral("原子序数 %1 不在 0 到 109 之间").arg(ElementRecord.AtomicNumber));
+        throw DataError(DataError::Kind::NoSuchElement, state.DataFilePath, 0,
+                        noSuchElement(record.AtomicNumber));
     cell->show();
     cell->setBorder(false);
     cell->setTransparent(true);
     cell->setFontPoints(8);
-    for (LoopIndex = 0; LoopIndex <= 8; ++LoopIndex) m_lines[LoopIndex]->hide();
-    if (LastButton == 105) drawCircle(cell, ElementRecord.AtomicRadius, AtomicRadiusColor);
-    if (LastButton == 106) drawCircle(cell, ElementRecord.CovalentRadius, CovalentRadiusColor);
+    for (int i = 0; i < kStaircaseLines; ++i) m_lines[i]->hide();
+    if (state.LastButton == Command::AtomicRadiusChart)
+        drawCircle(cell, record.AtomicRadius, state.AtomicRadiusColor);
+    if (state.LastButton == Command::CovalentRadiusChart)
+        drawCircle(cell, record.CovalentRadius, state.CovalentRadiusColor);
 }
 
 void frm_Vantrel::drawCircle(ElementCell *cell, float radius, float colour)

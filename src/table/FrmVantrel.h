@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "charts/RadiusCircles.h"
+#include "data/ModVantrel.h"
 
 class ChartControl;
 class DetailsPanel;
@@ -17,7 +18,8 @@ class frm_Chart;
 class frm_Options;
 
 // The main window: the periodic grid, its toolbar, the details panel, the chart pane and
-// the browser pane.
+// the browser pane. It opens the options dialog and the chart window and answers their
+// signals; they never see it.
 class frm_Vantrel : public QWidget {
     Q_OBJECT
 public:
@@ -80,17 +82,22 @@ private:
 
     void loadSettings();
     void loadElements();
-    void applyRecordToCell();
+    void applyRecordToCell(const mod_Vantrel::ElementRecordType &record);
     void GetChartAndGraph();
-    void DrawCircleForRadii();
+    void DrawCircleForRadii(const mod_Vantrel::ElementRecordType &record);
     void drawCircle(ElementCell *cell, float radius, float colour);
-    void RestoreGrid();
-    void ToggleChartPane();
-    void ShowAbout();
-    bool ConfirmExit();
-    void OpenOptions();
-    void OpenChartWindow();
+    void restoreGrid();
+    void toggleChartPane();
+    void showAbout();
+    bool confirmExit();
+    void openOptions();
+    void openChartWindow();
+    void hideHighlight(int command);
     void removeCellHighlight();
+
+    // Answers to the options dialog and the chart window.
+    void showElementGroups(qint16 mode);  // the saved group mode: 1 shows the groups
+    void foldForChartWindow();
     void showOffline(bool loaded);
 
     QVector<ElementCell *> m_cells;

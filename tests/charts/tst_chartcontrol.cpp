@@ -30,7 +30,7 @@ void writeRecord(ChartControl &chart, int atomicNumber, const QString &label, co
 void fill(ChartControl &chart, const QList<int> &order)
 {
     ChartControl::UpdateBatch batch(chart);
-    for (int n : order) writeRecord(chart, n, symbolOf(n), SingleText(float(n) * 1.5f));
+    for (int n : order) writeRecord(chart, n, symbolOf(n), singleText(float(n) * 1.5f));
 }
 
 QList<int> ascending()
@@ -105,7 +105,7 @@ void TestChartControl::laterWritesWinOthersStay()
     chart.setRow(112);
     chart.setRowCount(50);
     QCOMPARE(chart.row(), 50);
-    QCOMPARE(chart.data(), SingleText(75));
+    QCOMPARE(chart.data(), singleText(75));
     chart.setRowCount(-3);
     QCOMPARE(chart.rowCount(), 0);
     QCOMPARE(chart.row(), 0);
@@ -134,11 +134,11 @@ void TestChartControl::valueText_data()
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
-    // Whatever SingleText() writes must read back to the same float and the same text.
+    // Whatever singleText() writes must read back to the same float and the same text.
     for (const char *name : {"de_DE", "fr_FR", "en_US"})
         for (float value : {8.99e-05f, 1.00794f, 3695.0f, -0.5f, 1.234567e12f, 0.0f})
             QTest::addRow("%s %g", name, double(value))
-                << QString::fromLatin1(name) << SingleText(value, QLocale(name)) << double(value);
+                << QString::fromLatin1(name) << singleText(value, QLocale(name)) << double(value);
     QTest::newRow("point is no group separator") << "de_DE"
                                                  << "1.234" << 1.234;
     QTest::newRow("blanks around") << "C"
@@ -158,7 +158,7 @@ void TestChartControl::valueText()
     ChartControl chart;
     writeRecord(chart, 42, QStringLiteral("Mo"), text);
     QCOMPARE(float(chart.value(42)), float(expected));
-    QCOMPARE(chart.data(), SingleText(float(expected)));
+    QCOMPARE(chart.data(), singleText(float(expected)));
 }
 
 void TestChartControl::rowOutOfRange()

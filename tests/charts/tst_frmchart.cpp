@@ -2,6 +2,7 @@
 // the property buttons, closing, hover and the layout that follows the window size.
 #include <QFrame>
 #include <QMouseEvent>
+#include <QSignalSpy>
 
 #include "MainWindowHarness.h"
 #include "TestMain.h"
@@ -10,10 +11,12 @@
 #include "charts/FrmChart.h"
 #include "data/DataFiles.h"
 #include "data/ModVantrel.h"
-#include "table/Dialogs.h"
 #include "table/FrmVantrel.h"
-#include "table/ImageButtons.h"
-#include "table/Twips.h"
+#include "widgets/ButtonPictures.h"
+#include "widgets/Commands.h"
+#include "widgets/Dialogs.h"
+#include "widgets/ImageButtons.h"
+#include "widgets/Twips.h"
 
 using namespace mod_Vantrel;
 
@@ -23,10 +26,11 @@ namespace {
 QMap<int, float> dataColumn(qint16 property)
 {
     QMap<int, float> column;
-    InputFile file(DataFiles::DataPath(QStringLiteral("Elements.prn")));
+    InputFile file(DataFiles::dataPath(QStringLiteral("Elements.prn")));
     while (!file.atEnd()) {
         ReadElementRecord(file.input());
-        column.insert(ElementRecord.AtomicNumber, *ChartBuilder::propertyValue(property));
+        column.insert(state.ElementRecord.AtomicNumber,
+                      *ChartBuilder::propertyValue(state.ElementRecord, property));
     }
     return column;
 }
@@ -64,9 +68,10 @@ class TestFrmChart : public QObject {
     frm_Chart *openChart()
     {
         m_main = &m_h->start();
-        ChartWindowsMode = 1;
-        m_main->img_Btns_MouseMove(80);  // the highlight 180 is what the user clicks
-        m_main->img_Btns_Click(180);
+        state.ChartWindowsMode = 1;
+        // The highlight 180 is what the user clicks
+        m_main->img_Btns_MouseMove(ButtonPictures::Chart);
+        m_main->img_Btns_Click(Command::ShowChart);
         return m_main->chartWindow();
     }
 
@@ -114,10 +119,10 @@ private slots:
         QVERIFY(chart->testAttribute(Qt::WA_DeleteOnClose));
         QVERIFY(!chart->windowIcon().isNull());
         QCOMPARE(chart->windowTitle(), QStringLiteral("曲线窗口"));
-        QCOMPARE(ChartWindowOpen, True);
+        QCOMPARE(state.ChartWindowOpen, True);
         QVERIFY(isFolded(*m_main));
-        QVERIFY(m_main->img_Btns().image(180)->isHidden());
-        QCOMPARE(HighlightedButton, 180);
+        QVERIFY(m_main->img_Btns().image(Command::ShowChart)->isHidden());
+        QCOMPARE(state.HighlightedButton, Command::ShowChart);
         QCOMPARE(chart->size(), QSize(422, 348));
         // The first resize already fits frame and chart to the window.
         const QSize frame = chart->fra_Chart()->size();
@@ -131,43 +136,45 @@ private slots:
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("101") << 101 << "原子量曲线";
-        QTest::newRow("102") << 102 << "熔点曲线";
-        QTest::newRow("103") << 103 << "浮点曲线";
-        QTest::newRow("104") << 104 << "密度曲线";
-        QTest::newRow("105 no circles") << 105 << "原子半径";
-        QTest::newRow("106 no circles") << 106 << "共有原子阶范围";
-        QTest::newRow("107") << 107 << "电子亲和性 (M-M)/KJ mol^-1";
-        QTest::newRow("108") << 108 << "Enthalpy of Fusion/kJ mol^-1";
-        QTest::newRow("109") << 109 << "Enthalpy of Vaporisation/kJ mol^-1";
+        QTest::newRow("101") << int(Command::AtomicWeightChart) << "原子量曲线";
+        QTest::newRow("102") << int(Command::MeltingPointChart) << "熔点曲线";
+        QTest::newRow("103") << int(Command::BoilingPointChart) << "浮点曲线";
+        QTest::newRow("104") << int(Command::DensityChart) << "密度曲线";
+        QTest::newRow("105 no circles") << int(Command::AtomicRadiusChart) << "原子半径";
+        QTest::newRow("106 no circles") << int(Command::CovalentRadiusChart) << "共有原子阶范围";
+        QTest::newRow("107") << int(Command::ElectronAffinityChart) << "电子亲和性 (M-M)/KJ mol^-1";
+        QTest::newRow("108") << int(Command::FusionEnthalpyChart) << "Enthalpy of Fusion/kJ mol^-1";
+        QTest::newRow("109") << int(Command::VaporisationEnthalpyChart)
+                             << "Enthalpy of Vaporisation/kJ mol^-1";
     }
     void propertyButtons()
     {
         QFETCH(int, index);
         QFETCH(QString, caption);
         frm_Chart *chart = openChart();
-        chart->img_Btns_MouseMove(index - 100);
+        chart->img_Btns_MouseMove(index - ButtonPictures::kHighlight);
         chart->img_Btns_Click(index);
         QCOMPARE(chart->windowTitle(), caption);
-        QCOMPARE(ChartProperty, index - 101);
+        QCOMPARE(state.ChartProperty, Command::chartPropertyOf(index));
         QCOMPARE(chart->msc_Options()->rowCount(), 109);
-        QCOMPARE(mismatches(*chart->msc_Options(), dataColumn(qint16(index - 101))), QStringList());
+        QCOMPARE(mismatches(*chart->msc_Options(), dataColumn(Command::chartPropertyOf(index))),
+                 QStringList());
         QCOMPARE(chart->msc_Options()->rowLabel(26), QStringLiteral("Fe"));
         // The radius buttons here only chart: the main window's grid stays as it is.
         QVERIFY(m_main->circles().isEmpty());
-        QCOMPARE(NormalGridShown, True);
+        QCOMPARE(state.NormalGridShown, True);
         QVERIFY(!m_main->shp_Group(0)->isHidden());
-        QCOMPARE(LastButton, 180);
+        QCOMPARE(state.LastButton, Command::ShowChart);
     }
 
     void propertyCarriesToMainWindow()
     {
         frm_Chart *chart = openChart();
-        chart->img_Btns_Click(108);
-        chart->img_Btns_Click(180);
+        chart->img_Btns_Click(Command::FusionEnthalpyChart);
+        chart->img_Btns_Click(Command::ShowChart);
         const QMap<int, float> fusion = dataColumn(7);
         QVERIFY(!mismatches(*m_main->msc_Options(), fusion).isEmpty());  // still atomic weights
-        m_main->img_Btns_Click(182);
+        m_main->img_Btns_Click(Command::ShowTable);
         QCOMPARE(mismatches(*m_main->msc_Options(), fusion), QStringList());
         QVERIFY(m_main->msc_Options()->value(26) > 0);
     }
@@ -184,13 +191,13 @@ private slots:
         QFETCH(QString, how);
         QPointer<frm_Chart> chart = openChart();
         m_main->hide();
-        if (how == QLatin1String("handler")) chart->img_Btns_Click(180);
+        if (how == QLatin1String("handler")) chart->img_Btns_Click(Command::ShowChart);
         if (how == QLatin1String("click")) {
-            chart->img_Btns_MouseMove(80);
-            QTest::mouseClick(chart->img_Btns().image(180), Qt::LeftButton);
+            chart->img_Btns_MouseMove(ButtonPictures::Chart);
+            QTest::mouseClick(chart->img_Btns().image(Command::ShowChart), Qt::LeftButton);
         }
         if (how == QLatin1String("close box")) QVERIFY(chart->close());
-        QCOMPARE(ChartWindowOpen, False);
+        QCOMPARE(state.ChartWindowOpen, False);
         flushDeletes();
         QVERIFY(!chart);
         QVERIFY(!m_main->chartWindow());
@@ -199,23 +206,52 @@ private slots:
         QVERIFY(m_h->messages.isEmpty());
     }
 
+    // Standing alone, the window only asks: folding when it loads, coming back when it
+    // closes, whichever way it is closed. The main window's answers are checked above.
+    void signalsStandingAlone_data() { closing_data(); }
+    void signalsStandingAlone()
+    {
+        QFETCH(QString, how);
+        m_h->start();
+        QPointer<frm_Chart> chart = new frm_Chart;
+        QSignalSpy fold(chart.data(), &frm_Chart::foldMainWindowRequested);
+        QSignalSpy closed(chart.data(), &frm_Chart::closed);
+        chart->Form_Load();
+        chart->show();
+        QCOMPARE(fold.count(), 1);
+        QCOMPARE(closed.count(), 0);
+        chart->img_Btns_Click(Command::DensityChart);
+        QCOMPARE(closed.count(), 0);
+        if (how == QLatin1String("handler")) chart->img_Btns_Click(Command::ShowChart);
+        if (how == QLatin1String("click")) {
+            chart->img_Btns_MouseMove(ButtonPictures::Chart);
+            QTest::mouseClick(chart->img_Btns().image(Command::ShowChart), Qt::LeftButton);
+        }
+        if (how == QLatin1String("close box")) QVERIFY(chart->close());
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(fold.count(), 1);
+        flushDeletes();
+        QVERIFY(!chart);
+    }
+
     void hover()
     {
         frm_Chart *chart = openChart();
         ImageButtonArray &buttons = chart->img_Btns();
-        chart->img_Btns_MouseMove(3);
-        QVERIFY(buttons.image(103)->isVisible());
-        chart->img_Btns_MouseMove(103);  // moves over a highlight change nothing
-        chart->img_Btns_MouseMove(7);
-        QVERIFY(buttons.image(107)->isVisible());
-        QVERIFY(!buttons.image(103)->isVisible());
-        QCOMPARE(HighlightedButton, 107);
+        chart->img_Btns_MouseMove(ButtonPictures::BoilingPoint);
+        QVERIFY(buttons.image(Command::BoilingPointChart)->isVisible());
+        // Moves over a highlight change nothing
+        chart->img_Btns_MouseMove(Command::BoilingPointChart);
+        chart->img_Btns_MouseMove(ButtonPictures::ElectronAffinity);
+        QVERIFY(buttons.image(Command::ElectronAffinityChart)->isVisible());
+        QVERIFY(!buttons.image(Command::BoilingPointChart)->isVisible());
+        QCOMPARE(state.HighlightedButton, Command::ElectronAffinityChart);
 
         moveMouse(chart, chart->fra_Chart()->geometry().center());  // over the chart
-        QVERIFY(buttons.image(107)->isVisible());
+        QVERIFY(buttons.image(Command::ElectronAffinityChart)->isVisible());
         moveMouse(chart, QPoint(2, 2));  // bare background above the toolbar
-        QVERIFY(!buttons.image(107)->isVisible());
-        QVERIFY(!buttons.image(107)->isEnabled());
+        QVERIFY(!buttons.image(Command::ElectronAffinityChart)->isVisible());
+        QVERIFY(!buttons.image(Command::ElectronAffinityChart)->isEnabled());
     }
 
     void resizingFollowsWindow()

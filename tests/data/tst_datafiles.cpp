@@ -53,12 +53,12 @@ void TestDataFiles::dataPathIsInProgramFolder()
 
     if (ownFolder) {
         TempDataFolder folder;
-        QVERIFY(DataFiles::ProgramFolder() != QCoreApplication::applicationDirPath());
-        QCOMPARE(DataFiles::DataPath(name), DataFiles::ProgramFolder() + "/Data/" + name);
-        QCOMPARE(DataFiles::DataPath(name), folder.path(name));
+        QVERIFY(DataFiles::programFolder() != QCoreApplication::applicationDirPath());
+        QCOMPARE(DataFiles::dataPath(name), DataFiles::programFolder() + "/Data/" + name);
+        QCOMPARE(DataFiles::dataPath(name), folder.path(name));
     }
-    QCOMPARE(DataFiles::ProgramFolder(), QCoreApplication::applicationDirPath());
-    QCOMPARE(DataFiles::DataPath(name), QCoreApplication::applicationDirPath() + "/Data/" + name);
+    QCOMPARE(DataFiles::programFolder(), QCoreApplication::applicationDirPath());
+    QCOMPARE(DataFiles::dataPath(name), QCoreApplication::applicationDirPath() + "/Data/" + name);
 }
 
 void TestDataFiles::opensWithoutRegardToCase_data()
@@ -93,9 +93,9 @@ void TestDataFiles::opensWithoutRegardToCase()
     TempDataFolder folder;
     folder.write(storedName, "42,\"text\"\r\n");
     if (storedFolder != QLatin1String("Data"))
-        QVERIFY(QDir(DataFiles::ProgramFolder()).rename(QStringLiteral("Data"), storedFolder));
+        QVERIFY(QDir(DataFiles::programFolder()).rename(QStringLiteral("Data"), storedFolder));
 
-    const QString path = DataFiles::DataPath(askedName);
+    const QString path = DataFiles::dataPath(askedName);
     std::optional<InputFile> file;
     QVERIFY_THROWS_NO_EXCEPTION(file.emplace(path));
     qint16 number = 0;
@@ -124,12 +124,12 @@ void TestDataFiles::missingFileFailsToOpen()
     QFETCH(QString, setup);
 
     TempDataFolder folder;
-    const QString data = DataFiles::ProgramFolder() + QStringLiteral("/Data");
+    const QString data = DataFiles::programFolder() + QStringLiteral("/Data");
     if (setup == QLatin1String("other")) folder.write(QStringLiteral("Elements.prn.bak"), "1");
     if (setup == QLatin1String("no Data")) QVERIFY(QDir(data).removeRecursively());
     if (setup == QLatin1String("folder")) QVERIFY(QDir(data).mkdir(QStringLiteral("elements.prn")));
 
-    const QString path = DataFiles::DataPath(QStringLiteral("Elements.prn"));
+    const QString path = DataFiles::dataPath(QStringLiteral("Elements.prn"));
     try {
         InputFile file(path);
         QFAIL("a missing file was opened");
@@ -159,7 +159,7 @@ void TestDataFiles::closesFileWhenLeavingScope()
 
     bool failed = false;
     try {
-        InputFile file(DataFiles::DataPath(QStringLiteral("Elements.prn")));
+        InputFile file(DataFiles::dataPath(QStringLiteral("Elements.prn")));
         QCOMPARE(openFiles(), before + 1);
         file.input().readInt16();
         if (byError) file.input().readInt16();

@@ -30,7 +30,7 @@ void TestNumberText::integerText()
     QFETCH(int, value);
     QFETCH(QString, text);
 
-    QCOMPARE(IntegerText(qint16(value)), text);
+    QCOMPARE(::integerText(qint16(value)), text);
 }
 
 void TestNumberText::singleText_data()
@@ -72,7 +72,7 @@ void TestNumberText::singleText()
     QFETCH(bool, german);
 
     const QLocale locale = german ? QLocale(QLocale::German, QLocale::Germany) : QLocale::c();
-    QCOMPARE(SingleText(value, locale), text);
+    QCOMPARE(::singleText(value, locale), text);
 }
 
 QTEST_APPLESS_MAIN(TestNumberText)

@@ -195,7 +195,7 @@ class TestReader : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { ResetModuleState(); }
+    void init() { resetModuleState(); }
 
     void readsBothRecordForms_data();
     void readsBothRecordForms();
@@ -273,8 +273,8 @@ void TestReader::readsBothRecordForms()
     Input file(input);
     QVERIFY(!file.in.atEnd());
     QVERIFY_THROWS_NO_EXCEPTION(ReadElementRecord(file.in));
-    QCOMPARE(fieldsOf(ElementRecord), fieldsOf(expectedRecord()));
-    QCOMPARE(LoopIndex, qint16(10));
+    QCOMPARE(fieldsOf(state.ElementRecord), fieldsOf(expectedRecord()));
+    QCOMPARE(state.LoopIndex, qint16(10));
     QVERIFY(file.in.atEnd());
 }
 
@@ -332,9 +332,9 @@ void TestReader::splitsTailAtTabs()
 
     Input file(commaRecord(text.toUtf8()) + "\r\n");
     QVERIFY_THROWS_NO_EXCEPTION(ReadElementRecord(file.in));
-    QCOMPARE(ElementRecord.InputText, text);
-    QCOMPARE(tailOf(ElementRecord), fields);
-    QCOMPARE(LoopIndex, qint16(10));
+    QCOMPARE(state.ElementRecord.InputText, text);
+    QCOMPARE(tailOf(state.ElementRecord), fields);
+    QCOMPARE(state.LoopIndex, qint16(10));
 }
 
 void TestReader::rejectsTailWithTooFewTabs_data()
@@ -354,8 +354,8 @@ void TestReader::rejectsTailWithTooFewTabs()
 
     const QStringList pieces = {"a", "b", "c", "d", "e", "f", "g", "S", "H", "Hydrogen"};
     const QString text = pieces.mid(0, tabs + 1).join('\t');
-    setTail(ElementRecord, QStringList(10, QStringLiteral("old")));
-    ElementRecord.AtomicNumber = 99;
+    setTail(state.ElementRecord, QStringList(10, QStringLiteral("old")));
+    state.ElementRecord.AtomicNumber = 99;
 
     Input file("\r\n" + commaRecord(text.toUtf8()) + "\r\n");
     try {
@@ -369,10 +369,10 @@ void TestReader::rejectsTailWithTooFewTabs()
     // Everything before the failing step has its new value, the rest is untouched.
     QStringList expected = pieces.mid(0, tabs);
     while (expected.size() < 10) expected << QStringLiteral("old");
-    QCOMPARE(tailOf(ElementRecord), expected);
-    QCOMPARE(ElementRecord.InputText, text);
-    QCOMPARE(ElementRecord.AtomicNumber, qint16(1));
-    QCOMPARE(ElementRecord.VaporisationEnthalpy, 0.904f);
+    QCOMPARE(tailOf(state.ElementRecord), expected);
+    QCOMPARE(state.ElementRecord.InputText, text);
+    QCOMPARE(state.ElementRecord.AtomicNumber, qint16(1));
+    QCOMPARE(state.ElementRecord.VaporisationEnthalpy, 0.904f);
 }
 
 // ---- Items --------------------------------------------------------------------------------
@@ -607,15 +607,15 @@ void TestReader::readsRecordsAcrossLines()
     QList<qint16> numbers;
     QStringList names;
     while (!file.in.atEnd()) {
-        LoopIndex = 0;
+        state.LoopIndex = 0;
         QVERIFY_THROWS_NO_EXCEPTION(ReadElementRecord(file.in));
-        QCOMPARE(LoopIndex, qint16(10));
-        numbers << ElementRecord.AtomicNumber;
-        names << ElementRecord.ElementName;
+        QCOMPARE(state.LoopIndex, qint16(10));
+        numbers << state.ElementRecord.AtomicNumber;
+        names << state.ElementRecord.ElementName;
     }
     QCOMPARE(numbers, (QList<qint16>{1, 2}));
     QCOMPARE(names, (QStringList{"氢", "氦"}));
-    QCOMPARE(ElementRecord.AtomicWeight, 4.0026f);
+    QCOMPARE(state.ElementRecord.AtomicWeight, 4.0026f);
 }
 
 void TestReader::emptyInputHasNoRecord_data()
@@ -632,11 +632,11 @@ void TestReader::emptyInputHasNoRecord()
 {
     QFETCH(QByteArray, input);
 
-    ElementRecord = expectedRecord();
+    state.ElementRecord = expectedRecord();
     Input file(input);
     QVERIFY(file.in.atEnd());
     QVERIFY(file.in.atEnd());
-    QCOMPARE(fieldsOf(ElementRecord), fieldsOf(expectedRecord()));
+    QCOMPARE(fieldsOf(state.ElementRecord), fieldsOf(expectedRecord()));
 }
 
 void TestReader::stopsAtEndInsideRecord_data()
@@ -655,9 +655,9 @@ void TestReader::stopsAtEndInsideRecord()
     QFETCH(QByteArray, input);
     QFETCH(int, itemsRead);
 
-    ElementRecord.AtomicNumber = 99;
-    ElementRecord.VaporisationEnthalpy = 99;
-    ElementRecord.InputText = QStringLiteral("old");
+    state.ElementRecord.AtomicNumber = 99;
+    state.ElementRecord.VaporisationEnthalpy = 99;
+    state.ElementRecord.InputText = QStringLiteral("old");
     Input file(input);
     QVERIFY(!file.in.atEnd());
     try {
@@ -667,9 +667,9 @@ void TestReader::stopsAtEndInsideRecord()
         QCOMPARE(e.kind(), DataError::Kind::PastEnd);
         QCOMPARE(e.file(), kFileName);
     }
-    QCOMPARE(ElementRecord.AtomicNumber, qint16(1));
-    QCOMPARE(ElementRecord.VaporisationEnthalpy, itemsRead == 15 ? 0.904f : 99.0f);
-    QCOMPARE(ElementRecord.InputText, QStringLiteral("old"));
+    QCOMPARE(state.ElementRecord.AtomicNumber, qint16(1));
+    QCOMPARE(state.ElementRecord.VaporisationEnthalpy, itemsRead == 15 ? 0.904f : 99.0f);
+    QCOMPARE(state.ElementRecord.InputText, QStringLiteral("old"));
 }
 
 void TestReader::reportsLineAndFile_data()
@@ -787,9 +787,9 @@ void TestReader::acceptsLineOfMaximumLength()
 
     Input file(line + lineEnd + line + lineEnd);
     QVERIFY_THROWS_NO_EXCEPTION(ReadElementRecord(file.in));
-    QCOMPARE(ElementRecord.ElementName.size(), nameChars);
+    QCOMPARE(state.ElementRecord.ElementName.size(), nameChars);
     QVERIFY_THROWS_NO_EXCEPTION(ReadElementRecord(file.in));
-    QCOMPARE(ElementRecord.ElementName.size(), nameChars);
+    QCOMPARE(state.ElementRecord.ElementName.size(), nameChars);
     QVERIFY(file.in.atEnd());
 }
 
@@ -827,9 +827,9 @@ void TestReader::readsUtf8()
 
     Input file(input);
     QVERIFY_THROWS_NO_EXCEPTION(ReadElementRecord(file.in));
-    QCOMPARE(ElementRecord.ElementName, name);
-    QCOMPARE(ElementRecord.Symbol, QStringLiteral("H"));
-    QCOMPARE(ElementRecord.VaporisationEnthalpy, 0.904f);
+    QCOMPARE(state.ElementRecord.ElementName, name);
+    QCOMPARE(state.ElementRecord.Symbol, QStringLiteral("H"));
+    QCOMPARE(state.ElementRecord.VaporisationEnthalpy, 0.904f);
 }
 
 void TestReader::survivesBadBytes_data()
@@ -870,12 +870,12 @@ void TestReader::survivesBadBytes()
         ReadElementRecord(file.in);
         QVERIFY(reads);
         // How many U+FFFD stand for one bad sequence is the decoder's business.
-        QString shown = ElementRecord.Symbol;
+        QString shown = state.ElementRecord.Symbol;
         shown.replace(QRegularExpression(QStringLiteral("\uFFFD+")),
                       QString(QChar::ReplacementCharacter));
         QCOMPARE(shown, symbol);
-        QCOMPARE(ElementRecord.AtomicNumber, qint16(1));
-        QCOMPARE(ElementRecord.VaporisationEnthalpy, 0.904f);
+        QCOMPARE(state.ElementRecord.AtomicNumber, qint16(1));
+        QCOMPARE(state.ElementRecord.VaporisationEnthalpy, 0.904f);
     } catch (const DataError &e) {
         QVERIFY2(!reads, e.what());
         QCOMPARE(e.kind(), DataError::Kind::NotANumber);
@@ -890,9 +890,9 @@ void TestReader::readsShippedElementFile()
     qint16 expected = 0;
     while (!in.atEnd()) {
         QVERIFY_THROWS_NO_EXCEPTION(ReadElementRecord(in));
-        QCOMPARE(ElementRecord.AtomicNumber, ++expected);
-        QVERIFY(!ElementRecord.Symbol.isEmpty());
-        QVERIFY(!ElementRecord.ElementName.isEmpty());
+        QCOMPARE(state.ElementRecord.AtomicNumber, ++expected);
+        QVERIFY(!state.ElementRecord.Symbol.isEmpty());
+        QVERIFY(!state.ElementRecord.ElementName.isEmpty());
     }
     QVERIFY(expected > 100);
 }
@@ -926,14 +926,14 @@ void TestReader::readsTheSameInAnyPieces()
         ListInput in(device, kFileName);
         while (!in.atEnd()) {
             ReadElementRecord(in);
-            const ElementRecordType &r = ElementRecord;
+            const ElementRecordType &r = state.ElementRecord;
             records << QStringList{QString::number(r.AtomicNumber),
                                    QString::number(r.AtomicWeight, 'g', 9),
                                    QString::number(r.Density, 'g', 9),
                                    QString::number(r.VaporisationEnthalpy, 'g', 9),
                                    r.InputText,
                                    r.ElementName,
-                                   TabPos}
+                                   state.TabPos}
                            .join(QLatin1Char('|'));
         }
         return records;
@@ -960,13 +960,13 @@ void TestReader::badBytesReadTheSameInAnyPieces()
         "\r\n";
     Input whole(record);
     ReadElementRecord(whole.in);
-    const QString expected = ElementRecord.ElementName;
+    const QString expected = state.ElementRecord.ElementName;
     QVERIFY(expected.contains(QChar::ReplacementCharacter));
     QVERIFY(expected.contains(QStringLiteral("gen")) && expected.contains(QStringLiteral("73")));
     for (qint64 piece = 1; piece <= 13; ++piece) {
         TrickleDevice trickle(record, piece);
         ListInput in(trickle, kFileName);
         ReadElementRecord(in);
-        QCOMPARE(ElementRecord.ElementName, expected);
+        QCOMPARE(state.ElementRecord.ElementName, expected);
     }
 }

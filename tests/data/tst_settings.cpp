@@ -35,7 +35,7 @@ QStringList readBytes(const QByteArray &bytes)
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QStringList problems;
-    Settings::Read(buffer, QStringLiteral("settings.prn"), &problems);
+    Settings::read(buffer, QStringLiteral("settings.prn"), &problems);
     return problems;
 }
 
@@ -70,7 +70,7 @@ class TestSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { ResetModuleState(); }
+    void init() { resetModuleState(); }
 
     void readsKeyedLines_data();
     void readsKeyedLines();
@@ -186,10 +186,10 @@ void TestSettings::readsKeyedLines()
     QFETCH(QList<int>, problemLines);
 
     const QStringList problems = readBytes(input);
-    QCOMPARE(AtomicRadiusColor, atomicRadius);
-    QCOMPARE(CovalentRadiusColor, covalentRadius);
-    QCOMPARE(int(ChartWindowsMode), chartWindows);
-    QCOMPARE(int(ElementGroupMode), elementGroup);
+    QCOMPARE(state.AtomicRadiusColor, atomicRadius);
+    QCOMPARE(state.CovalentRadiusColor, covalentRadius);
+    QCOMPARE(int(state.ChartWindowsMode), chartWindows);
+    QCOMPARE(int(state.ElementGroupMode), elementGroup);
     QCOMPARE(problems.size(), problemLines.size());
     for (int i = 0; i < problems.size(); ++i)
         QVERIFY2(problems[i].startsWith(QStringLiteral("第 %1 行").arg(problemLines[i])),
@@ -225,7 +225,7 @@ void TestSettings::writesColourText()
     QFETCH(bool, germanDefault);
 
     DefaultLocale locale(germanDefault ? QLocale(QLocale::German, QLocale::Germany) : QLocale::c());
-    QCOMPARE(Settings::ColourText(colour), text);
+    QCOMPARE(Settings::colourText(colour), text);
 }
 
 void TestSettings::writesFourLines_data()
@@ -257,7 +257,7 @@ void TestSettings::writesFourLines()
     QFETCH(int, elementGroup);
     QFETCH(QByteArray, bytes);
 
-    QCOMPARE(Settings::FileText(atomicRadius, covalentRadius, qint16(chartWindows),
+    QCOMPARE(Settings::fileText(atomicRadius, covalentRadius, qint16(chartWindows),
                                 qint16(elementGroup)),
              bytes);
 }
@@ -282,24 +282,24 @@ void TestSettings::savesAndLoadsBack()
     QFETCH(int, mode);
 
     TempDataFolder folder;
-    AtomicRadiusColor = colour;
-    CovalentRadiusColor = colour;
-    ChartWindowsMode = qint16(mode);
-    ElementGroupMode = qint16(-mode);
-    QVERIFY_THROWS_NO_EXCEPTION(Settings::Save());
+    state.AtomicRadiusColor = colour;
+    state.CovalentRadiusColor = colour;
+    state.ChartWindowsMode = qint16(mode);
+    state.ElementGroupMode = qint16(-mode);
+    QVERIFY_THROWS_NO_EXCEPTION(Settings::save());
     const QByteArray saved = folder.read(QStringLiteral("settings.prn"));
-    QCOMPARE(saved, Settings::FileText(colour, colour, qint16(mode), qint16(-mode)));
+    QCOMPARE(saved, Settings::fileText(colour, colour, qint16(mode), qint16(-mode)));
 
-    ResetModuleState();
+    resetModuleState();
     QStringList problems{QStringLiteral("not loaded")};
-    QVERIFY_THROWS_NO_EXCEPTION(problems = Settings::Load());
+    QVERIFY_THROWS_NO_EXCEPTION(problems = Settings::load());
     QCOMPARE(problems, QStringList());
-    QCOMPARE(AtomicRadiusColor, colour);
-    QCOMPARE(CovalentRadiusColor, colour);
-    QCOMPARE(int(ChartWindowsMode), mode);
-    QCOMPARE(int(ElementGroupMode), -mode);
+    QCOMPARE(state.AtomicRadiusColor, colour);
+    QCOMPARE(state.CovalentRadiusColor, colour);
+    QCOMPARE(int(state.ChartWindowsMode), mode);
+    QCOMPARE(int(state.ElementGroupMode), -mode);
 
-    QVERIFY_THROWS_NO_EXCEPTION(Settings::Save());
+    QVERIFY_THROWS_NO_EXCEPTION(Settings::save());
     QCOMPARE(folder.read(QStringLiteral("settings.prn")), saved);
 }
 
@@ -330,32 +330,32 @@ void TestSettings::loadsFromDataFolder()
 
     TempDataFolder folder;
     folder.write(fileName, bytes);
-    const QString program = DataFiles::ProgramFolder();
+    const QString program = DataFiles::programFolder();
     if (folderName != QLatin1String("Data"))
         QVERIFY(QDir(program).rename(QStringLiteral("Data"), folderName));
 
     QStringList found;
-    QVERIFY_THROWS_NO_EXCEPTION(found = Settings::Load());
+    QVERIFY_THROWS_NO_EXCEPTION(found = Settings::load());
     QCOMPARE(found.size(), problems);
-    QCOMPARE(AtomicRadiusColor, 16777210.f);
-    QCOMPARE(CovalentRadiusColor, 33023.f);
-    QCOMPARE(int(ChartWindowsMode), 1);
-    QCOMPARE(int(ElementGroupMode), 1);
-    QCOMPARE(DataFilePath, program + QStringLiteral("/Data/settings.prn"));
+    QCOMPARE(state.AtomicRadiusColor, 16777210.f);
+    QCOMPARE(state.CovalentRadiusColor, 33023.f);
+    QCOMPARE(int(state.ChartWindowsMode), 1);
+    QCOMPARE(int(state.ElementGroupMode), 1);
+    QCOMPARE(state.DataFilePath, program + QStringLiteral("/Data/settings.prn"));
 }
 
 void TestSettings::loadsNothingWithoutFile()
 {
     TempDataFolder folder;
-    const auto before = snapshot(DataFiles::ProgramFolder());
+    const auto before = snapshot(DataFiles::programFolder());
     QStringList problems{QStringLiteral("not loaded")};
-    QVERIFY_THROWS_NO_EXCEPTION(problems = Settings::Load());
+    QVERIFY_THROWS_NO_EXCEPTION(problems = Settings::load());
     QCOMPARE(problems, QStringList());
-    QCOMPARE(AtomicRadiusColor, 0.f);
-    QCOMPARE(CovalentRadiusColor, 0.f);
-    QCOMPARE(int(ChartWindowsMode), 0);
-    QCOMPARE(int(ElementGroupMode), 0);
-    QCOMPARE(snapshot(DataFiles::ProgramFolder()), before);
+    QCOMPARE(state.AtomicRadiusColor, 0.f);
+    QCOMPARE(state.CovalentRadiusColor, 0.f);
+    QCOMPARE(int(state.ChartWindowsMode), 0);
+    QCOMPARE(int(state.ElementGroupMode), 0);
+    QCOMPARE(snapshot(DataFiles::programFolder()), before);
 }
 
 void TestSettings::savesIntoDataFolder_data()
@@ -386,15 +386,15 @@ void TestSettings::savesIntoDataFolder()
 
     TempDataFolder folder;
     if (!oldName.isEmpty()) folder.write(oldName, kShippedFile + "1\tExtraLine\r\n");
-    const QString program = DataFiles::ProgramFolder();
+    const QString program = DataFiles::programFolder();
     if (folderName != QLatin1String("Data"))
         QVERIFY(QDir(program).rename(QStringLiteral("Data"), folderName));
 
-    AtomicRadiusColor = 16777210.f;
-    CovalentRadiusColor = 33023.f;
-    ChartWindowsMode = 1;
-    ElementGroupMode = 1;
-    QVERIFY_THROWS_NO_EXCEPTION(Settings::Save());
+    state.AtomicRadiusColor = 16777210.f;
+    state.CovalentRadiusColor = 33023.f;
+    state.ChartWindowsMode = 1;
+    state.ElementGroupMode = 1;
+    QVERIFY_THROWS_NO_EXCEPTION(Settings::save());
 
     QMap<QString, QByteArray> expected;
     expected.insert(QLatin1Char('/') + folderName, "<folder>");
@@ -417,7 +417,7 @@ void TestSettings::failedSaveLeavesOldFile()
     QFETCH(QString, cause);
 
     TempDataFolder folder;
-    const QString program = DataFiles::ProgramFolder();
+    const QString program = DataFiles::programFolder();
     const QString dataFolder = program + QStringLiteral("/Data");
     if (cause == QLatin1String("folder")) {
         QVERIFY(QDir(dataFolder).mkpath(QStringLiteral("settings.prn/inner")));
@@ -430,15 +430,15 @@ void TestSettings::failedSaveLeavesOldFile()
     const auto before = snapshot(program);
     QVERIFY(!before.isEmpty() || cause == QLatin1String("no Data"));
 
-    AtomicRadiusColor = 16777210.f;
-    ChartWindowsMode = 1;
+    state.AtomicRadiusColor = 16777210.f;
+    state.ChartWindowsMode = 1;
 
     bool threw = false;
     DataError::Kind kind = DataError::Kind::OpenFailed;
     QString file;
     const auto save = [&] {
         try {
-            Settings::Save();
+            Settings::save();
         } catch (const DataError &e) {
             threw = true;
             kind = e.kind();
@@ -479,9 +479,9 @@ void TestSettings::failedSaveLeavesOldFile()
 
     QVERIFY(threw);
     QCOMPARE(kind, DataError::Kind::WriteFailed);
-    QCOMPARE(file, DataFiles::DataPath(QStringLiteral("settings.prn")));
+    QCOMPARE(file, DataFiles::dataPath(QStringLiteral("settings.prn")));
     QCOMPARE(snapshot(program), before);
-    QCOMPARE(AtomicRadiusColor, 16777210.f);
+    QCOMPARE(state.AtomicRadiusColor, 16777210.f);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QSignalSpy>
 
 #include "MainWindowHarness.h"
 #include "TestMain.h"
@@ -12,10 +13,12 @@
 #include "data/Settings.h"
 #include "options/ColourNames.h"
 #include "options/FrmOptions.h"
-#include "table/Dialogs.h"
 #include "table/ElementCell.h"
 #include "table/FrmVantrel.h"
-#include "table/ImageButtons.h"
+#include "widgets/ButtonPictures.h"
+#include "widgets/Commands.h"
+#include "widgets/Dialogs.h"
+#include "widgets/ImageButtons.h"
 
 using namespace mod_Vantrel;
 
@@ -23,10 +26,10 @@ namespace {
 
 // Everything the dialog may change, to compare before and after.
 struct State {
-    float atomic = AtomicRadiusColor;
-    float covalent = CovalentRadiusColor;
-    qint16 chartWindows = ChartWindowsMode;
-    qint16 elementGroup = ElementGroupMode;
+    float atomic = state.AtomicRadiusColor;
+    float covalent = state.CovalentRadiusColor;
+    qint16 chartWindows = state.ChartWindowsMode;
+    qint16 elementGroup = state.ElementGroupMode;
     QString grid;  // per backdrop and cell: shown or transparent
 
     explicit State(const frm_Vantrel &main)
@@ -59,8 +62,9 @@ class TestFrmOptions : public QObject {
     frm_Options *open(const QByteArray &settings)
     {
         m_main = &m_h->start(settings);
-        m_main->img_Btns_MouseMove(81);  // the highlight 181 is what the user clicks
-        m_main->img_Btns_Click(181);
+        // The highlight 181 is what the user clicks
+        m_main->img_Btns_MouseMove(ButtonPictures::Options);
+        m_main->img_Btns_Click(Command::OpenOptions);
         return m_main->optionsWindow();
     }
     QByteArray savedFile() { return m_h->data().read(QStringLiteral("settings.prn")); }
@@ -102,13 +106,13 @@ private slots:
         QTest::addColumn<int>("chartWindows");
         QTest::addColumn<int>("elementGroup");
         QTest::newRow("orange, white, window, groups")
-            << Settings::FileText(33023, 16777210, 1, 1) << "橙色"
+            << Settings::fileText(33023, 16777210, 1, 1) << "橙色"
             << "白色" << 1 << 1;
         QTest::newRow("no colour, green, pane, plain")
-            << Settings::FileText(0, 65280, 0, 0) << "Combo1"
+            << Settings::fileText(0, 65280, 0, 0) << "Combo1"
             << "绿色" << 0 << 0;
         QTest::newRow("near miss, grey, mode 2, mode -1")
-            << Settings::FileText(33024, 15132390, 2, -1) << "Combo1"
+            << Settings::fileText(33024, 15132390, 2, -1) << "Combo1"
             << "灰色" << 1 << 1;
     }
     void loadShowsSettings()
@@ -130,8 +134,8 @@ private slots:
         }
         QVERIFY(options->opt_ChartWindows(chartWindows)->isChecked());
         QVERIFY(options->opt_ElementGroup(elementGroup)->isChecked());
-        QCOMPARE(OptionsWindowOpen, True);
-        QVERIFY(m_main->img_Btns().image(181)->isHidden());
+        QCOMPARE(state.OptionsWindowOpen, True);
+        QVERIFY(m_main->img_Btns().image(Command::OpenOptions)->isHidden());
         QCOMPARE(options->pos(), m_main->pos() + QPoint(33, 33));  // 500 twips
         QVERIFY(m_h->messages.isEmpty());
     }
@@ -145,19 +149,19 @@ private slots:
         QTest::addColumn<float>("covalent");
         QTest::addColumn<QByteArray>("firstLines");
         QTest::newRow("green and cyan")
-            << Settings::FileText(33023, 16777210, 0, 0) << "绿色"
+            << Settings::fileText(33023, 16777210, 0, 0) << "绿色"
             << "青色" << 65280.0f << 16776960.0f
             << QByteArray("65280\tAtomicRadius\r\n1.677696E+07\tCovalentRadius\r\n");
         QTest::newRow("unknown second text keeps its own colour")
-            << Settings::FileText(33023, 15132390, 0, 0) << "绿色"
+            << Settings::fileText(33023, 15132390, 0, 0) << "绿色"
             << "紫色" << 65280.0f << 15132390.0f
             << QByteArray("65280\tAtomicRadius\r\n1.513239E+07\tCovalentRadius\r\n");
         QTest::newRow("unknown first text keeps its own colour")
-            << Settings::FileText(33023, 65280, 0, 0) << "橙色 "
+            << Settings::fileText(33023, 65280, 0, 0) << "橙色 "
             << "白色" << 33023.0f << 16777210.0f
             << QByteArray("33023\tAtomicRadius\r\n1.677721E+07\tCovalentRadius\r\n");
         QTest::newRow("Combo1 keeps no colour")
-            << Settings::FileText(0, 0, 0, 0) << "Combo1"
+            << Settings::fileText(0, 0, 0, 0) << "Combo1"
             << "黄色" << 0.0f << 65535.0f
             << QByteArray("0\tAtomicRadius\r\n65535\tCovalentRadius\r\n");
     }
@@ -172,11 +176,11 @@ private slots:
         QPointer<frm_Options> options = open(settings);
         options->cmb_Color(0)->setEditText(atomicText);
         options->cmb_Color(1)->setEditText(covalentText);
-        options->img_Btns_Click(170);
-        QCOMPARE(AtomicRadiusColor, atomic);
-        QCOMPARE(CovalentRadiusColor, covalent);
+        options->img_Btns_Click(Command::SaveSettings);
+        QCOMPARE(state.AtomicRadiusColor, atomic);
+        QCOMPARE(state.CovalentRadiusColor, covalent);
         QVERIFY(savedFile().startsWith(firstLines));
-        QCOMPARE(OptionsWindowOpen, False);
+        QCOMPARE(state.OptionsWindowOpen, False);
         flushDeletes();
         QVERIFY(!options);
         QVERIFY(m_h->messages.isEmpty());
@@ -198,12 +202,12 @@ private slots:
         QFETCH(int, fileMode);
         QFETCH(int, pick);
         QFETCH(int, saved);
-        frm_Options *options = open(Settings::FileText(0, 0, qint16(fileMode), 0));
+        frm_Options *options = open(Settings::fileText(0, 0, qint16(fileMode), 0));
         if (pick >= 0) options->opt_ChartWindows(pick)->click();
         QVERIFY(options->opt_ElementGroup(0)->isChecked());  // a group of its own
-        options->img_Btns_Click(170);
-        QCOMPARE(ChartWindowsMode, saved);
-        QCOMPARE(savedFile(), Settings::FileText(0, 0, qint16(saved), 0));
+        options->img_Btns_Click(Command::SaveSettings);
+        QCOMPARE(state.ChartWindowsMode, saved);
+        QCOMPARE(savedFile(), Settings::fileText(0, 0, qint16(saved), 0));
     }
 
     void saveElementGroup_data()
@@ -218,10 +222,10 @@ private slots:
     {
         QFETCH(int, fileMode);
         QFETCH(int, pick);
-        frm_Options *options = open(Settings::FileText(0, 0, 0, qint16(fileMode)));
+        frm_Options *options = open(Settings::fileText(0, 0, 0, qint16(fileMode)));
         options->opt_ElementGroup(pick)->click();
-        options->img_Btns_Click(170);
-        QCOMPARE(ElementGroupMode, pick);
+        options->img_Btns_Click(Command::SaveSettings);
+        QCOMPARE(state.ElementGroupMode, pick);
         QCOMPARE(State(*m_main).grid, gridPattern(pick == 1));
         QVERIFY(savedFile().endsWith(QByteArray::number(pick) + "\tElementGroup\r\n"));
     }
@@ -235,32 +239,59 @@ private slots:
     void elementGroupWaitsForNormalGrid()
     {
         QFETCH(int, fileMode);
-        frm_Options *options = open(Settings::FileText(0, 0, 0, qint16(fileMode)));
+        frm_Options *options = open(Settings::fileText(0, 0, 0, qint16(fileMode)));
         options->close();
         flushDeletes();
-        m_main->img_Btns_Click(105);  // the radius view replaces the normal grid
-        QCOMPARE(NormalGridShown, False);
-        m_main->img_Btns_Click(181);
+        // The radius view replaces the normal grid
+        m_main->img_Btns_Click(Command::AtomicRadiusChart);
+        QCOMPARE(state.NormalGridShown, False);
+        m_main->img_Btns_Click(Command::OpenOptions);
         options = m_main->optionsWindow();
         const QString grid = State(*m_main).grid;
         options->opt_ElementGroup(1 - fileMode)->click();
-        options->img_Btns_Click(170);
+        options->img_Btns_Click(Command::SaveSettings);
         QCOMPARE(State(*m_main).grid, grid);
-        QCOMPARE(ElementGroupMode, fileMode);
+        QCOMPARE(state.ElementGroupMode, fileMode);
         QVERIFY(savedFile().endsWith(QByteArray::number(fileMode) + "\tElementGroup\r\n"));
+    }
+
+    // Standing alone, the dialog announces the saved group mode, and only while the grid
+    // shows normally; the main window's answer is checked above.
+    void groupModeSignal_data()
+    {
+        QTest::addColumn<bool>("normalGrid");
+        QTest::addColumn<int>("pick");
+        QTest::newRow("groups on") << true << 1;
+        QTest::newRow("groups off") << true << 0;
+        QTest::newRow("radius view") << false << 1;
+    }
+    void groupModeSignal()
+    {
+        QFETCH(bool, normalGrid);
+        QFETCH(int, pick);
+        m_h->start(Settings::fileText(0, 0, 0, qint16(1 - pick)));
+        state.NormalGridShown = normalGrid ? True : False;
+        frm_Options options;
+        QSignalSpy saved(&options, &frm_Options::groupModeSaved);
+        options.Form_Load();
+        options.opt_ElementGroup(pick)->click();
+        options.SaveSettings();
+        QCOMPARE(saved.count(), normalGrid ? 1 : 0);
+        if (normalGrid) QCOMPARE(saved.at(0).at(0).value<qint16>(), qint16(pick));
+        QCOMPARE(state.ElementGroupMode, normalGrid ? pick : 1 - pick);
     }
 
     void leavingWithoutSaving_data()
     {
         QTest::addColumn<QString>("how");
-        QTest::newRow("cancel highlight") << "171";
-        QTest::newRow("normal save image") << "70";
+        QTest::newRow("cancel highlight") << QString::number(Command::CancelOptions);
+        QTest::newRow("normal save image") << QString::number(ButtonPictures::Save);
         QTest::newRow("close box") << "close box";
     }
     void leavingWithoutSaving()
     {
         QFETCH(QString, how);
-        const QByteArray settings = Settings::FileText(33023, 65280, 0, 1);
+        const QByteArray settings = Settings::fileText(33023, 65280, 0, 1);
         QPointer<frm_Options> options = open(settings);
         const State before(*m_main);
         options->cmb_Color(0)->setEditText(QStringLiteral("白色"));
@@ -271,7 +302,7 @@ private slots:
             QVERIFY(options->close());
         else
             options->img_Btns_Click(how.toInt());
-        QCOMPARE(OptionsWindowOpen, False);
+        QCOMPARE(state.OptionsWindowOpen, False);
         QVERIFY(State(*m_main) == before);
         QCOMPARE(savedFile(), settings);
         flushDeletes();
@@ -289,7 +320,7 @@ private slots:
     void failedSave()
     {
         QFETCH(QString, damage);
-        const QByteArray settings = Settings::FileText(33023, 65280, 0, 0);
+        const QByteArray settings = Settings::fileText(33023, 65280, 0, 0);
         QPointer<frm_Options> options = open(settings);
         const QString dataFolder = QFileInfo(m_h->data().path(QString())).absolutePath();
         const QString programFolder = QFileInfo(dataFolder).absolutePath();
@@ -318,14 +349,14 @@ private slots:
 
         options->cmb_Color(0)->setEditText(QStringLiteral("黄色"));
         options->opt_ElementGroup(1)->click();
-        options->img_Btns_MouseMove(70);
-        QTest::mouseClick(options->img_Btns().image(170), Qt::LeftButton);
+        options->img_Btns_MouseMove(ButtonPictures::Save);
+        QTest::mouseClick(options->img_Btns().image(Command::SaveSettings), Qt::LeftButton);
 
         QCOMPARE(m_h->messages.size(), 1);
         QVERIFY2(m_h->messages[0].contains(QStringLiteral("settings.prn")),
                  qPrintable(m_h->messages[0]));
-        QCOMPARE(AtomicRadiusColor, 65535.0f);  // applied for this run
-        QCOMPARE(ElementGroupMode, 1);
+        QCOMPARE(state.AtomicRadiusColor, 65535.0f);  // applied for this run
+        QCOMPARE(state.ElementGroupMode, 1);
         QCOMPARE(State(*m_main).grid, gridPattern(true));
         QCOMPARE(QDir(dataFolder).entryList(QDir::AllEntries | QDir::Hidden), dataEntries);
         QCOMPARE(QDir(programFolder).entryList(QDir::AllEntries | QDir::Hidden), programEntries);
@@ -337,9 +368,9 @@ private slots:
         // Still open, so that the user can try again or cancel.
         flushDeletes();
         QVERIFY(options && options->isVisible());
-        QCOMPARE(OptionsWindowOpen, True);
-        options->img_Btns_Click(171);
-        QCOMPARE(OptionsWindowOpen, False);
+        QCOMPARE(state.OptionsWindowOpen, True);
+        options->img_Btns_Click(Command::CancelOptions);
+        QCOMPARE(state.OptionsWindowOpen, False);
     }
 
     void hover_data()
@@ -355,13 +386,13 @@ private slots:
     {
         QFETCH(QString, where);
         QFETCH(bool, resets);
-        frm_Options *options = open(Settings::FileText(0, 0, 0, 0));
+        frm_Options *options = open(Settings::fileText(0, 0, 0, 0));
         ImageButtonArray &buttons = options->img_Btns();
-        options->img_Btns_MouseMove(71);
-        options->img_Btns_MouseMove(70);
-        QVERIFY(buttons.image(170)->isVisible());
-        QVERIFY(!buttons.image(171)->isVisible());
-        QCOMPARE(HighlightedButton, 170);
+        options->img_Btns_MouseMove(ButtonPictures::Cancel);
+        options->img_Btns_MouseMove(ButtonPictures::Save);
+        QVERIFY(buttons.image(Command::SaveSettings)->isVisible());
+        QVERIFY(!buttons.image(Command::CancelOptions)->isVisible());
+        QCOMPARE(state.HighlightedButton, Command::SaveSettings);
 
         QFrame *group = options->fra_ElementGroup();
         if (where == QLatin1String("group bare")) moveMouse(group, QPoint(5, group->height() - 3));
@@ -370,7 +401,7 @@ private slots:
         if (where == QLatin1String("dialog")) moveMouse(options, QPoint(options->width() - 5, 50));
         if (where == QLatin1String("chart frame"))
             moveMouse(options->fra_ChartWindows(), QPoint(5, 5));
-        QCOMPARE(buttons.image(170)->isVisible(), !resets);
+        QCOMPARE(buttons.image(Command::SaveSettings)->isVisible(), !resets);
     }
 };
 

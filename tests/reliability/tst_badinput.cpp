@@ -17,10 +17,12 @@
 #include "data/ModVantrel.h"
 #include "options/FrmOptions.h"
 #include "table/DetailsPanel.h"
-#include "table/Dialogs.h"
 #include "table/ElementCell.h"
 #include "table/FrmVantrel.h"
-#include "table/ImageButtons.h"
+#include "widgets/ButtonPictures.h"
+#include "widgets/Commands.h"
+#include "widgets/Dialogs.h"
+#include "widgets/ImageButtons.h"
 
 using namespace mod_Vantrel;
 
@@ -120,8 +122,8 @@ struct WindowState {
         for (int row = 1; row <= chart->rowCount(); ++row)
             this->chart << chart->rowLabel(row) + QLatin1Char('=') +
                                QString::number(chart->value(row));
-        settings = {AtomicRadiusColor, CovalentRadiusColor, double(ChartWindowsMode),
-                    double(ElementGroupMode)};
+        settings = {state.AtomicRadiusColor, state.CovalentRadiusColor,
+                    double(state.ChartWindowsMode), double(state.ElementGroupMode)};
     }
 };
 
@@ -198,7 +200,7 @@ class TestBadInput : public QObject {
     frm_Vantrel &start(const QByteArray &settings = shippedSettings(),
                        const QByteArray &elements = shippedElements())
     {
-        ResetModuleState();
+        resetModuleState();
         m_window.reset();
         m_data = std::make_unique<TempDataFolder>();
         m_data->write(kElements, elements);
@@ -265,7 +267,7 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, problem);
 
-        ResetModuleState();
+        resetModuleState();
         TempDataFolder data;
         data.write(kSettings, shippedSettings());
         if (!elements.isNull()) data.write(kElements, elements);
@@ -466,8 +468,8 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("第 %1 行").arg(badLine)), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("无法读取")), qPrintable(text));
         QCOMPARE(text.count(QStringLiteral("行：")), 1);  // only the bad line is listed
-        QCOMPARE((QList<double>{AtomicRadiusColor, CovalentRadiusColor, double(ChartWindowsMode),
-                                double(ElementGroupMode)}),
+        QCOMPARE((QList<double>{state.AtomicRadiusColor, state.CovalentRadiusColor,
+                                double(state.ChartWindowsMode), double(state.ElementGroupMode)}),
                  applied);
         QCOMPARE(m_data->read(kSettings), settings);  // reading never rewrites it
         QCOMPARE(w.lbl_Elements(kLaterElement)->text(), QStringLiteral("Fe"));  // start-up went on
@@ -495,8 +497,8 @@ private slots:
         const rlimit small{16, saved.rlim_max};
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         if (setrlimit(RLIMIT_FSIZE, &small) != 0) QSKIP("cannot limit the file size here");
-        options->img_Btns_MouseMove(70);
-        QTest::mouseClick(options->img_Btns().image(170), Qt::LeftButton);
+        options->img_Btns_MouseMove(ButtonPictures::Save);
+        QTest::mouseClick(options->img_Btns().image(Command::SaveSettings), Qt::LeftButton);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, previousHandler);
 
@@ -508,13 +510,13 @@ private slots:
                  qPrintable(m_messages[0]));
         QVERIFY2(m_messages[0].contains(QStringLiteral("磁盘可能已满")), qPrintable(m_messages[0]));
         QVERIFY2(!m_messages[0].contains(QStringLiteral("Unknown")), qPrintable(m_messages[0]));
-        QCOMPARE(filesIn(dataFolder()), files);  // old bytes, nothing like settings.prn.XXXXXX
-        QCOMPARE(AtomicRadiusColor, 65535.0f);   // still applied for this run
+        QCOMPARE(filesIn(dataFolder()), files);       // old bytes, nothing like settings.prn.XXXXXX
+        QCOMPARE(state.AtomicRadiusColor, 65535.0f);  // still applied for this run
         QVERIFY(options && options->isVisible());
         QCOMPARE(m_endCalls, 0);
 
         // The next save, with room again, goes through.
-        QTest::mouseClick(options->img_Btns().image(170), Qt::LeftButton);
+        QTest::mouseClick(options->img_Btns().image(Command::SaveSettings), Qt::LeftButton);
         QCOMPARE(m_messages.size(), 1);
         QVERIFY(m_data->read(kSettings).startsWith("65535\tAtomicRadius\r\n"));
         QCOMPARE(QDir(dataFolder()).entryList(QDir::Files | QDir::Hidden).size(), 2);

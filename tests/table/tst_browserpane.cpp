@@ -31,7 +31,7 @@ private slots:
 
     void paneWaitsForTheFirstFrame()
     {
-        mod_Vantrel::ResetModuleState();
+        mod_Vantrel::resetModuleState();
         TempDataFolder data;
         data.copyShippedElements();
         frm_Vantrel window(frm_Vantrel::Browser::Shown);
@@ -53,7 +53,7 @@ private slots:
 
     void noPaneWithoutTheBrowser()
     {
-        mod_Vantrel::ResetModuleState();
+        mod_Vantrel::resetModuleState();
         TempDataFolder data;
         data.copyShippedElements();
         frm_Vantrel window(frm_Vantrel::Browser::None);

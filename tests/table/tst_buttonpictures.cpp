@@ -1,7 +1,7 @@
 #include <QSet>
 
 #include "TestMain.h"
-#include "table/ButtonPictures.h"
+#include "widgets/ButtonPictures.h"
 
 using namespace ButtonPictures;
 

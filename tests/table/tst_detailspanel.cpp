@@ -6,7 +6,7 @@
 #include "TestMain.h"
 #include "data/ModVantrel.h"
 #include "table/DetailsPanel.h"
-#include "table/Twips.h"
+#include "widgets/Twips.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ namespace {
 void fillRecord(const QString &symbol, const QString &stable, const QString &other,
                 const QStringList &shells)
 {
-    mod_Vantrel::ElementRecordType &r = mod_Vantrel::ElementRecord;
+    mod_Vantrel::ElementRecordType &r = mod_Vantrel::state.ElementRecord;
     r.AtomicNumber = 20;
     r.AtomicWeight = 1.00794f;
     r.BoilingPoint = 20.28f;
@@ -68,7 +68,7 @@ private:
 
 void TestDetailsPanel::init()
 {
-    mod_Vantrel::ResetModuleState();
+    mod_Vantrel::resetModuleState();
     window_ = std::make_unique<QWidget>();
     window_->resize(807, 563);
     panel_ = new DetailsPanel(window_.get());
@@ -96,8 +96,8 @@ void TestDetailsPanel::showPlacesAndFills_data()
 void TestDetailsPanel::showPlacesAndFills()
 {
     fillLithium();
-    mod_Vantrel::SymbolColor = 0xC08040;  // red in the low byte
-    panel_->ShowpicElements();
+    mod_Vantrel::state.SymbolColor = 0xC08040;  // red in the low byte
+    panel_->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
     QVERIFY(panel_->isVisible());
     QCOMPARE(panel_->geometry(), Twips::rect(3285, 1320, 2865, 2775));
     QCOMPARE(label("lbl_ElementSymbol")->palette().color(QPalette::WindowText),
@@ -110,13 +110,13 @@ void TestDetailsPanel::showPlacesAndFills()
 void TestDetailsPanel::secondFillReplacesEverything()
 {
     fillHydrogen();
-    panel_->ShowpicElements();
+    panel_->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
     QCOMPARE(shell(2)->text(), QString());
     fillLithium();
-    panel_->ShowpicElements();
+    panel_->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
     DetailsPanel fresh(window_.get());
     fillLithium();
-    fresh.ShowpicElements();
+    fresh.ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
     for (QLabel *l : labels()) {
         const QLabel *expected = fresh.findChild<QLabel *>(l->objectName());
         QCOMPARE(l->text(), expected->text());
@@ -137,7 +137,7 @@ void TestDetailsPanel::closeHidesAndKeepsTexts()
 {
     QFETCH(int, how);
     fillLithium();
-    panel_->ShowpicElements();
+    panel_->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
     QStringList shown;
     for (QLabel *l : labels()) shown << l->text();
     auto *close = panel_->findChild<QAbstractButton *>("img_Close");
@@ -176,14 +176,14 @@ void TestDetailsPanel::oxidationStates()
     QFETCH(QString, other);
     QFETCH(double, left);
     fillRecord("Fe", stable, other, {"3d,6", "4s,2", ",0", ",0"});
-    panel_->ShowpicElements();
+    panel_->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
     const QLabel *stableLabel = label("lbl_OxidationStable");
     QVERIFY(qAbs(Twips::fromPx(stableLabel->x()) - left) <= 15);
     QCOMPARE(DetailsPanel::leftTwips(label("lbl_Oxidation")),
              DetailsPanel::leftTwips(stableLabel) + DetailsPanel::widthTwips(stableLabel));
-    const mod_Vantrel::ElementRecordType &r = mod_Vantrel::ElementRecord;
+    const mod_Vantrel::ElementRecordType &r = mod_Vantrel::state.ElementRecord;
     QTEST(r.StableOxidationStates + '|' + r.OxidationStates, "rests");
-    QTEST(mod_Vantrel::TabPos, "tabPos");
+    QTEST(mod_Vantrel::state.TabPos, "tabPos");
 }
 
 void TestDetailsPanel::electronConfig_data()
@@ -202,8 +202,9 @@ void TestDetailsPanel::electronConfig()
     QFETCH(QStringList, shown);
     QFETCH(double, firstLeft);
     fillRecord("Si", "4", "-4", shells);
-    panel_->ShowpicElements();
-    QCOMPARE(mod_Vantrel::LoopIndex, qint16(8));
+    const qint16 readerCounter = mod_Vantrel::state.LoopIndex;
+    panel_->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
+    QCOMPARE(mod_Vantrel::state.LoopIndex, readerCounter);  // the panel counts on its own
     QVERIFY(qAbs(Twips::fromPx(shell(0)->x()) - firstLeft) <= 15);
     for (int i = 0; i < 8; ++i) {
         QCOMPARE(shell(i)->text(), shown[i]);

@@ -12,10 +12,12 @@
 #include "data/DataError.h"
 #include "data/ModVantrel.h"
 #include "table/DetailsPanel.h"
-#include "table/Dialogs.h"
 #include "table/ElementCell.h"
 #include "table/FrmVantrel.h"
-#include "table/ImageButtons.h"
+#include "widgets/ButtonPictures.h"
+#include "widgets/Commands.h"
+#include "widgets/Dialogs.h"
+#include "widgets/ImageButtons.h"
 
 using namespace mod_Vantrel;
 
@@ -142,11 +144,11 @@ private slots:
         frm_Vantrel &w = start();
         QCOMPARE(w.windowTitle(), QStringLiteral("Ferrova元素周期表"));
         QVERIFY(qAbs(w.outerHeightTwips() - 9225) < 15);
-        QCOMPARE(HoveredElement, qint16(1));
-        QCOMPARE(NormalGridShown, True);
+        QCOMPARE(state.HoveredElement, qint16(1));
+        QCOMPARE(state.NormalGridShown, True);
         QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
-        QCOMPARE(ElementRecord.AtomicNumber, qint16(109));  // the file's last record
-        QCOMPARE(w.msc_Options()->rowCount(), 0);           // nothing charted yet
+        QCOMPARE(state.ElementRecord.AtomicNumber, qint16(109));  // the file's last record
+        QCOMPARE(w.msc_Options()->rowCount(), 0);                 // nothing charted yet
     }
 
     void groupTransparency_data()
@@ -204,7 +206,7 @@ private slots:
     {
         QFETCH(QByteArray, elements);
         QFETCH(int, kind);
-        ResetModuleState();
+        resetModuleState();
         TempDataFolder data;
         data.write(QStringLiteral("Elements.prn"), elements);
         frm_Vantrel w(frm_Vantrel::Browser::None);
@@ -219,7 +221,7 @@ private slots:
 
     void missingElementFileAtStart()
     {
-        ResetModuleState();
+        resetModuleState();
         TempDataFolder data;
         frm_Vantrel w(frm_Vantrel::Browser::None);
         QVERIFY_THROWS_EXCEPTION(DataError, w.Form_Load());
@@ -234,9 +236,9 @@ private slots:
         QVERIFY(m_h->messages[0].contains(QStringLiteral("settings.prn")));
         QVERIFY(m_h->messages[0].contains(QStringLiteral("第 1 行")));
         QVERIFY(m_h->messages[0].contains(QStringLiteral("第 3 行")));
-        QCOMPARE(CovalentRadiusColor, 65535.0f);
-        QCOMPARE(ElementGroupMode, qint16(1));
-        QCOMPARE(ChartWindowsMode, qint16(0));
+        QCOMPARE(state.CovalentRadiusColor, 65535.0f);
+        QCOMPARE(state.ElementGroupMode, qint16(1));
+        QCOMPARE(state.ChartWindowsMode, qint16(0));
     }
 
     // ---- details panel ----
@@ -252,13 +254,13 @@ private slots:
         QCOMPARE(panelText("lbl_AtomicWeight"), QStringLiteral("55.845"));
         QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("Fe"));
         QCOMPARE(panelText("lbl_Name"), QStringLiteral("铁"));
-        QCOMPARE(SymbolColor, qint32(0));
-        QCOMPARE(ElementRecord.AtomicNumber, qint16(26));
+        QCOMPARE(state.SymbolColor, qint32(0));
+        QCOMPARE(state.ElementRecord.AtomicNumber, qint16(26));
 
         QTest::mouseClick(w.lbl_Elements(1), Qt::LeftButton);  // refills in place
         QVERIFY(samePlace(panel->geometry(), QRect(219, 88, 191, 185)));
         QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("H"));
-        QCOMPARE(SymbolColor, qint32(255));  // the gas colour of the cell
+        QCOMPARE(state.SymbolColor, qint32(255));  // the gas colour of the cell
     }
 
     void panelNumberTexts()
@@ -294,7 +296,7 @@ private slots:
     {
         QFETCH(bool, options);
         frm_Vantrel &w = start();
-        (options ? OptionsWindowOpen : ChartWindowOpen) = True;
+        (options ? state.OptionsWindowOpen : state.ChartWindowOpen) = True;
         QFile::remove(m_h->data().path(QStringLiteral("Elements.prn")));  // would fail if opened
         w.lbl_Elements_Click(26);
         QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
@@ -310,16 +312,17 @@ private slots:
         QCOMPARE(m_h->messages.size(), 1);
         QVERIFY(m_h->messages[0].contains(QStringLiteral("Elements.prn")));
         QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("O"));
-        Dialogs::runHandler(&w, [&] { w.img_Btns_Click(101); });  // reported the same way
+        Dialogs::runHandler(
+            &w, [&] { w.img_Btns_Click(Command::AtomicWeightChart); });  // reported the same way
         QCOMPARE(m_h->messages.size(), 2);
     }
 
     void activationBringsOpenWindowsBack()
     {
         frm_Vantrel &w = start();
-        w.img_Btns_Click(181);
-        ChartWindowsMode = 1;
-        w.img_Btns_Click(180);
+        w.img_Btns_Click(Command::OpenOptions);
+        state.ChartWindowsMode = 1;
+        w.img_Btns_Click(Command::ShowChart);
         QWidget *options = w.optionsWindow();
         QWidget *chart = w.chartWindow();
         QVERIFY(options && chart);
@@ -330,7 +333,8 @@ private slots:
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(&w, &activate);
         QVERIFY(options->isVisible() && chart->isVisible());
-        OptionsWindowOpen = ChartWindowOpen = False;  // closed: activation leaves them alone
+        state.OptionsWindowOpen = state.ChartWindowOpen =
+            False;  // closed: activation leaves them alone
         options->hide();
         w.Form_Activate();
         QVERIFY(!options->isVisible());
@@ -342,43 +346,47 @@ private slots:
     {
         frm_Vantrel &w = start();
         ImageButtonArray &b = w.img_Btns();
-        w.img_Btns_MouseMove(1);  // HighlightedButton 0: nothing to hide, no error
-        QVERIFY(b.image(101)->isVisibleTo(&w) && b.image(101)->isEnabled());
-        QCOMPARE(HighlightedButton, qint16(101));
-        w.img_Btns_MouseMove(2);
-        QVERIFY(!b.image(101)->isVisibleTo(&w) && !b.image(101)->isEnabled());
-        QVERIFY(b.image(102)->isVisibleTo(&w) && b.image(102)->isEnabled());
-        QCOMPARE(HighlightedButton, qint16(102));
-        w.img_Btns_MouseMove(102);  // on the highlight itself
-        QCOMPARE(HighlightedButton, qint16(102));
-        QCOMPARE(b.image(102)->toolTip(), QStringLiteral("熔点曲线"));
-        QCOMPARE(b.image(103)->toolTip(), QStringLiteral("浮点曲线"));
-        HighlightedButton = 170;  // a button of the options dialog
-        w.img_Btns_MouseMove(3);
-        QCOMPARE(HighlightedButton, qint16(103));
+        // HighlightedButton 0: nothing to hide, no error
+        w.img_Btns_MouseMove(ButtonPictures::AtomicWeight);
+        QVERIFY(b.image(Command::AtomicWeightChart)->isVisibleTo(&w) &&
+                b.image(Command::AtomicWeightChart)->isEnabled());
+        QCOMPARE(state.HighlightedButton, qint16(Command::AtomicWeightChart));
+        w.img_Btns_MouseMove(ButtonPictures::MeltingPoint);
+        QVERIFY(!b.image(Command::AtomicWeightChart)->isVisibleTo(&w) &&
+                !b.image(Command::AtomicWeightChart)->isEnabled());
+        QVERIFY(b.image(Command::MeltingPointChart)->isVisibleTo(&w) &&
+                b.image(Command::MeltingPointChart)->isEnabled());
+        QCOMPARE(state.HighlightedButton, qint16(Command::MeltingPointChart));
+        w.img_Btns_MouseMove(Command::MeltingPointChart);  // on the highlight itself
+        QCOMPARE(state.HighlightedButton, qint16(Command::MeltingPointChart));
+        QCOMPARE(b.image(Command::MeltingPointChart)->toolTip(), QStringLiteral("熔点曲线"));
+        QCOMPARE(b.image(Command::BoilingPointChart)->toolTip(), QStringLiteral("浮点曲线"));
+        state.HighlightedButton = Command::SaveSettings;  // a button of the options dialog
+        w.img_Btns_MouseMove(ButtonPictures::BoilingPoint);
+        QCOMPARE(state.HighlightedButton, qint16(Command::BoilingPointChart));
         w.Form_MouseMove();
-        QVERIFY(!b.image(103)->isVisibleTo(&w));
-        QCOMPARE(HighlightedButton, qint16(103));
+        QVERIFY(!b.image(Command::BoilingPointChart)->isVisibleTo(&w));
+        QCOMPARE(state.HighlightedButton, qint16(Command::BoilingPointChart));
     }
 
     void noHighlightWhileOtherWindowOpen()
     {
         frm_Vantrel &w = start();
-        OptionsWindowOpen = True;
-        w.img_Btns_MouseMove(1);
-        QVERIFY(!w.img_Btns().image(101)->isVisibleTo(&w));
-        QCOMPARE(HighlightedButton, qint16(0));
+        state.OptionsWindowOpen = True;
+        w.img_Btns_MouseMove(ButtonPictures::AtomicWeight);
+        QVERIFY(!w.img_Btns().image(Command::AtomicWeightChart)->isVisibleTo(&w));
+        QCOMPARE(state.HighlightedButton, qint16(0));
         w.img_Btns_Click(1);  // a normal image: no command, but a refill
-        QCOMPARE(LastButton, qint16(1));
+        QCOMPARE(state.LastButton, qint16(1));
         QCOMPARE(w.msc_Options()->rowCount(), 109);
     }
 
     void chartFill()
     {
         frm_Vantrel &w = start();
-        w.img_Btns_Click(102);
+        w.img_Btns_Click(Command::MeltingPointChart);
         ChartControl *chart = w.msc_Options();
-        QCOMPARE(ChartProperty, qint16(1));
+        QCOMPARE(state.ChartProperty, qint16(1));
         QCOMPARE(chart->rowCount(), 109);
         QCOMPARE(chart->rowLabel(26), QStringLiteral("Fe"));
         QCOMPARE(chart->rowLabel(109), QStringLiteral("Mt"));
@@ -391,7 +399,7 @@ private slots:
         const QByteArray file = record(3, "Li", "S", "a", 7) + record(1, "H", "G", "b", 1) +
                                 record(2, "He", "G", "c", 4) + record(1, "H2", "G", "d", 9);
         frm_Vantrel &w = start({}, &file);
-        w.img_Btns_Click(101);
+        w.img_Btns_Click(Command::AtomicWeightChart);
         ChartControl *chart = w.msc_Options();
         QCOMPARE(chart->rowLabel(1), QStringLiteral("H2"));
         QCOMPARE(chart->value(1), 9.0);
@@ -400,7 +408,7 @@ private slots:
         QCOMPARE(chart->value(3), 7.0);
         // A shorter file leaves the other rows as they were.
         m_h->data().write(QStringLiteral("Elements.prn"), record(2, "Hx", "G", "e", 5));
-        w.img_Btns_Click(101);
+        w.img_Btns_Click(Command::AtomicWeightChart);
         QCOMPARE(chart->rowLabel(3), QStringLiteral("Li"));
         QCOMPARE(chart->rowLabel(2), QStringLiteral("Hx"));
         QCOMPARE(chart->value(2), 5.0);
@@ -409,41 +417,41 @@ private slots:
     void chartPaneToggle()
     {
         frm_Vantrel &w = start();
-        w.img_Btns_Click(180);
+        w.img_Btns_Click(Command::ShowChart);
         QVERIFY(qAbs(w.outerHeightTwips() - 5370) < 15);
-        w.img_Btns_Click(180);
+        w.img_Btns_Click(Command::ShowChart);
         QVERIFY(qAbs(w.outerHeightTwips() - 9225) < 15);
-        ChartWindowsMode = 2;  // neither mode: nothing folds or opens
-        w.img_Btns_Click(180);
+        state.ChartWindowsMode = 2;  // neither mode: nothing folds or opens
+        w.img_Btns_Click(Command::ShowChart);
         QVERIFY(qAbs(w.outerHeightTwips() - 9225) < 15);
-        QCOMPARE(ChartWindowOpen, False);
-        QCOMPARE(LastButton, qint16(180));
+        QCOMPARE(state.ChartWindowOpen, False);
+        QCOMPARE(state.LastButton, qint16(Command::ShowChart));
     }
 
     void exitConfirmation()
     {
         frm_Vantrel &w = start();
-        w.img_Btns_Click(190);
+        w.img_Btns_Click(Command::ExitProgram);
         QCOMPARE(m_h->messages, QStringList{QStringLiteral("退出程序?|你想退出程序吗?")});
-        QCOMPARE(ExitAnswer, qint16(Dialogs::kNo));
+        QCOMPARE(state.ExitAnswer, qint16(Dialogs::kNo));
         QCOMPARE(m_h->endCalls, 0);
-        QCOMPARE(LastButton, qint16(190));  // No goes on with the refill
+        QCOMPARE(state.LastButton, qint16(Command::ExitProgram));  // No goes on with the refill
         QCOMPARE(w.msc_Options()->rowCount(), 109);
         m_h->answer = Dialogs::kYes;
-        LastButton = 0;
-        w.img_Btns_Click(190);
+        state.LastButton = 0;
+        w.img_Btns_Click(Command::ExitProgram);
         QCOMPARE(m_h->endCalls, 1);
-        QCOMPARE(LastButton, qint16(0));  // ends at once
+        QCOMPARE(state.LastButton, qint16(0));  // ends at once
     }
 
     void aboutBox()
     {
         frm_Vantrel &w = start();
-        w.img_Btns_Click(183);
+        w.img_Btns_Click(Command::ShowAbout);
         QCOMPARE(m_h->messages.size(), 1);
         QVERIFY(m_h->messages[0].startsWith(QStringLiteral("关于|")));
         QVERIFY(m_h->messages[0].contains(QStringLiteral("\r\nhttp://")));
-        QCOMPARE(LastButton, qint16(183));
+        QCOMPARE(state.LastButton, qint16(Command::ShowAbout));
     }
 
     // ---- radius view ----
@@ -453,8 +461,8 @@ private slots:
         const QByteArray file =
             record(1, "H", "G", "a", 1, 0.79, 0.32) + record(2, "He", "G", "b", 4, 0, 0.46);
         frm_Vantrel &w = start("65535\tAtomicRadius\r\n33023\tCovalentRadius\r\n", &file);
-        w.img_Btns_Click(105);
-        QCOMPARE(NormalGridShown, False);
+        w.img_Btns_Click(Command::AtomicRadiusChart);
+        QCOMPARE(state.NormalGridShown, False);
         QCOMPARE(w.circles().size(), 2);  // a zero radius still draws, with radius 0
         const RadiusCircles::Circle &c = w.circles().first();
         QVERIFY(qAbs(c.centre.x() - 345) < 0.01 && qAbs(c.centre.y() - 227.6) < 0.01);
@@ -466,18 +474,18 @@ private slots:
         for (int i = 0; i <= 8; ++i) QVERIFY(!w.lne_Lines(i)->isVisibleTo(&w));
         for (int i = 0; i <= 6; ++i) QVERIFY(!w.shp_Group(i)->isVisibleTo(&w));
 
-        w.img_Btns_Click(106);  // atomic circles cleared first
+        w.img_Btns_Click(Command::CovalentRadiusChart);  // atomic circles cleared first
         QCOMPARE(w.circles().size(), 2);
         QCOMPARE(w.circles().first().colour, quint32(33023));
         QVERIFY(w.lbl_Elements(2)->isVisibleTo(&w));  // covalent radius not 0
 
-        w.img_Btns_Click(101);  // another property keeps the radius view
-        QCOMPARE(ChartProperty, qint16(0));
+        w.img_Btns_Click(Command::AtomicWeightChart);  // another property keeps the radius view
+        QCOMPARE(state.ChartProperty, qint16(0));
         QCOMPARE(w.circles().size(), 2);
-        QCOMPARE(NormalGridShown, False);
+        QCOMPARE(state.NormalGridShown, False);
 
-        w.img_Btns_Click(182);
-        QCOMPARE(NormalGridShown, True);
+        w.img_Btns_Click(Command::ShowTable);
+        QCOMPARE(state.NormalGridShown, True);
         QVERIFY(w.circles().isEmpty());
         QVERIFY(w.lbl_Elements(1)->hasBorder() && !w.lbl_Elements(1)->isTransparent());
         QCOMPARE(w.lbl_Elements(1)->font().pointSizeF(), 12.0);
@@ -488,8 +496,8 @@ private slots:
     void restoreKeepsTransparencyInGroupMode()
     {
         frm_Vantrel &w = start("1\tElementGroup\r\n");
-        w.img_Btns_Click(105);
-        w.img_Btns_Click(182);
+        w.img_Btns_Click(Command::AtomicRadiusChart);
+        w.img_Btns_Click(Command::ShowTable);
         QVERIFY(w.lbl_Elements(26)->isTransparent());
         QVERIFY(w.lbl_Elements(26)->hasBorder());
     }
@@ -512,7 +520,7 @@ private slots:
         w.lbl_Elements_MouseMove(26);
         w.lbl_Elements_MouseMove(27);
         QCOMPARE(yellowCells(), 1);
-        QCOMPARE(HoveredElement, qint16(27));
+        QCOMPARE(state.HoveredElement, qint16(27));
         QCOMPARE(w.lbl_Elements(26)->isTransparent(), transparentAfter);
         QCOMPARE(w.lbl_Elements(26)->backColour(), QColor(Qt::white));
         w.Form_MouseMove();
@@ -523,15 +531,15 @@ private slots:
     void hoverOffInRadiusViewAndWhileWindowsOpen()
     {
         frm_Vantrel &w = start();
-        OptionsWindowOpen = True;
+        state.OptionsWindowOpen = True;
         w.lbl_Elements_MouseMove(26);
         QCOMPARE(yellowCells(), 0);
-        OptionsWindowOpen = False;
+        state.OptionsWindowOpen = False;
         w.lbl_Elements_MouseMove(26);
-        w.img_Btns_Click(105);
+        w.img_Btns_Click(Command::AtomicRadiusChart);
         w.lbl_Elements_MouseMove(27);
         w.Form_MouseMove();
-        QCOMPARE(HoveredElement, qint16(26));
+        QCOMPARE(state.HoveredElement, qint16(26));
     }
 
     void mouseMovesReachTheRightHandler()
@@ -540,7 +548,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         moveMouse(w.lbl_Elements(26), w.lbl_Elements(26)->rect().center());
-        QCOMPARE(HoveredElement, qint16(26));
+        QCOMPARE(state.HoveredElement, qint16(26));
         QCOMPARE(yellowCells(), 1);  // the window's own step did not undo it
     }
 };

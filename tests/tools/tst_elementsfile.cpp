@@ -53,9 +53,9 @@ private slots:
         try {
             while (!in.atEnd()) {
                 mod_Vantrel::ReadElementRecord(in);
-                m_records.append(mod_Vantrel::ElementRecord);
-                m_byNumber.insert(mod_Vantrel::ElementRecord.AtomicNumber,
-                                  mod_Vantrel::ElementRecord);
+                m_records.append(mod_Vantrel::state.ElementRecord);
+                m_byNumber.insert(mod_Vantrel::state.ElementRecord.AtomicNumber,
+                                  mod_Vantrel::state.ElementRecord);
             }
         } catch (const DataError &e) {
             QFAIL(e.what());

@@ -31,11 +31,11 @@ ImageButtonArray::ImageButtonArray(QObject *parent) : QObject(parent) {}
 void ImageButtonArray::add(int normalIndex, QWidget *container, const QRectF &twips,
                            const QString &tooltip)
 {
-    for (int index : {normalIndex, normalIndex + 100}) {
+    for (int index : {normalIndex, normalIndex + ButtonPictures::kHighlight}) {
         auto *image = new ImageButton(index, container);
         image->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
         image->setAccessibleName(tooltip);
-        if (index > 100) {
+        if (index > ButtonPictures::kHighlight) {
             image->setToolTip(tooltip);
             image->setAccessibleDescription(tooltip);
             image->hide();
@@ -58,17 +58,18 @@ bool ImageButtonArray::hideAndDisable(int index)
 
 void ImageButtonArray::hover(int index)
 {
-    if (index > 100) return;
-    if (ImageButton *highlight = image(index + 100)) {
+    if (index > ButtonPictures::kHighlight) return;
+    if (ImageButton *highlight = image(index + ButtonPictures::kHighlight)) {
         highlight->show();
         highlight->raise();
         highlight->setEnabled(true);
     }
-    if (HighlightedButton != index + 100) hideAndDisable(HighlightedButton);
-    HighlightedButton = static_cast<qint16>(index + 100);
+    if (state.HighlightedButton != index + ButtonPictures::kHighlight)
+        hideAndDisable(state.HighlightedButton);
+    state.HighlightedButton = static_cast<qint16>(index + ButtonPictures::kHighlight);
 }
 
 void ImageButtonArray::reset()
 {
-    hideAndDisable(HighlightedButton);
+    hideAndDisable(state.HighlightedButton);
 }

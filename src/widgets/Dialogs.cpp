@@ -55,8 +55,7 @@ void runHandler(QWidget *parent, const std::function<void()> &handler)
         showError(parent, error);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "%s\n", error.what());
-        message(parent,
-                QStringLiteral("操作未能完成：%1").arg(QString::fromLocal8Bit(error.what())),
+        message(parent, QStringLiteral("操作未能完成：%1").arg(QString::fromUtf8(error.what())),
                 kErrorTitle);
     }
 }
