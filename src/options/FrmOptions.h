@@ -41,8 +41,8 @@ public:
     QLabel *lbl_Options(int index) const;
 
 signals:
-    // SaveSettings, before the file is written: 0 plain grid, 1 group colouring. Whoever
-    // shows the grid applies it and keeps ElementGroupMode.
+    // SaveSettings, before the file is written: 0 plain grid, 1 group colouring.
+    // ElementGroupMode already holds it; whoever shows the grid applies it.
     void groupModeSaved(qint16 mode);
 
 protected:

@@ -46,7 +46,7 @@ class TestDetailsPanel : public QObject {
 
 private slots:
     void init();
-    void cleanup() { window_.reset(); }
+    void cleanup() { m_window.reset(); }
     void showPlacesAndFills_data();
     void showPlacesAndFills();
     void secondFillReplacesEverything();
@@ -58,22 +58,22 @@ private slots:
     void electronConfig();
 
 private:
-    QList<QLabel *> labels() const { return panel_->findChildren<QLabel *>(); }
-    QLabel *label(const QString &name) const { return panel_->findChild<QLabel *>(name); }
+    QList<QLabel *> labels() const { return m_panel->findChildren<QLabel *>(); }
+    QLabel *label(const QString &name) const { return m_panel->findChild<QLabel *>(name); }
     QLabel *shell(int i) const { return label(QStringLiteral("lbl_EConfig%1").arg(i)); }
 
-    std::unique_ptr<QWidget> window_;
-    DetailsPanel *panel_ = nullptr;
+    std::unique_ptr<QWidget> m_window;
+    DetailsPanel *m_panel = nullptr;
 };
 
 void TestDetailsPanel::init()
 {
     mod_Vantrel::resetModuleState();
-    window_ = std::make_unique<QWidget>();
-    window_->resize(807, 563);
-    panel_ = new DetailsPanel(window_.get());
-    window_->show();
-    QVERIFY(panel_->isHidden());
+    m_window = std::make_unique<QWidget>();
+    m_window->resize(807, 563);
+    m_panel = new DetailsPanel(m_window.get());
+    m_window->show();
+    QVERIFY(m_panel->isHidden());
     for (QLabel *l : labels()) QCOMPARE(l->text(), QStringLiteral(" "));
 }
 
@@ -97,9 +97,9 @@ void TestDetailsPanel::showPlacesAndFills()
 {
     fillLithium();
     mod_Vantrel::state.SymbolColor = 0xC08040;  // red in the low byte
-    panel_->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
-    QVERIFY(panel_->isVisible());
-    QCOMPARE(panel_->geometry(), Twips::rect(3285, 1320, 2865, 2775));
+    m_panel->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
+    QVERIFY(m_panel->isVisible());
+    QCOMPARE(m_panel->geometry(), Twips::rect(3285, 1320, 2865, 2775));
     QCOMPARE(label("lbl_ElementSymbol")->palette().color(QPalette::WindowText),
              QColor(0x40, 0x80, 0xC0));
     QFETCH(QString, name);
@@ -110,11 +110,11 @@ void TestDetailsPanel::showPlacesAndFills()
 void TestDetailsPanel::secondFillReplacesEverything()
 {
     fillHydrogen();
-    panel_->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
+    m_panel->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
     QCOMPARE(shell(2)->text(), QString());
     fillLithium();
-    panel_->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
-    DetailsPanel fresh(window_.get());
+    m_panel->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
+    DetailsPanel fresh(m_window.get());
     fillLithium();
     fresh.ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
     for (QLabel *l : labels()) {
@@ -137,10 +137,10 @@ void TestDetailsPanel::closeHidesAndKeepsTexts()
 {
     QFETCH(int, how);
     fillLithium();
-    panel_->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
+    m_panel->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
     QStringList shown;
     for (QLabel *l : labels()) shown << l->text();
-    auto *close = panel_->findChild<QAbstractButton *>("img_Close");
+    auto *close = m_panel->findChild<QAbstractButton *>("img_Close");
     QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(close);
     QCOMPARE(reader->role(), QAccessible::Button);
     QCOMPARE(reader->text(QAccessible::Name), QStringLiteral("关闭窗口"));
@@ -148,7 +148,7 @@ void TestDetailsPanel::closeHidesAndKeepsTexts()
     if (how == 0) QTest::mouseClick(close, Qt::LeftButton);
     if (how == 1) QTest::keyClick(close, Qt::Key_Space);
     if (how == 2) reader->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    QTRY_VERIFY_WITH_TIMEOUT(panel_->isHidden(), 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_panel->isHidden(), 2000);
     for (QLabel *l : labels()) QCOMPARE(l->text(), shown.takeFirst());
 }
 
@@ -176,7 +176,7 @@ void TestDetailsPanel::oxidationStates()
     QFETCH(QString, other);
     QFETCH(double, left);
     fillRecord("Fe", stable, other, {"3d,6", "4s,2", ",0", ",0"});
-    panel_->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
+    m_panel->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
     const QLabel *stableLabel = label("lbl_OxidationStable");
     QVERIFY(qAbs(Twips::fromPx(stableLabel->x()) - left) <= 15);
     QCOMPARE(DetailsPanel::leftTwips(label("lbl_Oxidation")),
@@ -203,7 +203,7 @@ void TestDetailsPanel::electronConfig()
     QFETCH(double, firstLeft);
     fillRecord("Si", "4", "-4", shells);
     const qint16 readerCounter = mod_Vantrel::state.LoopIndex;
-    panel_->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
+    m_panel->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
     QCOMPARE(mod_Vantrel::state.LoopIndex, readerCounter);  // the panel counts on its own
     QVERIFY(qAbs(Twips::fromPx(shell(0)->x()) - firstLeft) <= 15);
     for (int i = 0; i < 8; ++i) {
