@@ -7,15 +7,27 @@
 #include "data/DataFiles.h"
 
 // A program folder of the test's own, with a Data folder; the program reads from it
-// while the object lives.
+// while the object lives. The user's configuration folder (XDG_CONFIG_HOME) is an empty
+// folder of the test's own too, so that no one's own settings file gets in.
 class TempDataFolder {
 public:
-    TempDataFolder()
+    TempDataFolder() : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME"))
     {
         QDir(m_dir.path()).mkdir(QStringLiteral("Data"));
         DataFiles::setProgramFolder(m_dir.path());
+        qputenv("XDG_CONFIG_HOME", m_configHome.path().toLocal8Bit());
     }
-    ~TempDataFolder() { DataFiles::setProgramFolder(QString()); }
+    ~TempDataFolder()
+    {
+        DataFiles::setProgramFolder(QString());
+        if (m_oldConfigHome.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+    }
+
+    // The folder that stands for the user's configuration folder (~/.config).
+    QString configHome() const { return m_configHome.path(); }
 
     QString path(const QString &name) const
     {
@@ -43,4 +55,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_configHome;
+    QByteArray m_oldConfigHome;
 };

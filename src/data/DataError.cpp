@@ -26,7 +26,7 @@ QString adviceText(DataError::Kind kind)
             return QStringLiteral("请确认程序目录下的 Data 文件夹中有此文件并且可以读取。");
         case DataError::Kind::WriteFailed:
             return QStringLiteral(
-                "请确认程序目录下的 Data 文件夹可以写入（安装在只读目录中的程序无法保存设置）。"
+                "请确认上面这个文件所在的文件夹可以写入、磁盘还有空间。"
                 "原来的文件保持不变。");
         default: return QStringLiteral("请修正或恢复此文件后再试。");
     }

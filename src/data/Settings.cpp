@@ -5,8 +5,11 @@
 #include "ListInput.h"
 #include "ModVantrel.h"
 #include "NumberText.h"
+#include "SettingsLocation.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <cmath>
 #include <limits>
@@ -105,7 +108,8 @@ void read(QIODevice &device, const QString &fileName, QStringList *problems)
 
 QStringList load()
 {
-    state.DataFilePath = DataFiles::dataPath(QStringLiteral("settings.prn"));
+    state.DataFilePath =
+        SettingsLocation::fileToRead(SettingsLocation::userFile(), SettingsLocation::programFile());
     QStringList problems;
     QFile file(DataFiles::resolve(state.DataFilePath));
     if (!file.exists()) return problems;
@@ -117,7 +121,8 @@ QStringList load()
 
 void save()
 {
-    state.DataFilePath = DataFiles::dataPath(QStringLiteral("settings.prn"));
+    state.DataFilePath =
+        SettingsLocation::fileToSave(SettingsLocation::userFile(), SettingsLocation::programFile());
     QSaveFile file(DataFiles::resolve(state.DataFilePath));
     const QByteArray text = fileText(state.AtomicRadiusColor, state.CovalentRadiusColor,
                                      state.ChartWindowsMode, state.ElementGroupMode);
@@ -129,6 +134,10 @@ void save()
             DataError::Kind::WriteFailed, state.DataFilePath, 0,
             reason == QFile().errorString() ? step : QStringLiteral("%1（%2）").arg(step, reason));
     };
+    // The user's own file may be the first one in their configuration folder.
+    const QString folder = QFileInfo(state.DataFilePath).absolutePath();
+    if (state.DataFilePath == SettingsLocation::userFile() && !QDir().mkpath(folder))
+        fail(QStringLiteral("无法创建文件夹 %1").arg(QDir::toNativeSeparators(folder)));
     if (!file.open(QIODevice::WriteOnly)) fail(QStringLiteral("无法创建新文件"));
     // flush() before commit(): commit() does not notice a short final write (disk full) and
     // would put a cut-off file in place of the old one.

@@ -23,12 +23,14 @@ QByteArray fileText(float atomicRadiusColor, float covalentRadiusColor, qint16 c
 // `problems`, with its line number.
 void read(QIODevice &device, const QString &fileName, QStringList *problems);
 
-// Start-up: reads <program>/Data/settings.prn. A missing file is not an error: the
+// Start-up: reads the user's own settings file when there is one, else
+// <program>/Data/settings.prn (SettingsLocation). A missing file is not an error: the
 // settings keep their initial values. Returns the problems found, if any.
 QStringList load();
 
-// SaveSettings' last step: writes the four module settings to <program>/Data/settings.prn
-// atomically; on failure throws DataError(WriteFailed) and leaves the old file intact.
+// SaveSettings' last step: writes the four module settings atomically back to the file load()
+// reads, or to the user's own file when the user may not write that one (SettingsLocation);
+// on failure throws DataError(WriteFailed) and leaves the old file intact.
 void save();
 
 }  // namespace Settings

@@ -11,6 +11,7 @@
 #include "data/ListInput.h"
 #include "data/ModVantrel.h"
 #include "data/Settings.h"
+#include "data/SettingsLocation.h"
 
 #ifdef Q_OS_UNIX
 #include <signal.h>
@@ -88,6 +89,11 @@ private slots:
     void savesIntoDataFolder();
     void failedSaveLeavesOldFile_data();
     void failedSaveLeavesOldFile();
+
+    void choosesFile_data();
+    void choosesFile();
+    void savesToUserFile_data();
+    void savesToUserFile();
 };
 
 // ---- Reading ------------------------------------------------------------------------------
@@ -400,15 +406,16 @@ void TestSettings::savesIntoDataFolder()
     expected.insert(QLatin1Char('/') + folderName, "<folder>");
     expected.insert(QLatin1Char('/') + folderName + QLatin1Char('/') + savedName, kExampleFile);
     QCOMPARE(snapshot(program), expected);
+    QCOMPARE(snapshot(folder.configHome()), (QMap<QString, QByteArray>()));
 }
 
 void TestSettings::failedSaveLeavesOldFile_data()
 {
     QTest::addColumn<QString>("cause");
 
-    QTest::newRow("read-only Data folder") << "read-only";
+    // Neither the Data folder nor the user's configuration folder takes the file.
+    QTest::newRow("read-only Data and configuration folders") << "read-only";
     QTest::newRow("settings.prn is a folder") << "folder";
-    QTest::newRow("no Data folder") << "no Data";
     QTest::newRow("file size limit") << "size limit";
 }
 
@@ -422,13 +429,11 @@ void TestSettings::failedSaveLeavesOldFile()
     if (cause == QLatin1String("folder")) {
         QVERIFY(QDir(dataFolder).mkpath(QStringLiteral("settings.prn/inner")));
         folder.write(QStringLiteral("settings.prn/inner/keep.txt"), kShippedFile);
-    } else if (cause == QLatin1String("no Data")) {
-        QVERIFY(QDir(dataFolder).removeRecursively());
     } else {
         folder.write(QStringLiteral("settings.prn"), kShippedFile);
     }
     const auto before = snapshot(program);
-    QVERIFY(!before.isEmpty() || cause == QLatin1String("no Data"));
+    QVERIFY(!before.isEmpty());
 
     state.AtomicRadiusColor = 16777210.f;
     state.ChartWindowsMode = 1;
@@ -451,9 +456,13 @@ void TestSettings::failedSaveLeavesOldFile()
         if (geteuid() == 0) QSKIP("root writes into read-only folders");
 #endif
         const auto permissions = QFile::permissions(dataFolder);
+        const QString configHome = folder.configHome();
         QVERIFY(QFile::setPermissions(dataFolder, QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QFile::setPermissions(configHome, QFile::ReadOwner | QFile::ExeOwner));
         save();
         QFile::setPermissions(dataFolder, permissions);
+        QFile::setPermissions(configHome, permissions);
+        QCOMPARE(snapshot(configHome), (QMap<QString, QByteArray>()));
     } else if (cause == QLatin1String("size limit")) {
 #ifdef Q_OS_LINUX
         // Writing stops after a few bytes, even for root; the new text never fits.
@@ -479,9 +488,139 @@ void TestSettings::failedSaveLeavesOldFile()
 
     QVERIFY(threw);
     QCOMPARE(kind, DataError::Kind::WriteFailed);
-    QCOMPARE(file, DataFiles::dataPath(QStringLiteral("settings.prn")));
+    QCOMPARE(file, cause == QLatin1String("read-only")
+                       ? SettingsLocation::userFile()
+                       : DataFiles::dataPath(QStringLiteral("settings.prn")));
     QCOMPARE(snapshot(program), before);
     QCOMPARE(state.AtomicRadiusColor, 16777210.f);
+}
+
+// ---- The user's own file ------------------------------------------------------------------
+
+void TestSettings::choosesFile_data()
+{
+    QTest::addColumn<bool>("userFile");     // the user's own file exists
+    QTest::addColumn<bool>("programFile");  // Data/settings.prn exists
+    QTest::addColumn<bool>("writable");     // the user may write the file read
+    QTest::addColumn<bool>("readsUser");
+    QTest::addColumn<bool>("savesUser");
+
+    QTest::newRow("shipped file, writable: a copy in the home folder")
+        << false << true << true << false << false;
+    QTest::newRow("shipped file, read-only: installed for everyone")
+        << false << true << false << false << true;
+    QTest::newRow("no file, Data writable") << false << false << true << false << false;
+    QTest::newRow("no file, Data read-only") << false << false << false << false << true;
+    QTest::newRow("user file wins over a writable shipped file")
+        << true << true << true << true << true;
+    QTest::newRow("user file, even read-only") << true << true << false << true << true;
+}
+
+void TestSettings::choosesFile()
+{
+    QFETCH(bool, userFile);
+    QFETCH(bool, programFile);
+    QFETCH(bool, writable);
+    QFETCH(bool, readsUser);
+    QFETCH(bool, savesUser);
+
+    TempDataFolder folder;
+    const QString user = folder.configHome() + QStringLiteral("/app/settings.prn");
+    const QString shipped = DataFiles::dataPath(QStringLiteral("settings.prn"));
+    if (userFile) {
+        QVERIFY(QDir().mkpath(QFileInfo(user).path()));
+        QFile file(user);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    if (programFile) folder.write(QStringLiteral("SETTINGS.prn"), kShippedFile);
+
+    QStringList asked;
+    const auto mayWrite = [&](const QString &path) {
+        asked.append(path);
+        return writable;
+    };
+    QCOMPARE(SettingsLocation::fileToRead(user, shipped), readsUser ? user : shipped);
+    QCOMPARE(SettingsLocation::fileToSave(user, shipped, mayWrite), savesUser ? user : shipped);
+    // Asked about the file as it is found on disk, whatever the case of its name.
+    const QString found = userFile      ? user
+                          : programFile ? folder.path(QStringLiteral("SETTINGS.prn"))
+                                        : shipped;
+    QCOMPARE(asked, QStringList{found});
+}
+
+void TestSettings::savesToUserFile_data()
+{
+    QTest::addColumn<QString>("cause");
+
+    QTest::newRow("read-only Data folder") << "read-only folder";
+    QTest::newRow("read-only settings.prn") << "read-only file";
+    QTest::newRow("no Data folder") << "no Data";
+    QTest::newRow("Data is a file") << "Data file";
+    QTest::newRow("user file already there") << "user file";
+}
+
+// The program's folder stays as it is; the user's file gets the bytes the options dialog
+// writes, is read back by the next start and takes the next save too.
+void TestSettings::savesToUserFile()
+{
+    QFETCH(QString, cause);
+
+    TempDataFolder folder;
+    const QString program = DataFiles::programFolder();
+    const QString dataFolder = program + QStringLiteral("/Data");
+    const QString user = SettingsLocation::userFile();
+    QVERIFY(user.startsWith(folder.configHome() + QLatin1Char('/')));
+    QCOMPARE(QFileInfo(user).fileName(), QStringLiteral("settings.prn"));
+    folder.write(QStringLiteral("settings.prn"), kShippedFile);
+    if (cause == QLatin1String("no Data")) QVERIFY(QDir(dataFolder).removeRecursively());
+    if (cause == QLatin1String("Data file")) {
+        QVERIFY(QDir(dataFolder).removeRecursively());
+        QFile file(dataFolder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    if (cause == QLatin1String("user file")) {
+        QVERIFY(QDir().mkpath(QFileInfo(user).path()));
+        QFile file(user);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("255\tAtomicRadius\r\n");
+    }
+    const QString locked = cause == QLatin1String("read-only folder") ? dataFolder
+                           : cause == QLatin1String("read-only file")
+                               ? folder.path(QStringLiteral("settings.prn"))
+                               : QString();
+    const auto permissions = QFile::permissions(locked);
+    if (!locked.isEmpty()) {
+#ifdef Q_OS_UNIX
+        if (geteuid() == 0) QSKIP("root writes into read-only folders");
+#endif
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+    }
+    const auto before = snapshot(program);
+
+    if (cause == QLatin1String("read-only file") || cause == QLatin1String("read-only folder")) {
+        QVERIFY_THROWS_NO_EXCEPTION(Settings::load());  // the shipped defaults
+        QCOMPARE(state.AtomicRadiusColor, 33023.f);
+    }
+    state.AtomicRadiusColor = 16777210.f;
+    state.CovalentRadiusColor = 33023.f;
+    state.ChartWindowsMode = 1;
+    state.ElementGroupMode = 1;
+    QVERIFY_THROWS_NO_EXCEPTION(Settings::save());
+    QCOMPARE(state.DataFilePath, user);
+    const auto programAfter = snapshot(program);
+    if (!locked.isEmpty()) QFile::setPermissions(locked, permissions);
+    QCOMPARE(programAfter, before);
+    QFile saved(user);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), kExampleFile);
+
+    resetModuleState();
+    QStringList problems{QStringLiteral("not loaded")};
+    QVERIFY_THROWS_NO_EXCEPTION(problems = Settings::load());
+    QCOMPARE(problems, QStringList());
+    QCOMPARE(state.DataFilePath, user);
+    QCOMPARE(state.AtomicRadiusColor, 16777210.f);
+    QCOMPARE(int(state.ElementGroupMode), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -11,6 +11,7 @@
 #include "TestMain.h"
 #include "data/ModVantrel.h"
 #include "data/Settings.h"
+#include "data/SettingsLocation.h"
 #include "options/ColourNames.h"
 #include "options/FrmOptions.h"
 #include "table/ElementCell.h"
@@ -343,6 +344,10 @@ private slots:
                 QSKIP("permissions do not hold for this user");
             }
         }
+        // Nor can the save fall back on the user's own file: a file stands where its folder
+        // would go.
+        const QString userFolder = QFileInfo(SettingsLocation::userFile()).absolutePath();
+        QVERIFY(QFile(userFolder).open(QIODevice::WriteOnly));
         const QStringList dataEntries = QDir(dataFolder).entryList(QDir::AllEntries | QDir::Hidden);
         const QStringList programEntries =
             QDir(programFolder).entryList(QDir::AllEntries | QDir::Hidden);
