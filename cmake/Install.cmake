@@ -7,10 +7,13 @@
 #   <prefix>/share/applications/ferrova-periodic.desktop
 #   <prefix>/share/icons/hicolor/<size>/apps/ferrova-periodic.png|svg
 #   <prefix>/share/metainfo/example.ferrova.periodic.metainfo.xml
+#   <prefix>/share/man/man1/ferrova-periodic.1.gz
+#   <prefix>/share/doc/ferrova-periodic/copyright, changelog.gz
 #
 # The program finds its data in the Data folder beside itself, so the folder is not split
 # up the usual bin/share way; the launcher in bin/ runs it by a path relative to itself.
-# `cpack -G TGZ` packs the same tree.
+# `cpack -G TGZ` packs the same tree, `cpack -G DEB` makes a Debian package of it
+# (cmake/DebPackage.cmake).
 
 include(GNUInstallDirs)
 
@@ -50,6 +53,19 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/ferrova-periodic.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
+# The manual page and the changelog go in compressed, without name or time stamp in the
+# gzip header, so that every build gives the same bytes.
+set(FERROVA_GZIPPED ${PROJECT_BINARY_DIR}/packaging/gz)
+file(MAKE_DIRECTORY ${FERROVA_GZIPPED})
+foreach(file ferrova-periodic.1 changelog)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${file})
+  execute_process(COMMAND gzip -9 -n -c ${PROJECT_SOURCE_DIR}/packaging/${file}
+                  OUTPUT_FILE ${FERROVA_GZIPPED}/${file}.gz COMMAND_ERROR_IS_FATAL ANY)
+endforeach()
+install(FILES ${FERROVA_GZIPPED}/ferrova-periodic.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${FERROVA_GZIPPED}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
 # Portable archive of the same tree: ferrova-periodic-1.0.0-Linux-x86_64.tar.gz holding one
 # top folder of that name.
 # Packing takes what is already built: `cpack` would otherwise build every target first,
@@ -63,4 +79,5 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Periodic table of the elements with prope
 set(CPACK_PACKAGE_FILE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_STRIP_FILES ON)
+include(${CMAKE_CURRENT_LIST_DIR}/DebPackage.cmake)
 include(CPack)

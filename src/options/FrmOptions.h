@@ -10,8 +10,8 @@ class QLabel;
 class QRadioButton;
 
 // The options dialog: where the chart goes, the colours of the radius circles and
-// whether the grid shows the element groups. Saved to Data/settings.prn. It knows nothing
-// of the main window: it reports the chosen group mode by a signal.
+// whether the grid shows the element groups. Saved to the settings file (SettingsLocation).
+// It knows nothing of the main window: it reports the chosen group mode by a signal.
 class frm_Options : public QWidget {
     Q_OBJECT
 public:

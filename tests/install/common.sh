@@ -4,8 +4,11 @@
 set -eu
 
 : "${FERROVA_BUILD:?}" "${FERROVA_SOURCE:?}" "${FERROVA_WORK:?}" "${CMAKE:=cmake}" "${CPACK:=cpack}"
+[ ! -d "$FERROVA_WORK" ] || chmod -R u+w "$FERROVA_WORK"  # a read-only tree left by a failed run
 rm -rf "$FERROVA_WORK"
 mkdir -p "$FERROVA_WORK"
+# The programs these tests start read and write a configuration folder of the test's own.
+export XDG_CONFIG_HOME="$FERROVA_WORK/config"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -17,10 +20,13 @@ lib/ferrova-periodic/Data/Elements.prn
 lib/ferrova-periodic/Data/settings.prn
 lib/ferrova-periodic/ferrova-periodic
 share/applications/ferrova-periodic.desktop
+share/doc/ferrova-periodic/changelog.gz
+share/doc/ferrova-periodic/copyright
 share/icons/hicolor/16x16/apps/ferrova-periodic.png
 share/icons/hicolor/32x32/apps/ferrova-periodic.png
 share/icons/hicolor/64x64/apps/ferrova-periodic.png
 share/icons/hicolor/scalable/apps/ferrova-periodic.svg
+share/man/man1/ferrova-periodic.1.gz
 share/metainfo/example.ferrova.periodic.metainfo.xml
 LIST
 }
