@@ -10,6 +10,10 @@ for tool in dpkg-deb dpkg-shlibdeps lintian setpriv; do
   command -v "$tool" > /dev/null || { echo "$tool is not installed (bash tools/setup.sh test installs it)"; exit 77; }
 done
 : "${FERROVA_OPTIONS_DRIVER:?}"
+if grep -q '^FERROVA_SANITIZE:BOOL=ON$' "$FERROVA_BUILD/CMakeCache.txt"; then
+  echo "packages are made from normal builds; this one is sanitized"
+  exit 77
+fi
 
 save_manifest
 trap restore_manifest EXIT
@@ -117,7 +121,7 @@ if dpkg-query -W -f='${Status}' ferrova-periodic 2>/dev/null | grep -q 'ok insta
 fi
 installed_files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sed 's|^\.||')
 trap 'DEBIAN_FRONTEND=noninteractive apt-get remove -y ferrova-periodic > /dev/null 2>&1 || true' EXIT
-DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "$deb" \
+DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends -o DPkg::Lock::Timeout=300 "$deb" \
   > "$FERROVA_WORK/apt-install.log" 2>&1 || { cat "$FERROVA_WORK/apt-install.log" >&2; fail "apt-get install failed"; }
 [ "$(command -v ferrova-periodic)" = /usr/bin/ferrova-periodic ] || fail "ferrova-periodic is not /usr/bin/ferrova-periodic"
 exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/ferrova-periodic.desktop)
@@ -127,7 +131,7 @@ for command in ferrova-periodic "$exec_line"; do
     "$home" "${as_user[*]}" "$command" > "$launcher"
   runs_and_stays_up "$launcher" /usr/lib/ferrova-periodic/ferrova-periodic
 done
-DEBIAN_FRONTEND=noninteractive apt-get remove -y ferrova-periodic \
+DEBIAN_FRONTEND=noninteractive apt-get remove -y -o DPkg::Lock::Timeout=300 ferrova-periodic \
   > "$FERROVA_WORK/apt-remove.log" 2>&1 || { cat "$FERROVA_WORK/apt-remove.log" >&2; fail "apt-get remove failed"; }
 trap - EXIT
 left=$(for file in $installed_files /usr/lib/ferrova-periodic /usr/share/doc/ferrova-periodic; do
