@@ -6,6 +6,7 @@
 #include "table/FrmVantrel.h"
 #include "table/StartupTrace.h"
 #include "widgets/Dialogs.h"
+#include "widgets/ToolkitTranslation.h"
 
 int main(int argc, char *argv[])
 {
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("ferrova-periodic"));
     QApplication::setApplicationVersion(QStringLiteral(FERROVA_VERSION));
+    ToolkitTranslation::install(app);
     StartupTrace::mark("application");
 
     frm_Vantrel window;

@@ -1,6 +1,7 @@
 #include "ChartBuilder.h"
 
 #include "ChartControl.h"
+#include "ChartProperties.h"
 #include "data/DataError.h"
 #include "data/DataFiles.h"
 #include "data/ModVantrel.h"
@@ -12,20 +13,11 @@ using namespace mod_Vantrel;
 
 namespace ChartBuilder {
 
-std::optional<float> propertyValue(const ElementRecordType &r, qint16 chartProperty)
+std::optional<float> propertyValue(const ElementRecordType &record, qint16 chartProperty)
 {
-    switch (chartProperty) {
-        case 0: return r.AtomicWeight;
-        case 1: return r.MeltingPoint;
-        case 2: return r.BoilingPoint;
-        case 3: return r.Density;
-        case 4: return r.AtomicRadius;
-        case 5: return r.CovalentRadius;
-        case 6: return r.ElectronAffinity;
-        case 7: return r.FusionEnthalpy;
-        case 8: return r.VaporisationEnthalpy;
-        default: return std::nullopt;
-    }
+    const PropertyInfo *property = ChartProperties::find(chartProperty);
+    if (!property) return std::nullopt;
+    return record.*(property->field);
 }
 
 namespace {
@@ -57,12 +49,15 @@ void fill(ChartControl &chart, qint16 chartProperty, const RowStep &afterRowSetU
 {
     const QVector<ElementRecordType> records = readAllRecords();
     ChartControl::UpdateBatch batch(chart);
+    // A property outside 0..8 hands over no values, so the chart keeps its old heading too.
+    if (ChartProperties::find(chartProperty)) chart.setChartProperty(chartProperty);
     for (const ElementRecordType &record : records) {
         state.ElementRecord = record;  // the current record, as each read leaves it
         chart.setColumnCount(1);
         chart.setRowLabel(record.Symbol);
         chart.setRowCount(kElementCount);
         chart.setRow(record.AtomicNumber);
+        chart.setRowName(record.ElementName);
         if (afterRowSetUp) afterRowSetUp(record);
         if (const std::optional<float> value = propertyValue(record, chartProperty))
             chart.setData(singleText(*value));

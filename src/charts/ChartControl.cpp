@@ -5,9 +5,10 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QCursor>
 #include <QFontMetrics>
 #include <QGraphicsLayout>
+#include <QGraphicsSimpleTextItem>
+#include <QMouseEvent>
 #include <QSet>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -18,12 +19,25 @@
 #include <stdexcept>
 #include <utility>
 
+#include "ChartProperties.h"
 #include "data/NumberText.h"
 #include "widgets/Twips.h"
 
 namespace {
 
 const QChar kZeroWidthSpace(0x200B);
+
+const QString kHint = QStringLiteral("单击工具栏上的按钮，画出一种性质的曲线");
+
+// Both windows hold the chart in a frame that crops 210 twips (14 px) on the left, 480 (32)
+// at the top and up to 270 (18) and 240 (16) on the right and bottom: the chart's margins
+// keep everything it draws out of those strips.
+const QMargins kCropped(14, 32, 18, 16);
+constexpr int kPad = 4;  // between the frame's edge and what the chart draws
+
+// A bar's tooltip stays while the pointer rests on the bar; the toolkit's own limit would
+// take it away after ten seconds.
+constexpr int kTipStaysMs = 24 * 60 * 60 * 1000;
 
 // A number as singleText() writes it in `locale`; also accepts the C locale's form so a
 // value typed with a decimal point still reads in a decimal-comma locale.
@@ -81,9 +95,6 @@ ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
     m_chart->legend()->hide();
     m_chart->setAnimationOptions(QChart::NoAnimation);
     m_chart->setBackgroundRoundness(0);
-    // Both windows hold the chart in a frame that crops 210 twips on the left, 480 at the
-    // top and up to 270 and 240 on the right and bottom; keep the axes out of those strips.
-    m_chart->setMargins(QMargins(2 + 14, 8 + 32, 6 + 18, 2 + 16));
     m_chart->layout()->setContentsMargins(0, 0, 0, 0);
     // Tick values in the program's locale, without thousands separators like the data.
     QLocale locale;
@@ -110,17 +121,36 @@ ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
     m_chart->addAxis(m_axisY, Qt::AlignLeft);
     m_series->attachAxis(m_axisY);
 
+    // The heading stands above the plot's top left corner, the hint in the middle of what
+    // the frame leaves visible; both inside the chart's margins.
+    QFont headingFont = m_axisY->labelsFont();
+    headingFont.setPointSizeF(headingFont.pointSizeF() + 1);
+    headingFont.setBold(true);
+    m_title = new QGraphicsSimpleTextItem(m_chart);
+    m_title->setFont(headingFont);
+    m_title->setBrush(m_axisY->labelsBrush());
+    m_title->hide();
+    m_hint = new QGraphicsSimpleTextItem(kHint, m_chart);
+    m_hint->setFont(m_axisY->labelsFont());
+    m_hint->setBrush(m_axisY->labelsBrush());
+    const int headingHeight = QFontMetrics(headingFont).height();
+    m_chart->setMargins(kCropped + QMargins(2, kPad + headingHeight + kPad, 6, 2));
+
     m_view = new QChartView(m_chart, this);
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setFrameShape(QFrame::NoFrame);
+    m_view->viewport()->setMouseTracking(true);
+    m_view->viewport()->installEventFilter(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
 
-    connect(m_set, &QBarSet::hovered, this, &ChartControl::showToolTip);
     connect(m_chart, &QChart::plotAreaChanged, this, [this] {
+        placeTexts();
         if (m_batchDepth == 0 && labelStep() != m_shownStep) updateAxisLabels();
     });
+    connect(m_chart, &QGraphicsWidget::geometryChanged, this, &ChartControl::placeTexts);
+    updateEmptyLook();
 }
 
 ChartControl::~ChartControl() = default;
@@ -136,6 +166,7 @@ void ChartControl::setRowCount(int n)
     if (n == rowCount()) return;
     m_values.resize(n, 0.0);
     m_labels.resize(n);
+    m_names.resize(n);
     m_row = std::min(m_row, n);
     if (m_row == 0 && n > 0) m_row = 1;
     changed();
@@ -166,9 +197,51 @@ void ChartControl::setRow(int row)
     if (!m_labelPending) return;
     m_labelPending = false;
     const QString label = std::exchange(m_pendingLabel, QString());
+    m_names[row - 1].clear();
     if (m_labels[row - 1] == label) return;
     m_labels[row - 1] = label;
     changed();
+}
+
+void ChartControl::setRowName(const QString &name)
+{
+    if (m_row < 1)
+        throw std::out_of_range(QStringLiteral("曲线图还没有行，无法写入元素名称").toStdString());
+    m_names[m_row - 1] = name;
+}
+
+QString ChartControl::rowName(int row) const
+{
+    return row >= 1 && row <= rowCount() ? m_names.at(row - 1) : QString();
+}
+
+void ChartControl::setChartProperty(int chartProperty)
+{
+    m_property = ChartProperties::find(chartProperty);
+    const QString heading = title();
+    m_title->setText(heading);
+    m_title->setVisible(!heading.isEmpty());
+    m_view->setAccessibleName(heading.isEmpty() ? m_hint->text() : heading);
+}
+
+QString ChartControl::title() const
+{
+    return m_property ? ChartProperties::title(*m_property) : QString();
+}
+
+QRect ChartControl::titleGeometry() const
+{
+    return toWidget(m_title->mapRectToParent(m_title->boundingRect()));
+}
+
+bool ChartControl::hintShown() const
+{
+    return m_hint->isVisible();
+}
+
+QRect ChartControl::hintGeometry() const
+{
+    return toWidget(m_hint->mapRectToParent(m_hint->boundingRect()));
 }
 
 void ChartControl::setData(const QString &text)
@@ -232,6 +305,7 @@ void ChartControl::refresh()
 {
     m_dirty = false;
     ++m_refreshCount;
+    m_tipRow = 0;
 
     QList<qreal> bars;
     bars.reserve(m_values.size());
@@ -250,6 +324,31 @@ void ChartControl::refresh()
     if (low == high) high = low + 1;
     m_axisY->setRange(low, high);
     m_axisY->applyNiceNumbers();
+    updateEmptyLook();
+}
+
+// Without rows there is nothing to read off axes: the chart says how to draw one instead.
+void ChartControl::updateEmptyLook()
+{
+    const bool empty = m_values.isEmpty();
+    m_axisX->setVisible(!empty);
+    m_axisY->setVisible(!empty);
+    m_hint->setVisible(empty);
+    if (title().isEmpty()) m_view->setAccessibleName(empty ? m_hint->text() : QString());
+}
+
+void ChartControl::placeTexts()
+{
+    const QRectF plot = m_chart->plotArea();
+    m_title->setPos(plot.left(), plot.top() - kPad - m_title->boundingRect().height());
+    const QRectF visible = m_chart->rect().marginsRemoved(QMarginsF(m_chart->margins()));
+    m_hint->setPos(visible.center() - m_hint->boundingRect().center());
+}
+
+QRect ChartControl::toWidget(const QRectF &chartRect) const
+{
+    const QRect inView = m_view->mapFromScene(m_chart->mapRectToScene(chartRect)).boundingRect();
+    return inView.translated(m_view->viewport()->mapTo(this, QPoint(0, 0)));
 }
 
 // Symbols that can't all fit are thinned to every k-th one. Axis labels must be distinct,
@@ -290,17 +389,63 @@ int ChartControl::labelStep() const
     return roundStepUp(std::max(1, step));
 }
 
-void ChartControl::showToolTip(bool hovering, int index)
+QString ChartControl::toolTipText(int row) const
 {
-    if (!hovering || index < 0 || index >= rowCount()) {
-        m_set->deselectAllBars();
+    if (row < 1 || row > rowCount()) return QString();
+    const QString value = ChartProperties::valueText(m_property, float(m_values.at(row - 1)));
+    QStringList element{m_labels.at(row - 1), m_names.at(row - 1)};
+    element.removeAll(QString());
+    return element.isEmpty() ? value
+                             : element.join(QLatin1Char(' ')) + QStringLiteral(": ") + value;
+}
+
+QPoint ChartControl::barPosition(int row) const
+{
+    const QPointF inChart = m_chart->mapToPosition(QPointF(row - 1, value(row) / 2), m_series);
+    const QPoint inView = m_view->mapFromScene(m_chart->mapToScene(inChart));
+    return m_view->viewport()->mapTo(this, inView);
+}
+
+// The row whose column of the plot is under the pointer, so that short bars and the empty
+// places of missing values can be pointed at too; 0 outside the plot.
+int ChartControl::rowAt(const QPointF &viewportPos) const
+{
+    if (m_values.isEmpty()) return 0;
+    const QPointF inChart = m_chart->mapFromScene(m_view->mapToScene(viewportPos.toPoint()));
+    if (!m_chart->plotArea().contains(inChart)) return 0;
+    const int index = qRound(m_chart->mapToValue(inChart, m_series).x());
+    return index >= 0 && index < rowCount() ? index + 1 : 0;
+}
+
+void ChartControl::pointAt(int row, const QPoint &globalPos)
+{
+    if (row == m_tipRow && (row == 0 || QToolTip::isVisible())) return;
+    m_set->deselectAllBars();
+    m_tipRow = row;
+    if (row == 0) {
         QToolTip::hideText();
         return;
     }
-    m_set->deselectAllBars();
-    m_set->selectBar(index);
-    const QString label = m_labels.at(index);
-    const QString number = singleText(float(m_values.at(index)));
-    QToolTip::showText(QCursor::pos(),
-                       label.isEmpty() ? number : label + QStringLiteral(": ") + number, this);
+    m_set->selectBar(row - 1);
+    const QString text = toolTipText(row);
+    m_view->setAccessibleDescription(text);
+    QToolTip::showText(globalPos, text, m_view->viewport(), QRect(), kTipStaysMs);
+}
+
+bool ChartControl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_view->viewport()) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseMove: {
+            const auto *move = static_cast<QMouseEvent *>(event);
+            pointAt(rowAt(move->position()), move->globalPosition().toPoint());
+            break;
+        }
+        case QEvent::Leave: pointAt(0, QPoint()); break;
+        // The scene answers a resting pointer with the tooltip of the item under it; the
+        // bars have none, so it would take the bar's tooltip away again.
+        case QEvent::ToolTip: return true;
+        default: break;
+    }
+    return QWidget::eventFilter(watched, event);
 }

@@ -10,7 +10,9 @@ class QBarSet;
 class QCategoryAxis;
 class QChart;
 class QChartView;
+class QGraphicsSimpleTextItem;
 class QValueAxis;
+struct PropertyInfo;
 
 // The property chart: one bar per element, the element symbols along the bottom.
 //
@@ -34,6 +36,11 @@ class QValueAxis;
 //
 // Every change is drawn at once, unless an UpdateBatch is alive: then the calls only
 // update the stored rows and the chart is rebuilt once when the outermost batch ends.
+//
+// Beyond the grid, the chart knows which property it shows (setChartProperty()): its name
+// and unit head the plot, and the tooltip of a bar under the pointer reads
+// "Fe 铁: 1811 K", with the element name given to each row by setRowName(). Until it has
+// rows the chart shows a one-line hint instead of empty axes.
 class ChartControl : public QWidget {
     Q_OBJECT
 
@@ -66,9 +73,26 @@ public:
     void setRowLabel(const QString &label);
     QString rowLabel(int row) const;
 
-    // The current row, 1..rowCount(); 0 while there are no rows.
+    // The current row, 1..rowCount(); 0 while there are no rows. A row that takes a new
+    // label loses its name.
     void setRow(int row);
     int row() const { return m_row; }
+
+    // The current row's element name, shown in its tooltip after the symbol. Throws
+    // std::out_of_range without rows.
+    void setRowName(const QString &name);
+    QString rowName(int row) const;
+
+    // The property the values belong to (chart property number 0 to 8), for the heading
+    // and the tooltips; -1 (the start) or any other number for none.
+    void setChartProperty(int chartProperty);
+    // The heading as shown ("熔点 (K)"); empty without a property.
+    QString title() const;
+    // Where the heading stands, in this widget's coordinates.
+    QRect titleGeometry() const;
+    // Whether the hint for an empty chart is shown, and where.
+    bool hintShown() const;
+    QRect hintGeometry() const;
 
     // The current row's value as text, as written by singleText() in the program's
     // locale (decimal comma or point, E notation for very large and small values).
@@ -90,18 +114,31 @@ public:
     // fit across the plot.
     QStringList axisLabels() const;
 
+    // The tooltip of a row's bar: symbol, name, value and unit ("Fe 铁: 1811 K"), or
+    // "无数据" in place of a 0 that means no value for this property.
+    QString toolTipText(int row) const;
+    // The middle of a row's bar (half its height), in this widget's coordinates.
+    QPoint barPosition(int row) const;
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void changed();
     void refresh();
     void updateAxisLabels();
     int labelStep() const;
-    void showToolTip(bool hovering, int index);
+    void updateEmptyLook();
+    void placeTexts();
+    QRect toWidget(const QRectF &chartRect) const;
+    int rowAt(const QPointF &viewportPos) const;
+    void pointAt(int row, const QPoint &globalPos);
 
     QList<double> m_values;
     QStringList m_labels;
+    QStringList m_names;
+    const PropertyInfo *m_property = nullptr;
     QString m_pendingLabel;
     bool m_labelPending = false;
     int m_columnCount = 1;
@@ -111,6 +148,7 @@ private:
     bool m_dirty = false;
     int m_refreshCount = 0;
     int m_shownStep = 0;
+    int m_tipRow = 0;  // the row whose tooltip is up, 0 for none
 
     QChartView *m_view = nullptr;
     QChart *m_chart = nullptr;
@@ -118,4 +156,6 @@ private:
     QBarSet *m_set = nullptr;
     QCategoryAxis *m_axisX = nullptr;
     QValueAxis *m_axisY = nullptr;
+    QGraphicsSimpleTextItem *m_title = nullptr;
+    QGraphicsSimpleTextItem *m_hint = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "data/DataError.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <cstdio>
@@ -14,6 +15,24 @@ const Hooks *g_hooks = nullptr;
 
 const QString kErrorTitle = QStringLiteral("Ferrova元素周期表 - 错误");
 
+// The toolkit's catalogue may be missing or give a button a text with an accelerator;
+// the boxes' buttons read the same plain Chinese words either way.
+void setButtonTexts(QMessageBox &box)
+{
+    static const struct {
+        QMessageBox::StandardButton button;
+        const char *text;
+    } kTexts[] = {
+        {QMessageBox::Yes, "是"},
+        {QMessageBox::No, "否"},
+        {QMessageBox::Ok, "确定"},
+        {QMessageBox::Cancel, "取消"},
+    };
+    for (const auto &entry : kTexts)
+        if (QAbstractButton *button = box.button(entry.button))
+            button->setText(QString::fromUtf8(entry.text));
+}
+
 }  // namespace
 
 void setHooks(const Hooks *hooks)
@@ -25,6 +44,7 @@ int askYesNo(QWidget *parent, const QString &text, const QString &title)
 {
     if (g_hooks && g_hooks->askYesNo) return g_hooks->askYesNo(text, title);
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    setButtonTexts(box);
     return box.exec() == QMessageBox::Yes ? kYes : kNo;
 }
 
@@ -32,6 +52,7 @@ void message(QWidget *parent, const QString &text, const QString &title)
 {
     if (g_hooks && g_hooks->message) return g_hooks->message(text, title);
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    setButtonTexts(box);
     box.exec();
 }
 

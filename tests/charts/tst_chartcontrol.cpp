@@ -1,4 +1,6 @@
+#include <QChartView>
 #include <QSet>
+#include <QToolTip>
 
 #include <algorithm>
 #include <random>
@@ -57,6 +59,7 @@ private slots:
     void rowOutOfRange();
     void sizeInTwips();
     void axisLabelsThinnedAndDistinct();
+    void toolTipStaysAndFollows();
 };
 
 void TestChartControl::eachRowGetsItsOwnLabel_data()
@@ -90,8 +93,10 @@ void TestChartControl::laterWritesWinOthersStay()
     ChartControl chart;
     fill(chart, ascending());
     writeRecord(chart, 26, QStringLiteral("Fe"), QStringLiteral("7.874"));
+    chart.setRowName(QStringLiteral("铁"));
     writeRecord(chart, 26, QStringLiteral("Xx"), QStringLiteral("1"));
     QCOMPARE(chart.rowLabel(26), QStringLiteral("Xx"));
+    QCOMPARE(chart.rowName(26), QString());  // a new element's row keeps no old name
     QCOMPARE(chart.data(), QStringLiteral("1"));
     QCOMPARE(chart.rowLabel(25), symbolOf(25));
     QCOMPARE(chart.value(27), 27 * 1.5);
@@ -217,6 +222,43 @@ void TestChartControl::axisLabelsThinnedAndDistinct()
     chart.resize(1200, 300);
     QCoreApplication::processEvents();
     check(false);
+}
+
+// The tooltip of the bar under the pointer stays while the pointer rests there, follows it
+// to the next bar and goes when the pointer leaves the plot.
+void TestChartControl::toolTipStaysAndFollows()
+{
+    ChartControl chart;
+    chart.resize(800, 300);
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    {
+        ChartControl::UpdateBatch batch(chart);
+        chart.setChartProperty(1);  // melting point, in K
+        for (int n : ascending()) {
+            writeRecord(chart, n, symbolOf(n), singleText(float(n) * 1.5f));
+            chart.setRowName(QStringLiteral("元素%1").arg(n));
+        }
+    }
+    QCoreApplication::processEvents();  // the chart lays itself out for the new values
+    QWidget *viewport = chart.findChild<QChartView *>()->viewport();
+    auto pointAt = [&](const QPoint &inChart) {
+        QTest::mouseMove(viewport, viewport->mapFrom(&chart, inChart));
+    };
+
+    pointAt(chart.barPosition(26));
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("S26 元素26: 39 K"));
+    QTest::qWait(2000);  // long past the moment the toolkit asks for a resting tooltip
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("S26 元素26: 39 K"));
+
+    pointAt(chart.barPosition(27) + QPoint(0, 5));
+    QTRY_COMPARE(QToolTip::text(), QStringLiteral("S27 元素27: 40.5 K"));
+    QVERIFY(QToolTip::isVisible());
+
+    pointAt(QPoint(chart.barPosition(27).x(), 2));  // above the plot
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 FERROVA_TEST_MAIN(TestChartControl)

@@ -50,6 +50,13 @@ QStringList mismatches(const ChartControl &chart, const QMap<int, float> &column
     return wrong;
 }
 
+// The chart's heading, as shown and in full inside the frame that crops the chart.
+QString visibleTitle(const ChartControl &chart, const QFrame &frame)
+{
+    const QRect title = chart.titleGeometry().translated(chart.pos());
+    return frame.rect().contains(title) && !title.isEmpty() ? chart.title() : QString();
+}
+
 bool isFolded(const frm_Vantrel &main)
 {
     return qAbs(main.outerHeightTwips() - frm_Vantrel::kFoldedHeight) <= Twips::kPerPixel;
@@ -130,27 +137,52 @@ private slots:
         QCOMPARE(chart->msc_Options()->pos(), QPoint(-14, -32));
         QCOMPARE(chart->msc_Options()->size(), QSize(Twips::toPx(6585), Twips::toPx(5340)));
         QVERIFY(m_h->messages.isEmpty());
+        // Nothing charted yet: a hint where the chart will be.
+        const ChartControl *plot = chart->msc_Options();
+        QVERIFY(plot->hintShown());
+        QTRY_VERIFY(
+            chart->fra_Chart()->rect().contains(plot->hintGeometry().translated(plot->pos())));
+        QCOMPARE(plot->title(), QString());
     }
 
+    // Each property button: caption, values, and the heading and tooltips that say what is
+    // charted, in the chart window and in the main window's pane.
     void propertyButtons_data()
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("101") << int(Command::AtomicWeightChart) << "原子量曲线";
-        QTest::newRow("102") << int(Command::MeltingPointChart) << "熔点曲线";
-        QTest::newRow("103") << int(Command::BoilingPointChart) << "浮点曲线";
-        QTest::newRow("104") << int(Command::DensityChart) << "密度曲线";
-        QTest::newRow("105 no circles") << int(Command::AtomicRadiusChart) << "原子半径";
-        QTest::newRow("106 no circles") << int(Command::CovalentRadiusChart) << "共有原子阶范围";
-        QTest::newRow("107") << int(Command::ElectronAffinityChart) << "电子亲和性 (M-M)/KJ mol^-1";
-        QTest::newRow("108") << int(Command::FusionEnthalpyChart) << "Enthalpy of Fusion/kJ mol^-1";
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("toolTip");
+        QTest::newRow("101") << int(Command::AtomicWeightChart) << "原子量曲线"
+                             << "原子量" << 26 << "Fe 铁: 55.845";
+        QTest::newRow("102 helium has no melting point")
+            << int(Command::MeltingPointChart) << "熔点曲线"
+            << "熔点 (K)" << 2 << "He 氦: 无数据";
+        QTest::newRow("103") << int(Command::BoilingPointChart) << "浮点曲线"
+                             << "沸点 (K)" << 26 << "Fe 铁: 3134.15 K";
+        QTest::newRow("104") << int(Command::DensityChart) << "密度曲线"
+                             << "密度 (g/cm³)" << 26 << "Fe 铁: 7.874 g/cm³";
+        QTest::newRow("105 no circles") << int(Command::AtomicRadiusChart) << "原子半径"
+                                        << "原子半径 (Å)" << 26 << "Fe 铁: 1.4 Å";
+        QTest::newRow("106 no circles") << int(Command::CovalentRadiusChart) << "共有原子阶范围"
+                                        << "共价半径 (Å)" << 26 << "Fe 铁: 1.16 Å";
+        QTest::newRow("107 an affinity of 0 is a value")
+            << int(Command::ElectronAffinityChart) << "电子亲和性 (M-M)/KJ mol^-1"
+            << "电子亲和能 (kJ/mol)" << 2 << "He 氦: 0 kJ/mol";
+        QTest::newRow("108") << int(Command::FusionEnthalpyChart) << "Enthalpy of Fusion/kJ mol^-1"
+                             << "熔化焓 (kJ/mol)" << 26 << "Fe 铁: 13.8 kJ/mol";
         QTest::newRow("109") << int(Command::VaporisationEnthalpyChart)
-                             << "Enthalpy of Vaporisation/kJ mol^-1";
+                             << "Enthalpy of Vaporisation/kJ mol^-1"
+                             << "汽化焓 (kJ/mol)" << 26 << "Fe 铁: 340 kJ/mol";
     }
     void propertyButtons()
     {
         QFETCH(int, index);
         QFETCH(QString, caption);
+        QFETCH(QString, title);
+        QFETCH(int, row);
+        QFETCH(QString, toolTip);
         frm_Chart *chart = openChart();
         chart->img_Btns_MouseMove(index - ButtonPictures::kHighlight);
         chart->img_Btns_Click(index);
@@ -160,11 +192,21 @@ private slots:
         QCOMPARE(mismatches(*chart->msc_Options(), dataColumn(Command::chartPropertyOf(index))),
                  QStringList());
         QCOMPARE(chart->msc_Options()->rowLabel(26), QStringLiteral("Fe"));
+        QCOMPARE(visibleTitle(*chart->msc_Options(), *chart->fra_Chart()), title);
+        QCOMPARE(chart->msc_Options()->toolTipText(row), toolTip);
+        QVERIFY(!chart->msc_Options()->hintShown());
         // The radius buttons here only chart: the main window's grid stays as it is.
         QVERIFY(m_main->circles().isEmpty());
         QCOMPARE(state.NormalGridShown, True);
         QVERIFY(!m_main->shp_Group(0)->isHidden());
         QCOMPARE(state.LastButton, Command::ShowChart);
+
+        chart->img_Btns_Click(Command::ShowChart);
+        m_main->img_Btns_Click(index);
+        ChartControl *pane = m_main->msc_Options();
+        QTRY_COMPARE(visibleTitle(*pane, *m_main->fra_Chart()), title);
+        QCOMPARE(pane->toolTipText(row), toolTip);
+        QVERIFY(!pane->hintShown());
     }
 
     void propertyCarriesToMainWindow()

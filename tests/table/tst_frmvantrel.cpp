@@ -1,6 +1,11 @@
 // The main window driven through its real handlers: start-up, cells, toolbar, hover and
 // the radius view.
+#include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
 
 #include <QMouseEvent>
 #include "charts/FrmChart.h"
@@ -149,6 +154,12 @@ private slots:
         QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
         QCOMPARE(state.ElementRecord.AtomicNumber, qint16(109));  // the file's last record
         QCOMPARE(w.msc_Options()->rowCount(), 0);                 // nothing charted yet
+        // ...and the pane says how to chart something, inside the frame that crops the chart.
+        ChartControl *chart = w.msc_Options();
+        QVERIFY(chart->hintShown());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTRY_VERIFY(w.fra_Chart()->rect().contains(chart->hintGeometry().translated(chart->pos())));
     }
 
     void groupTransparency_data()
@@ -452,6 +463,45 @@ private slots:
         QVERIFY(m_h->messages[0].startsWith(QStringLiteral("关于|")));
         QVERIFY(m_h->messages[0].contains(QStringLiteral("\r\nhttp://")));
         QCOMPARE(state.LastButton, qint16(Command::ShowAbout));
+    }
+
+    // The boxes as they really come up, not the harness's answers: their buttons, and the
+    // toolkit's own texts (here a text field's context menu), speak Chinese.
+    void boxesInChinese_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QStringList>("buttonTexts");
+        QTest::newRow("exit") << int(Command::ExitProgram)
+                              << QStringList{QStringLiteral("否"), QStringLiteral("是")};
+        QTest::newRow("about") << int(Command::ShowAbout) << QStringList{QStringLiteral("确定")};
+    }
+    void boxesInChinese()
+    {
+        QFETCH(int, button);
+        QFETCH(QStringList, buttonTexts);
+        frm_Vantrel &w = start();
+        Dialogs::Hooks realBoxes;
+        realBoxes.endProgram = [] {};
+        Dialogs::setHooks(&realBoxes);
+        QStringList shown;
+        QTimer answer;  // answers No (or OK) as soon as the box is up
+        connect(&answer, &QTimer::timeout, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box) return;
+            answer.stop();
+            for (QAbstractButton *b : box->buttons()) shown << b->text();
+            QAbstractButton *no = box->button(QMessageBox::No);
+            (no ? no : box->button(QMessageBox::Ok))->click();
+        });
+        answer.start(10);
+        w.img_Btns_Click(button);
+        shown.sort();
+        QCOMPARE(shown, buttonTexts);
+        QCOMPARE(state.LastButton, qint16(button));
+
+        QLineEdit field;
+        std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+        QVERIFY(menu->actions().first()->text().startsWith(QStringLiteral("撤消")));
     }
 
     // ---- radius view ----
