@@ -5,6 +5,8 @@
 #
 #   bash tools/screenshots.sh [program] [output folder]
 #
+# FERROVA_DISPLAY: the first X display number to try (default 99; the next free one is used).
+#
 # program        defaults to build/ferrova-periodic (bash tools/setup.sh run builds it)
 # output folder  defaults to docs/screenshots
 #
@@ -39,7 +41,7 @@ trap stop EXIT
 # start SCALE SCREEN: the program on a new virtual screen of SCREEN (WxHxDepth) pixels.
 start() {
   scale=$1
-  display=99
+  display=${FERROVA_DISPLAY:-99}
   while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
   Xvfb ":$display" -screen 0 "$2" -nolisten tcp > /dev/null 2>&1 &
   xvfb_pid=$!
@@ -144,7 +146,11 @@ rest
 shot main-panel.png
 close_details
 click_button 1920 120    # melting point
+# The pointer rests on iron's bar in the chart pane (plot from about x 40 to 535, 109 bars):
+# its tooltip stays while it rests there.
+xdotool mousemove $(at 163 500); sleep 2.5
 shot chart-melting.png
+rest
 click_button 1560 600    # atomic radius
 shot radius-atomic.png
 click_button 3600 120    # back to the table
@@ -155,6 +161,12 @@ click_cell_at 4440 3840  # Gd, a lanthanide
 rest
 shot panel-lanthanide.png
 close_details
+
+# The exit question over the main window; Escape answers No.
+click_button 6120 120    # exit
+shot exit-box.png
+xdotool key Escape; sleep 1
+kill -0 "$app_pid" 2>/dev/null || { echo "screenshots.sh: the program ended at the exit question" >&2; exit 1; }
 
 click_button 4800 120    # options
 find_other

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 mode=${1:-run}
 packages=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-webengine-dev qt6-svg-dev libgl-dev
-          fonts-noto-cjk fonts-liberation2)
+          fonts-noto-cjk fonts-liberation2 qt6-translations-l10n)
 if [ "$mode" = test ]; then
   packages+=(python3 xvfb xauth libx11-dev clang clang-format libclang-rt-14-dev desktop-file-utils
              appstream)
