@@ -13,7 +13,7 @@ if [ "$mode" = test ]; then
              appstream)
   # The Debian package test: cpack's dependency list, lintian, and what the package depends
   # on beyond the build's own packages, so that apt installs it without a download.
-  packages+=(dpkg-dev lintian qt6-translations-l10n)
+  packages+=(dpkg-dev lintian)
 fi
 
 missing=()
