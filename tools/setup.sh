@@ -10,7 +10,7 @@ packages=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-webengine-dev qt6-svg-d
           fonts-noto-cjk fonts-liberation2 qt6-translations-l10n)
 if [ "$mode" = test ]; then
   packages+=(python3 xvfb xauth libx11-dev clang clang-format libclang-rt-14-dev desktop-file-utils
-             appstream)
+             appstream qt6-base-private-dev)
   # The Debian package test: cpack's dependency list, lintian, and what the package depends
   # on beyond the build's own packages, so that apt installs it without a download.
   packages+=(dpkg-dev lintian)

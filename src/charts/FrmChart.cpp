@@ -8,6 +8,7 @@
 #include "widgets/Dialogs.h"
 #include "widgets/ImageButtons.h"
 #include "widgets/Palette.h"
+#include "widgets/ToolbarKeys.h"
 #include "widgets/Twips.h"
 #include "widgets/Windows.h"
 
@@ -114,6 +115,8 @@ void frm_Chart::connectHandlers()
             [this](int i) { Dialogs::runHandler(this, [=] { img_Btns_Click(i); }); });
     connect(m_buttons, &ImageButtonArray::mouseMoved, this,
             [this](int i) { Dialogs::runHandler(this, [=] { img_Btns_MouseMove(i); }); });
+    // The window opens with the keyboard on its first button.
+    (new ToolbarKeys(m_buttons, this))->focusCurrent(Qt::OtherFocusReason);
 }
 
 void frm_Chart::Form_Load()

@@ -9,6 +9,7 @@
 #include "widgets/Fonts.h"
 #include "widgets/ImageButtons.h"
 #include "widgets/Palette.h"
+#include "widgets/ToolbarKeys.h"
 #include "widgets/Twips.h"
 #include "widgets/Windows.h"
 
@@ -16,6 +17,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -167,6 +169,8 @@ void frm_Options::connectHandlers()
     connect(m_buttons, &ImageButtonArray::mouseMoved, this,
             [this](int i) { Dialogs::runHandler(this, [=] { img_Btns_MouseMove(i); }); });
     m_elementGroupFrame->installEventFilter(this);
+    // The save and cancel buttons end the round, one stop for the pair.
+    (new ToolbarKeys(m_buttons, this))->placeInTabOrder(m_colours[1]);
 }
 
 // ---- load ----
@@ -209,6 +213,15 @@ void frm_Options::img_Btns_MouseMove(int index)
 void frm_Options::fra_ElementGroup_MouseMove()
 {
     m_buttons->reset();
+}
+
+void frm_Options::keyPressEvent(QKeyEvent *event)
+{
+    // Escape closes the dialog as the cancel button does.
+    if (event->key() == Qt::Key_Escape)
+        Dialogs::runHandler(this, [this] { img_Btns_Click(Command::CancelOptions); });
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool frm_Options::eventFilter(QObject *watched, QEvent *event)

@@ -48,6 +48,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QFrame *createFrame(const char *name, const QRectF &twips);

@@ -4,6 +4,7 @@
 #include "DetailsPanel.h"
 #include "ElementCell.h"
 #include "ElementGrid.h"
+#include "GridKeys.h"
 #include "StartupTrace.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartControl.h"
@@ -19,10 +20,12 @@
 #include "widgets/Dialogs.h"
 #include "widgets/ImageButtons.h"
 #include "widgets/Palette.h"
+#include "widgets/ToolbarKeys.h"
 #include "widgets/Twips.h"
 #include "widgets/Windows.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -106,6 +109,7 @@ frm_Vantrel::frm_Vantrel(Browser browser)
     createToolbar();
     createPanes();
     connectHandlers();
+    connectKeyboard();
 }
 
 frm_Vantrel::~frm_Vantrel()
@@ -228,6 +232,34 @@ void frm_Vantrel::connectHandlers()
             [this](int i) { Dialogs::runHandler(this, [=] { img_Btns_MouseMove(i); }); });
 }
 
+// The keyboard goes the handlers' way too: a move is a hover, Enter or Space a click.
+void frm_Vantrel::connectKeyboard()
+{
+    m_gridKeys = new GridKeys(QVector<QLabel *>(m_cells.begin(), m_cells.end()), this);
+    m_toolbarKeys = new ToolbarKeys(m_buttons, this);
+    connect(m_gridKeys, &GridKeys::moved, this,
+            [this](int i) { Dialogs::runHandler(this, [=] { lbl_Elements_MouseMove(i); }); });
+    connect(m_gridKeys, &GridKeys::activated, this,
+            [this](int i) { Dialogs::runHandler(this, [=] { lbl_Elements_Click(i); }); });
+    // Tab and Shift+Tab go between the grid and the toolbar, the window's two stops.
+    connect(m_gridKeys, &GridKeys::tabbed, this, [this](bool forward) {
+        m_toolbarKeys->focusCurrent(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    });
+    m_toolbarKeys->setTabHandler([this](bool forward) {
+        m_gridKeys->focusPosition(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    });
+    m_gridKeys->focusPosition(Qt::OtherFocusReason);  // on hydrogen when the window opens
+}
+
+void frm_Vantrel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && m_panel->isVisibleTo(this)) {
+        Dialogs::runHandler(this, [this] { m_panel->img_Close_Click(); });
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 // ---- start-up ----
 
 void frm_Vantrel::Form_Load()
@@ -335,6 +367,7 @@ void frm_Vantrel::lbl_Elements_MouseMove(int index)
     if (!m_lines[0]->isVisibleTo(this) || state.OptionsWindowOpen || state.ChartWindowOpen) return;
     removeCellHighlight();
     state.HoveredElement = static_cast<qint16>(index);
+    m_gridKeys->follow(index);  // the mouse and the keyboard share one position
     m_cells[index]->setTransparent(false);
     m_cells[index]->setBackColour(kHighlightYellow);
 }

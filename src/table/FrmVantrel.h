@@ -11,9 +11,11 @@
 class ChartControl;
 class DetailsPanel;
 class ElementCell;
+class GridKeys;
 class ImageButtonArray;
 class QFrame;
 class QWebEngineView;
+class ToolbarKeys;
 class frm_Chart;
 class frm_Options;
 
@@ -54,6 +56,8 @@ public:
     frm_Options *optionsWindow() const;
     frm_Chart *chartWindow() const;
     const QVector<RadiusCircles::Circle> &circles() const { return m_circles; }
+    GridKeys &gridKeys() const { return *m_gridKeys; }
+    ToolbarKeys &toolbarKeys() const { return *m_toolbarKeys; }
 
     // The window's outer height (title bar and border included), in twips.
     double outerHeightTwips() const;
@@ -65,6 +69,7 @@ signals:
 
 protected:
     bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
@@ -79,6 +84,7 @@ private:
     void firstFrameShown();
     static QRect browserRect();
     void connectHandlers();
+    void connectKeyboard();
 
     void loadSettings();
     void loadElements();
@@ -104,6 +110,8 @@ private:
     QVector<QWidget *> m_backdrops;
     QVector<QWidget *> m_lines;
     ImageButtonArray *m_buttons = nullptr;
+    GridKeys *m_gridKeys = nullptr;
+    ToolbarKeys *m_toolbarKeys = nullptr;
     DetailsPanel *m_panel = nullptr;
     QFrame *m_chartFrame = nullptr;
     ChartControl *m_chart = nullptr;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+// Finding an element by typing: its symbol ("F", then "e" for Fe) or its atomic number
+// ("2", then "6"), with no more than a second between two keys.
+class TypeAhead {
+public:
+    static constexpr qint64 kPauseMs = 1000;
+
+    struct Entry {
+        int index;
+        QString symbol;
+        QString name;
+    };
+
+    // Adds `text` typed at `ms` (any steady clock, in milliseconds) and returns the index of
+    // the entry the keys typed so far name, or 0. Keys that name nothing together start over
+    // with the last one, so a mistyped letter does not block the next search.
+    int type(const QString &text, qint64 ms, const QVector<Entry> &entries);
+
+    // The entry `typed` names: digits an atomic number; otherwise a symbol or name, an
+    // exact match before one that begins with the text, letter case ignored. 0 for none.
+    static int find(const QString &typed, const QVector<Entry> &entries);
+
+private:
+    QString m_typed;
+    qint64 m_lastMs = 0;
+};

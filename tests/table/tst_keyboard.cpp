@@ -1,0 +1,436 @@
+// The three windows driven from the keyboard alone, and what screen readers are told.
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QComboBox>
+#include <QLabel>
+#include <QRadioButton>
+
+#include "MainWindowHarness.h"
+#include "TestMain.h"
+#include "charts/FrmChart.h"
+#include "data/ModVantrel.h"
+#include "options/FrmOptions.h"
+#include "table/DetailsPanel.h"
+#include "table/ElementCell.h"
+#include "table/FrmVantrel.h"
+#include "table/GridKeys.h"
+#include "table/TypeAhead.h"
+#include "widgets/Commands.h"
+#include "widgets/ImageButtons.h"
+#include "widgets/ToolbarKeys.h"
+
+using namespace mod_Vantrel;
+
+Q_DECLARE_METATYPE(Qt::Key)
+
+namespace {
+
+const QColor kYellow(255, 250, 128);
+
+// Accessibility events as a screen reader would receive them: focus moves, by name.
+QStringList g_focusEvents;
+
+void recordFocus(QAccessibleEvent *event)
+{
+    if (event->type() != QAccessible::Focus) return;
+    QAccessibleInterface *target = event->accessibleInterface();
+    g_focusEvents << (target ? target->text(QAccessible::Name) + QLatin1Char('|') +
+                                   target->text(QAccessible::Description)
+                             : QStringLiteral("?"));
+}
+
+// Keys go where the application sends them: to the window's focus widget.
+void press(QWidget *window, Qt::Key key, const QString &text = {})
+{
+    QWidget *target = window->focusWidget() ? window->focusWidget() : window;
+    QTest::sendKeyEvent(QTest::Click, target, key, text, Qt::NoModifier);
+}
+
+// Focus changes reach widgets (and screen readers) only in the active window.
+bool activate(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
+void type(QWidget *window, const QString &text)
+{
+    for (QChar c : text) press(window, Qt::Key(c.toUpper().unicode()), QString(c));
+}
+
+}  // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindowHarness> m_h;
+
+    int yellowCell()
+    {
+        int found = 0;
+        for (int n = 1; n <= 109; ++n) {
+            ElementCell *cell = m_h->main().lbl_Elements(n);
+            if (!cell->isTransparent() && cell->backColour() == kYellow) {
+                if (found) return -1;  // more than one
+                found = n;
+            }
+        }
+        return found;
+    }
+
+    QString panelText(const char *name)
+    {
+        return m_h->main().pic_Elements()->findChild<QLabel *>(QLatin1String(name))->text();
+    }
+
+private slots:
+    void init() { m_h = std::make_unique<MainWindowHarness>(); }
+    void cleanup()
+    {
+        m_h.reset();
+        QAccessible::installUpdateHandler(nullptr);
+        if (QPlatformAccessibility *bridge =
+                QGuiApplicationPrivate::platformIntegration()->accessibility())
+            bridge->setActive(false);
+    }
+
+    // ---- the grid ----
+
+    void moves_data()
+    {
+        QTest::addColumn<int>("from");  // put there by the mouse
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<int>("to");
+        using K = QList<Qt::Key>;
+        QTest::newRow("H right over the gap to He") << 1 << K{Qt::Key_Right} << 2;
+        QTest::newRow("He left back to H") << 2 << K{Qt::Key_Left} << 1;
+        QTest::newRow("B left over the gap to Be") << 5 << K{Qt::Key_Left} << 4;
+        QTest::newRow("H down to Li, Na") << 1 << K{Qt::Key_Down, Qt::Key_Down} << 11;
+        QTest::newRow("Ba down to Ra") << 56 << K{Qt::Key_Down} << 88;
+        QTest::newRow("Ra up to Ba") << 88 << K{Qt::Key_Up} << 56;
+        QTest::newRow("Sc down to Y, La, Ac, then no further")
+            << 21 << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << 89;
+        QTest::newRow("Sc up: nothing above") << 21 << K{Qt::Key_Up} << 21;
+        QTest::newRow("Hf down to Rf, Ce, Th")
+            << 72 << K{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << 90;
+        QTest::newRow("Th up to Ce, Rf") << 90 << K{Qt::Key_Up, Qt::Key_Up} << 104;
+        QTest::newRow("Pt down over row 7's gap to Gd") << 78 << K{Qt::Key_Down} << 64;
+        QTest::newRow("Lu up over the gap to At") << 71 << K{Qt::Key_Up} << 85;
+        QTest::newRow("Lu down to Lr") << 71 << K{Qt::Key_Down} << 103;
+        QTest::newRow("Ce left: row starts there") << 58 << K{Qt::Key_Left} << 58;
+        QTest::newRow("Rn down: nothing below") << 86 << K{Qt::Key_Down} << 86;
+        QTest::newRow("Fe home to K") << 26 << K{Qt::Key_Home} << 19;
+        QTest::newRow("Fe end to Kr") << 26 << K{Qt::Key_End} << 36;
+        QTest::newRow("H end to He, home to H") << 1 << K{Qt::Key_End, Qt::Key_Home} << 1;
+        QTest::newRow("Nd end to Lu") << 60 << K{Qt::Key_End} << 71;
+        QTest::newRow("Sg home to Fr") << 106 << K{Qt::Key_Home} << 87;
+    }
+    void moves()
+    {
+        QFETCH(int, from);
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(int, to);
+        frm_Vantrel &w = start();
+        w.lbl_Elements_MouseMove(from);  // the mouse moved last: keys go on from there
+        for (Qt::Key key : keys) press(&w, key);
+        QCOMPARE(w.gridKeys().position(), to);
+        QCOMPARE(w.focusWidget(), w.lbl_Elements(to));
+        QCOMPARE(state.HoveredElement, qint16(to));
+        QCOMPARE(yellowCell(), to);
+    }
+
+    void startsOnHydrogenAndSharesTheHighlight()
+    {
+        frm_Vantrel &w = start();
+        QCOMPARE(w.focusWidget(), w.lbl_Elements(1));
+        QCOMPARE(yellowCell(), 0);  // nothing shows before the first move
+        press(&w, Qt::Key_Right);
+        QCOMPARE(yellowCell(), 2);
+        w.lbl_Elements_MouseMove(26);  // the mouse moved last
+        QCOMPARE(yellowCell(), 26);
+        press(&w, Qt::Key_Right);
+        QCOMPARE(yellowCell(), 27);
+        w.Form_MouseMove();  // off the grid: the keyboard's cell goes back to white
+        QCOMPARE(yellowCell(), 0);
+        QCOMPARE(w.lbl_Elements(27)->backColour(), QColor(Qt::white));
+    }
+
+    void groupModeLeftCellTurnsTransparent()
+    {
+        frm_Vantrel &w = start("1\tElementGroup\r\n");
+        press(&w, Qt::Key_Down);
+        QVERIFY(!w.lbl_Elements(3)->isTransparent());
+        press(&w, Qt::Key_Right);
+        QVERIFY(w.lbl_Elements(3)->isTransparent());
+        QCOMPARE(yellowCell(), 4);
+    }
+
+    void noHighlightInRadiusViewOrWhileWindowsOpen_data()
+    {
+        QTest::addColumn<int>("situation");
+        QTest::newRow("radius view") << 0;
+        QTest::newRow("options dialog") << 1;
+        QTest::newRow("chart window") << 2;
+    }
+    void noHighlightInRadiusViewOrWhileWindowsOpen()
+    {
+        QFETCH(int, situation);
+        frm_Vantrel &w = start();
+        press(&w, Qt::Key_Right);
+        if (situation == 0) w.img_Btns_Click(105);
+        if (situation == 1) state.OptionsWindowOpen = True;
+        if (situation == 2) state.ChartWindowOpen = True;
+        press(&w, Qt::Key_Left);
+        QCOMPARE(w.gridKeys().position(), 1);       // the keyboard still moves
+        QCOMPARE(state.HoveredElement, qint16(2));  // but nothing is highlighted anew
+        QVERIFY(w.lbl_Elements(1)->backColour() != kYellow);
+        press(&w, Qt::Key_Return);  // the click's own conditions hold
+        QCOMPARE(w.pic_Elements()->isVisibleTo(&w), situation == 0);
+    }
+
+    void enterAndSpaceClickEscapeCloses_data()
+    {
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Enter") << Qt::Key_Return;
+        QTest::newRow("keypad Enter") << Qt::Key_Enter;
+        QTest::newRow("Space") << Qt::Key_Space;
+    }
+    void enterAndSpaceClickEscapeCloses()
+    {
+        QFETCH(Qt::Key, key);
+        frm_Vantrel &w = start();
+        press(&w, Qt::Key_Down);
+        press(&w, key);
+        QVERIFY(w.pic_Elements()->isVisibleTo(&w));
+        QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("Li"));
+        QCOMPARE(w.focusWidget(), w.lbl_Elements(3));  // the keyboard stays on the grid
+        press(&w, Qt::Key_Escape);
+        QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
+        press(&w, key);  // the same cell again
+        QCOMPARE(panelText("lbl_AtomicNumber"), QStringLiteral("3"));
+    }
+
+    void typeAhead_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("to");
+        QTest::newRow("F") << "F" << 9;
+        QTest::newRow("F then e") << "Fe" << 26;
+        QTest::newRow("lower case") << "fe" << 26;
+        QTest::newRow("2 then 6") << "26" << 26;
+        QTest::newRow("three digits") << "109" << 109;
+        QTest::newRow("a letter that only begins symbols") << "Z" << 30;
+        QTest::newRow("a key that fits nothing starts over") << "Fq" << 9;
+        QTest::newRow("no such number stays") << "0" << 1;
+    }
+    void typeAhead()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, to);
+        frm_Vantrel &w = start();
+        type(&w, typed);
+        QCOMPARE(w.gridKeys().position(), to);
+        QCOMPARE(w.focusWidget(), w.lbl_Elements(to));
+    }
+
+    void typeAheadStartsOverAfterAPause()
+    {
+        const QVector<TypeAhead::Entry> entries = {
+            {1, "H", "氢"}, {2, "He", "氦"}, {9, "F", "氟"}, {26, "Fe", "铁"}, {63, "Eu", "铕"}};
+        TypeAhead typeAhead;
+        QCOMPARE(typeAhead.type("F", 0, entries), 9);
+        QCOMPARE(typeAhead.type("e", TypeAhead::kPauseMs, entries), 26);
+        QCOMPARE(typeAhead.type("H", 5000, entries), 1);
+        QCOMPARE(typeAhead.type("e", 5000 + TypeAhead::kPauseMs + 1, entries), 63);
+        QCOMPARE(TypeAhead::find(QStringLiteral("氦"), entries), 2);
+    }
+
+    // ---- the toolbars ----
+
+    void mainToolbar()
+    {
+        frm_Vantrel &w = start();
+        ImageButtonArray &b = w.img_Btns();
+        QVERIFY(activate(&w));
+        press(&w, Qt::Key_Right);
+        press(&w, Qt::Key_Tab);
+        QCOMPARE(w.focusWidget(), b.image(1));
+        QVERIFY(b.image(101)->isVisibleTo(&w));  // the highlight shows as on hover
+        QCOMPARE(state.HighlightedButton, qint16(101));
+        QCOMPARE(yellowCell(), 2);  // the grid keeps its position meanwhile
+        // Reading order: the top row first, then the radius and enthalpy rows.
+        const int order[] = {2, 3, 4, 82, 80, 81, 83, 90, 5, 6, 7, 8, 9, 9};
+        for (int normal : order) {
+            press(&w, Qt::Key_Right);
+            QCOMPARE(w.focusWidget(), b.image(normal));
+            QCOMPARE(state.HighlightedButton, qint16(normal + 100));
+        }
+        QVERIFY(!b.image(101)->isVisibleTo(&w));
+        press(&w, Qt::Key_Up);  // 109 lies below 103
+        press(&w, Qt::Key_Up);
+        QCOMPARE(w.focusWidget(), b.image(3));
+        press(&w, Qt::Key_Return);
+        QCOMPARE(state.ChartProperty, qint16(2));
+        QCOMPARE(state.LastButton, qint16(103));
+        press(&w, Qt::Key_End);
+        press(&w, Qt::Key_Home);
+        QCOMPARE(w.focusWidget(), b.image(1));
+        press(&w, Qt::Key_Right);  // 102
+        press(&w, Qt::Key_Backtab);
+        QCOMPARE(w.focusWidget(), w.lbl_Elements(2));
+        QVERIFY(!b.image(102)->isVisibleTo(&w));  // leaving takes the highlight along
+        press(&w, Qt::Key_Tab);
+        QCOMPARE(w.focusWidget(), b.image(2));  // back where it was
+        QVERIFY(b.image(102)->isVisibleTo(&w));
+    }
+
+    void toolbarCommands_data()
+    {
+        QTest::addColumn<int>("normal");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("about") << 83 << "关于|";
+        QTest::newRow("exit") << 90 << "退出程序?|你想退出程序吗?";
+    }
+    void toolbarCommands()
+    {
+        QFETCH(int, normal);
+        QFETCH(QString, message);
+        frm_Vantrel &w = start();
+        QVERIFY(activate(&w));
+        w.toolbarKeys().focusCurrent(Qt::TabFocusReason);
+        while (w.toolbarKeys().current() != normal) press(&w, Qt::Key_Right);
+        press(&w, Qt::Key_Space);
+        QCOMPARE(state.LastButton, qint16(normal + 100));
+        QCOMPARE(m_h->messages.size(), 1);
+        QVERIFY(m_h->messages.first().startsWith(message));
+    }
+
+    void toolbarWhileOptionsOpenGivesNoCommand()
+    {
+        frm_Vantrel &w = start();
+        state.OptionsWindowOpen = True;
+        w.toolbarKeys().focusCurrent(Qt::TabFocusReason);
+        press(&w, Qt::Key_Right);
+        press(&w, Qt::Key_Return);  // as a mouse click on the normal image
+        QVERIFY(!w.img_Btns().image(102)->isVisibleTo(&w));
+        QCOMPARE(state.LastButton, qint16(2));
+        QCOMPARE(state.ChartProperty, qint16(0));
+    }
+
+    void chartWindow()
+    {
+        frm_Vantrel &w = start();
+        state.ChartWindowsMode = 1;
+        w.img_Btns_Click(180);
+        frm_Chart *chart = w.chartWindow();
+        QVERIFY(chart);
+        QCOMPARE(chart->focusWidget(), chart->img_Btns().image(1));
+        press(chart, Qt::Key_Right);
+        QCOMPARE(state.HighlightedButton, qint16(102));
+        press(chart, Qt::Key_Return);
+        QCOMPARE(state.ChartProperty, qint16(1));
+        QCOMPARE(chart->windowTitle(), QStringLiteral("熔点曲线"));
+        press(chart, Qt::Key_End);
+        QCOMPARE(chart->focusWidget(), chart->img_Btns().image(80));
+        press(chart, Qt::Key_Return);  // the close button
+        QCOMPARE(state.ChartWindowOpen, False);
+        flushDeletes();
+        QVERIFY(!w.chartWindow());
+    }
+
+    void optionsDialog_data()
+    {
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<bool>("saved");
+        using K = QList<Qt::Key>;
+        QTest::newRow("Escape cancels") << K{Qt::Key_Escape} << false;
+        QTest::newRow("Enter on save") << K{Qt::Key_Return} << true;
+        QTest::newRow("Right to cancel, Space") << K{Qt::Key_Right, Qt::Key_Space} << false;
+        QTest::newRow("Right, Left back to save, Enter")
+            << K{Qt::Key_Right, Qt::Key_Left, Qt::Key_Return} << true;
+    }
+    void optionsDialog()
+    {
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(bool, saved);
+        frm_Vantrel &w = start("0\tElementGroup\r\n");
+        w.img_Btns_Click(181);
+        frm_Options *options = w.optionsWindow();
+        QVERIFY(options && activate(options));
+        options->opt_ElementGroup(1)->setChecked(true);
+        // Tab order goes on from the second colour list to the buttons.
+        options->cmb_Color(1)->setFocus();
+        press(options, Qt::Key_Tab);
+        QCOMPARE(options->focusWidget(), options->img_Btns().image(70));
+        QVERIFY(options->img_Btns().image(170)->isVisibleTo(options));
+        for (Qt::Key key : keys) press(options, key);
+        QCOMPARE(state.OptionsWindowOpen, False);
+        QCOMPARE(state.ElementGroupMode, qint16(saved ? 1 : 0));
+        QCOMPARE(m_h->data().read(QStringLiteral("settings.prn")).contains("1\tElementGroup"),
+                 saved);
+    }
+
+    // ---- screen readers ----
+
+    void accessibleNamesAndRoles()
+    {
+        frm_Vantrel &w = start();
+        w.lbl_Elements_Click(26);
+        struct Expected {
+            QWidget *widget;
+            QAccessible::Role role;
+            QString name;
+            QString description;
+        };
+        auto *number = w.pic_Elements()->findChild<QLabel *>(QStringLiteral("lbl_AtomicNumber"));
+        const Expected expected[] = {
+            {w.lbl_Elements(26), QAccessible::StaticText, "Fe", "铁"},
+            {w.img_Btns().image(1), QAccessible::Button, "原子量曲线", ""},
+            {w.img_Btns().image(190), QAccessible::Button, "退出程序", "退出程序"},
+            {number, QAccessible::StaticText, "26", "原子序数"},
+        };
+        for (const Expected &e : expected) {
+            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(e.widget);
+            QVERIFY(reader);
+            QCOMPARE(reader->role(), e.role);
+            QCOMPARE(reader->text(QAccessible::Name), e.name);
+            QCOMPARE(reader->text(QAccessible::Description), e.description);
+        }
+        // A screen reader presses a toolbar button the way the keyboard does.
+        QAccessibleInterface *button = QAccessible::queryAccessibleInterface(w.img_Btns().image(4));
+        QVERIFY(button->actionInterface());
+        button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(state.LastButton, qint16(104));
+        QCOMPARE(state.ChartProperty, qint16(3));
+    }
+
+    void movesAreAnnouncedAsFocus()
+    {
+        frm_Vantrel &w = start();
+        g_focusEvents.clear();
+        QAccessible::installUpdateHandler(recordFocus);
+        QVERIFY(activate(&w));
+        // As when a screen reader is running: only then are accessibility events sent.
+        QPlatformAccessibility *bridge =
+            QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QVERIFY(bridge);
+        bridge->setActive(true);
+        g_focusEvents.clear();
+        type(&w, "Fe");
+        press(&w, Qt::Key_Right);
+        press(&w, Qt::Key_Tab);
+        QCOMPARE(g_focusEvents, QStringList({"F|氟", "Fe|铁", "Co|钴", "原子量曲线|"}));
+        QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(w.lbl_Elements(27));
+        QVERIFY(cell->state().focusable && !cell->state().focused);
+    }
+
+private:
+    frm_Vantrel &start(const QByteArray &settings = {}) { return m_h->start(settings); }
+};
+
+FERROVA_TEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
