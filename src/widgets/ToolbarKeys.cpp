@@ -55,13 +55,18 @@ QAccessibleInterface *imageButtonFactory(const QString &className, QObject *obje
     return nullptr;
 }
 
+void installImageButtonFactoryOnce()
+{
+    static const bool installed = (QAccessible::installFactory(imageButtonFactory), true);
+    Q_UNUSED(installed);
+}
+
 }  // namespace
 
 ToolbarKeys::ToolbarKeys(ImageButtonArray *buttons, QObject *parent)
     : QObject(parent), m_buttons(buttons)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(imageButtonFactory), true);
-    Q_UNUSED(factoryInstalled);
+    installImageButtonFactoryOnce();
     QVector<GridNavigation::Cell> normals;
     for (int i = 1; i <= kHighlightOffset; ++i) {
         if (ImageButton *normal = buttons->image(i)) {

@@ -24,8 +24,6 @@
 
 using namespace mod_Vantrel;
 
-Q_DECLARE_METATYPE(Qt::Key)
-
 namespace {
 
 const QColor kYellow(255, 250, 128);
@@ -181,7 +179,7 @@ private slots:
         QFETCH(int, situation);
         frm_Vantrel &w = start();
         press(&w, Qt::Key_Right);
-        if (situation == 0) w.img_Btns_Click(105);
+        if (situation == 0) w.img_Btns_Click(Command::AtomicRadiusChart);
         if (situation == 1) state.OptionsWindowOpen = True;
         if (situation == 2) state.ChartWindowOpen = True;
         press(&w, Qt::Key_Left);
@@ -275,7 +273,7 @@ private slots:
         QCOMPARE(w.focusWidget(), b.image(3));
         press(&w, Qt::Key_Return);
         QCOMPARE(state.ChartProperty, qint16(2));
-        QCOMPARE(state.LastButton, qint16(103));
+        QCOMPARE(state.LastButton, qint16(Command::BoilingPointChart));
         press(&w, Qt::Key_End);
         press(&w, Qt::Key_Home);
         QCOMPARE(w.focusWidget(), b.image(1));
@@ -325,7 +323,7 @@ private slots:
     {
         frm_Vantrel &w = start();
         state.ChartWindowsMode = 1;
-        w.img_Btns_Click(180);
+        w.img_Btns_Click(Command::ShowChart);
         frm_Chart *chart = w.chartWindow();
         QVERIFY(chart);
         QCOMPARE(chart->focusWidget(), chart->img_Btns().image(1));
@@ -358,7 +356,7 @@ private slots:
         QFETCH(QList<Qt::Key>, keys);
         QFETCH(bool, saved);
         frm_Vantrel &w = start("0\tElementGroup\r\n");
-        w.img_Btns_Click(181);
+        w.img_Btns_Click(Command::OpenOptions);
         frm_Options *options = w.optionsWindow();
         QVERIFY(options && activate(options));
         options->opt_ElementGroup(1)->setChecked(true);
@@ -404,7 +402,7 @@ private slots:
         QAccessibleInterface *button = QAccessible::queryAccessibleInterface(w.img_Btns().image(4));
         QVERIFY(button->actionInterface());
         button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(state.LastButton, qint16(104));
+        QCOMPARE(state.LastButton, qint16(Command::DensityChart));
         QCOMPARE(state.ChartProperty, qint16(3));
     }
 
