@@ -56,7 +56,8 @@ bool GridKeys::reachable(int index) const
 
 void GridKeys::follow(int index)
 {
-    if (index <= 0 || index >= m_cells.size()) return;
+    // Every mouse move over a cell comes here; the position's cell already takes Tab focus.
+    if (index <= 0 || index >= m_cells.size() || index == m_position) return;
     m_cells[m_position]->setFocusPolicy(Qt::NoFocus);
     m_position = index;
     m_cells[m_position]->setFocusPolicy(Qt::TabFocus);
@@ -65,7 +66,6 @@ void GridKeys::follow(int index)
 void GridKeys::focusPosition(Qt::FocusReason reason)
 {
     // Moving the focus is what tells a screen reader where the keyboard is.
-    follow(m_position);
     m_cells[m_position]->setFocus(reason);
 }
 
