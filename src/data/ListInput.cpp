@@ -108,6 +108,18 @@ double toDouble(QStringView token, const Decimal &d)
     return value;
 }
 
+// Whether a number above FLT_MAX still rounds to it as a single ("3.4028235e38" does). The
+// double of the text cannot tell: a text just below the midpoint between FLT_MAX and 2^128
+// may round to the midpoint as a double, which then rounds on to infinity as a single.
+bool roundsToFiniteSingle(QStringView token)
+{
+    if (token.startsWith(QLatin1Char('+'))) token = token.mid(1);
+    char ascii[kMaxNumberChars];
+    for (qsizetype i = 0; i < token.size(); ++i) ascii[i] = char(token[i].unicode());
+    float value = 0;
+    return std::from_chars(ascii, ascii + token.size(), value).ec == std::errc();
+}
+
 }  // namespace
 
 ListInput::ListInput(QIODevice &device, QString fileName)
@@ -225,10 +237,13 @@ QStringView ListInput::take(qsizetype length)
     return taken;
 }
 
+// The item line moves on only when an item follows: at the end of the file it stays at the
+// last item's line, so "the file ended inside a record" names the record's line, not the
+// line after the file's last line end.
 void ListInput::skipBlank()
 {
     while (isBlank(peek()) || isLineEnd(peek())) get();
-    m_itemLine = m_line;
+    if (peek() != kEnd) m_itemLine = m_line;
 }
 
 bool ListInput::atEnd()
@@ -272,7 +287,9 @@ double ListInput::readNumber()
     if (!number)
         fail(int(DataError::Kind::NotANumber),
              QStringLiteral("“%1”不是数字").arg(token.left(40).toString()));
-    const double value = *number;
+    double value = *number;
+    if (std::isfinite(value) && std::fabs(value) > double(FLT_MAX) && roundsToFiniteSingle(token))
+        value = std::copysign(double(FLT_MAX), value);
     if (!std::isfinite(value) || std::fabs(value) > double(FLT_MAX))
         fail(int(DataError::Kind::Overflow),
              QStringLiteral("“%1”超出单精度范围").arg(token.left(40).toString()));

@@ -86,8 +86,10 @@ QByteArray fileText(float atomicRadiusColor, float covalentRadiusColor, qint16 c
 
 void read(QIODevice &device, const QString &fileName, QStringList *problems)
 {
-    // One settings line at a time, so that a bad line costs only itself.
+    // One settings line at a time, so that a bad line costs only itself. Past the first
+    // few bad lines they are only counted: the message has to fit on the screen.
     int lineNumber = 0;
+    int unlisted = 0;
     while (!device.atEnd()) {
         ++lineNumber;
         QByteArray text = nextLine(device, ListInput::kMaxLineChars + 1);
@@ -100,10 +102,13 @@ void read(QIODevice &device, const QString &fileName, QStringList *problems)
             state.ElementRecord.InputText = in.atEnd() ? QString() : in.readText();
             applyLine(fileName, lineNumber);
         } catch (const DataError &e) {
-            if (problems)
+            if (problems && problems->size() < kMaxListedProblems)
                 problems->append(QStringLiteral("第 %1 行：%2").arg(lineNumber).arg(e.detail()));
+            else
+                ++unlisted;
         }
     }
+    if (problems && unlisted > 0) problems->append(QStringLiteral("以及另外 %1 行").arg(unlisted));
 }
 
 QStringList load()

@@ -17,10 +17,14 @@ QString colourText(float colour);
 QByteArray fileText(float atomicRadiusColor, float covalentRadiusColor, qint16 chartWindowsMode,
                     qint16 elementGroupMode);
 
+// Bad lines listed one by one; the rest are summed up as "以及另外 N 行" (and N more lines).
+constexpr int kMaxListedProblems = 10;
+
 // Reads every line of `device` into SettingValue/InputText and applies the known keys
 // (exact case; the last line of a key wins; modes rounded half to even). A line that
 // cannot be read (no number first, a mode outside 16 bits) is skipped and described in
-// `problems`, with its line number.
+// `problems`, with its line number: the first kMaxListedProblems of them, then one more
+// entry that counts the others.
 void read(QIODevice &device, const QString &fileName, QStringList *problems);
 
 // Start-up: reads the user's own settings file when there is one, else

@@ -407,6 +407,13 @@ void TestReader::readsNumbers_data()
     QTest::newRow("single negative") << QByteArray("-2.5") << false << -2.5;
     QTest::newRow("single near the top") << QByteArray("3.4e38") << false << double(3.4e38f);
     QTest::newRow("single colour") << QByteArray("1.677721E+07") << false << 16777210.0;
+    // The usual texts of the largest single: above FLT_MAX as doubles, but rounding to it.
+    QTest::newRow("single largest, 8 digits") << QByteArray("3.4028235e38") << false
+                                              << double(FLT_MAX);
+    QTest::newRow("single largest, 7 digits, negative")
+        << QByteArray("-3.402823E+38") << false << -double(3.402823e38f);
+    QTest::newRow("single just below the rounding edge")
+        << QByteArray("340282356779733661637539395458142568447") << false << double(FLT_MAX);
 }
 
 // Converting straight from the buffer gives exactly what the toolkit's own conversion
@@ -478,6 +485,10 @@ void TestReader::rejectsNumbers_data()
     QTest::newRow("single 1e99999") << QByteArray("1e99999") << false << overflow;
     QTest::newRow("single -1e99999") << QByteArray("-1e99999") << false << overflow;
     QTest::newRow("single 1e39") << QByteArray("1e39") << false << overflow;
+    // Halfway between FLT_MAX and 2^128 rounds to even, which is infinity.
+    QTest::newRow("single at the rounding edge")
+        << QByteArray("340282356779733661637539395458142568448") << false << overflow;
+    QTest::newRow("single 3.5e38") << QByteArray("3.5e38") << false << overflow;
     QTest::newRow("int16 abc") << QByteArray("abc") << true << notANumber;
     QTest::newRow("single abc") << QByteArray("abc") << false << notANumber;
     QTest::newRow("NaN") << QByteArray("NaN") << false << notANumber;
@@ -702,6 +713,14 @@ void TestReader::reportsLineAndFile_data()
         << 1 << notANumber << 5;
     QTest::newRow("text on a line of its own") << kNumbers.join(",") + "\r\n\r\n\"a\tb\"\r\n"
                                                << 0 << DataError::Kind::TooFewTabs << 3;
+    // A cut record is named by its own line, not by the line after the file's last line end.
+    QTest::newRow("cut record, CR LF at the end") << good + "\r\n" + kNumbers.mid(0, 4).join(',') +
+                                                         "\r\n"
+                                                  << 1 << DataError::Kind::PastEnd << 2;
+    QTest::newRow("cut record, blank lines after it")
+        << good + "\n" + kNumbers.join(',') + "\n\n \n" << 1 << DataError::Kind::PastEnd << 2;
+    QTest::newRow("cut record, no line end") << good + "\r\n" + kNumbers.mid(0, 4).join(',') << 1
+                                             << DataError::Kind::PastEnd << 2;
 }
 
 void TestReader::reportsLineAndFile()

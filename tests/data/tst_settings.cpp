@@ -180,6 +180,14 @@ void TestSettings::readsKeyedLines_data()
         << "1\tElementGroup\r\n255\tAtomicRadius" + QByteArray(ListInput::kMaxLineChars, ' ') +
                "\r\n2\tChartWindows\r\n"
         << 0.f << 0.f << 2 << 1 << QList<int>{2};
+    // Ten bad lines are listed, the rest only counted (-n: "and n more lines").
+    QTest::newRow("twelve bad lines") << QByteArray("x\tAtomicRadius\r\n").repeated(12) +
+                                             "1\tElementGroup\r\n"
+                                      << 0.f << 0.f << 0 << 1
+                                      << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, -2};
+    QTest::newRow("ten bad lines, all listed")
+        << QByteArray("x\tAtomicRadius\n").repeated(10) << 0.f << 0.f << 0 << 0
+        << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 }
 
 void TestSettings::readsKeyedLines()
@@ -197,9 +205,12 @@ void TestSettings::readsKeyedLines()
     QCOMPARE(int(state.ChartWindowsMode), chartWindows);
     QCOMPARE(int(state.ElementGroupMode), elementGroup);
     QCOMPARE(problems.size(), problemLines.size());
-    for (int i = 0; i < problems.size(); ++i)
-        QVERIFY2(problems[i].startsWith(QStringLiteral("第 %1 行").arg(problemLines[i])),
-                 qPrintable(problems[i]));
+    for (int i = 0; i < problems.size(); ++i) {
+        const QString expected = problemLines[i] > 0
+                                     ? QStringLiteral("第 %1 行").arg(problemLines[i])
+                                     : QStringLiteral("以及另外 %1 行").arg(-problemLines[i]);
+        QVERIFY2(problems[i].startsWith(expected), qPrintable(problems[i]));
+    }
 }
 
 // ---- Writing ------------------------------------------------------------------------------

@@ -476,6 +476,21 @@ private slots:
         QCOMPARE(m_endCalls, 0);
     }
 
+    // Hundreds of thousands of bad lines make one short message: ten lines and a count.
+    void manyBadSettingsLines()
+    {
+        const int bad = 200'000;
+        frm_Vantrel &w = start(QByteArray("x\tAtomicRadius\r\n").repeated(bad) +
+                               "1\tElementGroup\r\n");
+        QCOMPARE(m_messages.size(), 1);
+        const QString &text = m_messages[0];
+        QCOMPARE(text.count(QStringLiteral("行：")), 10);
+        QVERIFY2(text.contains(QStringLiteral("以及另外 %1 行").arg(bad - 10)), qPrintable(text));
+        QVERIFY2(text.count(QLatin1Char('\n')) < 20, qPrintable(text));
+        QCOMPARE(int(ElementGroupMode), 1);  // the good line after them still counts
+        QCOMPARE(w.lbl_Elements(kLaterElement)->text(), QStringLiteral("Fe"));
+    }
+
     // A save that cannot complete, whoever runs the program: the file system refuses to let
     // the new file grow (as on a full disk). The old file stays byte for byte, no temporary
     // file is left behind, the dialog stays open.
