@@ -280,6 +280,20 @@ std::optional<double> ListInput::decimalValue(QStringView token)
     return toDouble(token, decimal);
 }
 
+bool ListInput::startsWithSingle(QByteArrayView line)
+{
+    qsizetype from = line.startsWith("\xEF\xBB\xBF") ? 3 : 0;  // byte order mark, as above
+    while (from < line.size() && isBlank(line[from])) ++from;
+    qsizetype to = from;
+    while (to < line.size() && !endsNumber(uchar(line[to]))) ++to;
+    if (to - from > kMaxNumberChars) return false;
+    // Anything not ASCII fails as a number, however it decodes.
+    const QString token = QString::fromLatin1(line.sliced(from, to - from));
+    const std::optional<double> value = decimalValue(token);
+    if (!value || !std::isfinite(*value)) return false;
+    return std::fabs(*value) <= double(FLT_MAX) || roundsToFiniteSingle(token);
+}
+
 double ListInput::readNumber()
 {
     const QStringView token = readNumberToken();

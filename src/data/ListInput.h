@@ -55,6 +55,10 @@ public:
     // beyond the double range); nullopt when the text is not a number as described above.
     static std::optional<double> decimalValue(QStringView token);
 
+    // Whether readSingle() on a device holding only `line` (no line end) would succeed;
+    // answers without throwing, for callers that only count bad lines.
+    static bool startsWithSingle(QByteArrayView line);
+
     // Line of the item read last (1-based).
     int itemLine() const { return m_itemLine; }
     const QString &fileName() const { return m_fileName; }

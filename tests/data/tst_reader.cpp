@@ -408,8 +408,8 @@ void TestReader::readsNumbers_data()
     QTest::newRow("single near the top") << QByteArray("3.4e38") << false << double(3.4e38f);
     QTest::newRow("single colour") << QByteArray("1.677721E+07") << false << 16777210.0;
     // The usual texts of the largest single: above FLT_MAX as doubles, but rounding to it.
-    QTest::newRow("single largest, 8 digits") << QByteArray("3.4028235e38") << false
-                                              << double(FLT_MAX);
+    QTest::newRow("single largest, 8 digits")
+        << QByteArray("3.4028235e38") << false << double(FLT_MAX);
     QTest::newRow("single largest, 7 digits, negative")
         << QByteArray("-3.402823E+38") << false << -double(3.402823e38f);
     QTest::newRow("single just below the rounding edge")
@@ -467,6 +467,8 @@ void TestReader::readsNumbers()
     QVERIFY_THROWS_NO_EXCEPTION(value = asInt16 ? file.in.readInt16() : file.in.readSingle());
     QCOMPARE(value, expected);
     QVERIFY(file.in.atEnd());
+    // The check that counts bad settings lines without reading them agrees.
+    QVERIFY(ListInput::startsWithSingle(input));
 }
 
 void TestReader::rejectsNumbers_data()
@@ -528,6 +530,7 @@ void TestReader::rejectsNumbers()
         QCOMPARE(e.line(), 1);
         QCOMPARE(e.file(), kFileName);
     }
+    if (!asInt16) QVERIFY(!ListInput::startsWithSingle(input));
 }
 
 void TestReader::separatesItems_data()
@@ -714,13 +717,14 @@ void TestReader::reportsLineAndFile_data()
     QTest::newRow("text on a line of its own") << kNumbers.join(",") + "\r\n\r\n\"a\tb\"\r\n"
                                                << 0 << DataError::Kind::TooFewTabs << 3;
     // A cut record is named by its own line, not by the line after the file's last line end.
-    QTest::newRow("cut record, CR LF at the end") << good + "\r\n" + kNumbers.mid(0, 4).join(',') +
-                                                         "\r\n"
-                                                  << 1 << DataError::Kind::PastEnd << 2;
+    QTest::newRow("cut record, CR LF at the end")
+        << good + "\r\n" + kNumbers.mid(0, 4).join(',') + "\r\n"
+        << 1 << DataError::Kind::PastEnd << 2;
     QTest::newRow("cut record, blank lines after it")
-        << good + "\n" + kNumbers.join(',') + "\n\n \n" << 1 << DataError::Kind::PastEnd << 2;
-    QTest::newRow("cut record, no line end") << good + "\r\n" + kNumbers.mid(0, 4).join(',') << 1
-                                             << DataError::Kind::PastEnd << 2;
+        << good + "\n" + kNumbers.join(',') + "\n\n \n"
+        << 1 << DataError::Kind::PastEnd << 2;
+    QTest::newRow("cut record, no line end")
+        << good + "\r\n" + kNumbers.mid(0, 4).join(',') << 1 << DataError::Kind::PastEnd << 2;
 }
 
 void TestReader::reportsLineAndFile()

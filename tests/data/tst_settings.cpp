@@ -181,10 +181,9 @@ void TestSettings::readsKeyedLines_data()
                "\r\n2\tChartWindows\r\n"
         << 0.f << 0.f << 2 << 1 << QList<int>{2};
     // Ten bad lines are listed, the rest only counted (-n: "and n more lines").
-    QTest::newRow("twelve bad lines") << QByteArray("x\tAtomicRadius\r\n").repeated(12) +
-                                             "1\tElementGroup\r\n"
-                                      << 0.f << 0.f << 0 << 1
-                                      << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, -2};
+    QTest::newRow("twelve bad lines")
+        << QByteArray("x\tAtomicRadius\r\n").repeated(12) + "1\tElementGroup\r\n"
+        << 0.f << 0.f << 0 << 1 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, -2};
     QTest::newRow("ten bad lines, all listed")
         << QByteArray("x\tAtomicRadius\n").repeated(10) << 0.f << 0.f << 0 << 0
         << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};

@@ -480,8 +480,8 @@ private slots:
     void manyBadSettingsLines()
     {
         const int bad = 200'000;
-        frm_Vantrel &w = start(QByteArray("x\tAtomicRadius\r\n").repeated(bad) +
-                               "1\tElementGroup\r\n");
+        frm_Vantrel &w =
+            start(QByteArray("x\tAtomicRadius\r\n").repeated(bad) + "1\tElementGroup\r\n");
         QCOMPARE(m_messages.size(), 1);
         const QString &text = m_messages[0];
         QCOMPARE(text.count(QStringLiteral("行：")), 10);
