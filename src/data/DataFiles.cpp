@@ -1,10 +1,15 @@
 #include "DataFiles.h"
 
 #include "DataError.h"
+#include "FileReason.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <cerrno>
 
 namespace {
 
@@ -51,12 +56,37 @@ QString resolve(const QString &path)
     return fileName.isEmpty() ? path : folder + QLatin1Char('/') + fileName;
 }
 
+std::optional<OpenFailure> OpenForReading(QFile &file)
+{
+    const QByteArray name = QFile::encodeName(file.fileName());
+    const auto failure = [](int error) {
+        return OpenFailure{error == ENOENT || error == ENOTDIR, FileReason::forError(error)};
+    };
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0) return failure(errno);
+    if (!S_ISREG(info.st_mode)) return OpenFailure{false, FileReason::forNonRegular(info.st_mode)};
+    // Not blocking, and checked again once open: the name may have been given to a named
+    // pipe since the look above, and opening a pipe for reading waits for a writer.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return failure(errno);
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return OpenFailure{false, FileReason::forNonRegular(info.st_mode)};
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return OpenFailure{
+            false, FileReason::forSystemText(file.errorString()).value_or(file.errorString())};
+    }
+    return std::nullopt;
+}
+
 }  // namespace DataFiles
 
 InputFile::InputFile(const QString &path) : m_file(DataFiles::resolve(path))
 {
-    if (QFileInfo(m_file.fileName()).isDir() || !m_file.open(QIODevice::ReadOnly))
-        throw DataError(DataError::Kind::OpenFailed, path, 0,
-                        m_file.exists() ? m_file.errorString() : QStringLiteral("文件不存在"));
+    if (const auto failure = DataFiles::OpenForReading(m_file))
+        throw DataError(DataError::Kind::OpenFailed, path, 0, failure->reason);
     m_input = std::make_unique<ListInput>(m_file, path);
 }

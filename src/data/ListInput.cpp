@@ -1,6 +1,7 @@
 #include "ListInput.h"
 
 #include "DataError.h"
+#include "FileReason.h"
 
 #include <QStringDecoder>
 #include <algorithm>
@@ -157,7 +158,11 @@ bool ListInput::readChunk()
     const qsizetype kept = bytes.size();
     bytes.resize(kept + kChunkBytes);
     const qint64 got = m_device.read(bytes.data() + kept, kChunkBytes);
-    if (got < 0) fail(int(DataError::Kind::OpenFailed), m_device.errorString());
+    if (got < 0) {
+        const QString systemText = m_device.errorString();
+        fail(int(DataError::Kind::OpenFailed),
+             FileReason::forSystemText(systemText).value_or(systemText));
+    }
     bytes.resize(kept + got);
     m_deviceDone = got == 0;
     const qsizetype whole = m_deviceDone ? bytes.size() : wholeUtf8Length(bytes);

@@ -2,6 +2,7 @@
 
 #include "DataError.h"
 #include "DataFiles.h"
+#include "FileReason.h"
 #include "ListInput.h"
 #include "ModVantrel.h"
 #include "NumberText.h"
@@ -61,6 +62,19 @@ QByteArray nextLine(QIODevice &device, qsizetype limit)
         if (text.size() < limit) text += c;
     }
     return text;
+}
+
+// Why saving to `target` failed, from the save file's error text and a look at the target;
+// nullopt when neither tells.
+std::optional<QString> saveFailureReason(const QString &systemText, const QString &target)
+{
+    const QFileInfo file(target);
+    if (file.isDir()) return QStringLiteral("目标是一个文件夹");
+    if (!QFileInfo(file.path()).isDir()) return QStringLiteral("所在的文件夹不存在");
+    if (const std::optional<QString> reason = FileReason::forSystemText(systemText)) return reason;
+    // The toolkit's own text for an existing file it may not replace.
+    if (file.exists() && !file.isWritable()) return QStringLiteral("没有权限");
+    return std::nullopt;
 }
 
 QByteArray line(const QString &value, const QString &key)
@@ -123,9 +137,10 @@ QStringList load()
         SettingsLocation::fileToRead(SettingsLocation::userFile(), SettingsLocation::programFile());
     QStringList problems;
     QFile file(DataFiles::resolve(state.DataFilePath));
-    if (!file.exists()) return problems;
-    if (!file.open(QIODevice::ReadOnly))
-        throw DataError(DataError::Kind::OpenFailed, state.DataFilePath, 0, file.errorString());
+    if (const auto failure = DataFiles::openForReading(file)) {
+        if (failure->missing) return problems;
+        throw DataError(DataError::Kind::OpenFailed, state.DataFilePath, 0, failure->reason);
+    }
     read(file, state.DataFilePath, &problems);
     return problems;
 }
@@ -134,27 +149,32 @@ void save()
 {
     state.DataFilePath =
         SettingsLocation::fileToSave(SettingsLocation::userFile(), SettingsLocation::programFile());
-    QSaveFile file(DataFiles::resolve(state.DataFilePath));
+    const QString target = DataFiles::resolve(state.DataFilePath);
+    QSaveFile file(target);
     const QByteArray text = fileText(state.AtomicRadiusColor, state.CovalentRadiusColor,
                                      state.ChartWindowsMode, state.ElementGroupMode);
-    // Each step names itself: after a short write (a full disk) the system gives no reason,
-    // and Qt has only its untranslated "Unknown error" to say.
-    const auto fail = [&file](const QString &step) {
-        const QString reason = file.errorString();
-        throw DataError(
-            DataError::Kind::WriteFailed, state.DataFilePath, 0,
-            reason == QFile().errorString() ? step : QStringLiteral("%1（%2）").arg(step, reason));
+    // Each step names itself, and says why when that can be known: after a short write (a
+    // full disk) the system gives no reason, and Qt has only its untranslated "Unknown
+    // error" to say; the step's guess stands then.
+    const auto fail = [&](const QString &step, const QString &guess) {
+        const std::optional<QString> reason = saveFailureReason(file.errorString(), target);
+        throw DataError(DataError::Kind::WriteFailed, state.DataFilePath, 0,
+                        reason ? QStringLiteral("%1，%2").arg(step, *reason) : guess);
     };
     // The user's own file may be the first one in their configuration folder.
     const QString folder = QFileInfo(state.DataFilePath).absolutePath();
-    if (state.DataFilePath == SettingsLocation::userFile() && !QDir().mkpath(folder))
-        fail(QStringLiteral("无法创建文件夹 %1").arg(QDir::toNativeSeparators(folder)));
-    if (!file.open(QIODevice::WriteOnly)) fail(QStringLiteral("无法创建新文件"));
+    if (state.DataFilePath == SettingsLocation::userFile() && !QDir().mkpath(folder)) {
+        const QString step = QStringLiteral("无法创建文件夹 %1").arg(QDir::toNativeSeparators(folder));
+        fail(step, step);
+    }
+    if (!file.open(QIODevice::WriteOnly))
+        fail(QStringLiteral("无法创建新文件"), QStringLiteral("无法创建新文件"));
     // flush() before commit(): commit() does not notice a short final write (disk full) and
     // would put a cut-off file in place of the old one.
     if (file.write(text) != text.size() || !file.flush())
-        fail(QStringLiteral("写入未完成，磁盘可能已满"));
-    if (!file.commit()) fail(QStringLiteral("无法替换原来的文件"));
+        fail(QStringLiteral("写入未完成"), QStringLiteral("写入未完成，磁盘可能已满"));
+    if (!file.commit())
+        fail(QStringLiteral("无法替换原来的文件"), QStringLiteral("无法替换原来的文件"));
 }
 
 }  // namespace Settings

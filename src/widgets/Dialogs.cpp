@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <cstdio>
+#include <new>
 
 namespace Dialogs {
 
@@ -74,6 +75,10 @@ void runHandler(QWidget *parent, const std::function<void()> &handler)
         handler();
     } catch (const DataError &error) {
         showError(parent, error);
+    } catch (const std::bad_alloc &error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        message(parent, QStringLiteral("操作未能完成：内存不足。请关闭其他程序后再试。"),
+                kErrorTitle);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "%s\n", error.what());
         message(parent, QStringLiteral("操作未能完成：%1").arg(QString::fromUtf8(error.what())),

@@ -1,10 +1,12 @@
 // Finding and opening the files of the Data folder.
 
+#include <sys/stat.h>
 #include <QCoreApplication>
 #include <QDir>
 #include <QtTest>
 #include <optional>
 
+#include "OrdinaryUser.h"
 #include "TempDataFolder.h"
 #include "data/DataError.h"
 #include "data/DataFiles.h"
@@ -30,8 +32,8 @@ private slots:
     void dataPathIsInProgramFolder();
     void opensWithoutRegardToCase_data();
     void opensWithoutRegardToCase();
-    void missingFileFailsToOpen_data();
-    void missingFileFailsToOpen();
+    void refusedFileFailsToOpen_data();
+    void refusedFileFailsToOpen();
     void closesFileWhenLeavingScope_data();
     void closesFileWhenLeavingScope();
 };
@@ -109,35 +111,67 @@ void TestDataFiles::opensWithoutRegardToCase()
     QCOMPARE(file->input().fileName(), path);
 }
 
-void TestDataFiles::missingFileFailsToOpen_data()
+void TestDataFiles::refusedFileFailsToOpen_data()
 {
     QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("reason");  // how the detail starts
 
-    QTest::newRow("no such file") << "";
-    QTest::newRow("only another file") << "other";
-    QTest::newRow("no Data folder") << "no Data";
-    QTest::newRow("a folder of that name") << "folder";
+    QTest::newRow("no such file") << ""
+                                  << "文件不存在";
+    QTest::newRow("only another file") << "other"
+                                       << "文件不存在";
+    QTest::newRow("no Data folder") << "no Data"
+                                    << "文件不存在";
+    QTest::newRow("a folder of that name") << "folder"
+                                           << "是一个文件夹";
+    // Opening a pipe for reading would wait for a writer, for ever.
+    QTest::newRow("a named pipe of that name") << "pipe"
+                                               << "是一个命名管道，不是普通文件";
+    QTest::newRow("a device of that name") << "device"
+                                           << "是一个设备，不是普通文件";
+    QTest::newRow("file not readable") << "unreadable"
+                                       << "没有权限（";
+    QTest::newRow("Data folder not searchable") << "closed Data"
+                                                << "没有权限（";
 }
 
-void TestDataFiles::missingFileFailsToOpen()
+// Run as an ordinary user would, in a child process: root reads whatever it likes.
+void TestDataFiles::refusedFileFailsToOpen()
 {
     QFETCH(QString, setup);
+    QFETCH(QString, reason);
 
     TempDataFolder folder;
-    const QString data = DataFiles::programFolder() + QStringLiteral("/Data");
+    const QString data = DataFiles::ProgramFolder() + QStringLiteral("/Data");
+    const QString file = data + QStringLiteral("/Elements.prn");
     if (setup == QLatin1String("other")) folder.write(QStringLiteral("Elements.prn.bak"), "1");
     if (setup == QLatin1String("no Data")) QVERIFY(QDir(data).removeRecursively());
     if (setup == QLatin1String("folder")) QVERIFY(QDir(data).mkdir(QStringLiteral("elements.prn")));
-
-    const QString path = DataFiles::dataPath(QStringLiteral("Elements.prn"));
-    try {
-        InputFile file(path);
-        QFAIL("a missing file was opened");
-    } catch (const DataError &e) {
-        QCOMPARE(e.kind(), DataError::Kind::OpenFailed);
-        QCOMPARE(e.file(), path);
-        QVERIFY2(e.message().contains(QDir::toNativeSeparators(path)), qPrintable(e.message()));
+    if (setup == QLatin1String("pipe")) QCOMPARE(mkfifo(QFile::encodeName(file), 0644), 0);
+    if (setup == QLatin1String("device")) QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
+    if (setup == QLatin1String("unreadable") || setup == QLatin1String("closed Data")) {
+        folder.write(QStringLiteral("Elements.prn"), "1,\"x\"\r\n");
+        // The folder without its search right; the file without its read right.
+        const bool closedData = setup == QLatin1String("closed Data");
+        QVERIFY(QFile::setPermissions(
+            closedData ? data : file,
+            closedData ? QFile::ReadOwner | QFile::WriteOwner : QFile::WriteOwner));
     }
+
+    const QString path = DataFiles::DataPath(QStringLiteral("Elements.prn"));
+    const QString detail = runAsOrdinaryUser([&] {
+        try {
+            InputFile input(path);
+            return QStringLiteral("<opened>");
+        } catch (const DataError &e) {
+            if (e.kind() != DataError::Kind::OpenFailed || e.file() != path ||
+                !e.message().contains(QDir::toNativeSeparators(path)))
+                return QStringLiteral("<wrong error> ") + e.message();
+            return e.detail();
+        }
+    });
+    QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY2(detail.startsWith(reason), qPrintable(detail));
 }
 
 void TestDataFiles::closesFileWhenLeavingScope_data()

@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QtTest>
 
+#include "OrdinaryUser.h"
 #include "TempDataFolder.h"
 #include "data/DataError.h"
 #include "data/DataFiles.h"
@@ -16,6 +17,7 @@
 #ifdef Q_OS_UNIX
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -85,6 +87,8 @@ private slots:
     void loadsFromDataFolder_data();
     void loadsFromDataFolder();
     void loadsNothingWithoutFile();
+    void refusesUnreadableFile_data();
+    void refusesUnreadableFile();
     void savesIntoDataFolder_data();
     void savesIntoDataFolder();
     void failedSaveLeavesOldFile_data();
@@ -374,6 +378,55 @@ void TestSettings::loadsNothingWithoutFile()
     QCOMPARE(snapshot(DataFiles::programFolder()), before);
 }
 
+void TestSettings::refusesUnreadableFile_data()
+{
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("reason");  // how the detail starts
+
+    // Opening a pipe for reading would wait for a writer, for ever.
+    QTest::newRow("a named pipe") << "pipe"
+                                  << "是一个命名管道，不是普通文件";
+    QTest::newRow("a folder") << "folder"
+                              << "是一个文件夹";
+    QTest::newRow("file not readable") << "unreadable"
+                                       << "没有权限（";
+    QTest::newRow("Data folder not searchable") << "closed Data"
+                                                << "没有权限（";
+}
+
+// Run as an ordinary user would, in a child process: root reads whatever it likes.
+void TestSettings::refusesUnreadableFile()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, reason);
+
+    TempDataFolder folder;
+    const QString data = DataFiles::ProgramFolder() + QStringLiteral("/Data");
+    const QString file = data + QStringLiteral("/settings.prn");
+    if (setup == QLatin1String("pipe")) QCOMPARE(mkfifo(QFile::encodeName(file), 0644), 0);
+    if (setup == QLatin1String("folder")) QVERIFY(QDir(data).mkdir(QStringLiteral("settings.prn")));
+    if (setup == QLatin1String("unreadable") || setup == QLatin1String("closed Data")) {
+        folder.write(QStringLiteral("settings.prn"), kExampleFile);
+        // The folder without its search right; the file without its read right.
+        const bool closedData = setup == QLatin1String("closed Data");
+        QVERIFY(QFile::setPermissions(
+            closedData ? data : file,
+            closedData ? QFile::ReadOwner | QFile::WriteOwner : QFile::WriteOwner));
+    }
+
+    const QString detail = runAsOrdinaryUser([] {
+        try {
+            Settings::Load();
+            return QStringLiteral("<loaded>");
+        } catch (const DataError &e) {
+            return e.kind() == DataError::Kind::OpenFailed ? e.detail()
+                                                           : QStringLiteral("<wrong error>");
+        }
+    });
+    QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY2(detail.startsWith(reason), qPrintable(detail));
+}
+
 void TestSettings::savesIntoDataFolder_data()
 {
     QTest::addColumn<QString>("folderName");
@@ -422,86 +475,79 @@ void TestSettings::savesIntoDataFolder()
 void TestSettings::failedSaveLeavesOldFile_data()
 {
     QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("reason");  // how the detail starts
 
     // Neither the Data folder nor the user's configuration folder takes the file.
-    QTest::newRow("read-only Data and configuration folders") << "read-only";
-    QTest::newRow("settings.prn is a folder") << "folder";
-    QTest::newRow("file size limit") << "size limit";
+    QTest::newRow("read-only Data and configuration folders") << "read-only"
+                                                              << "无法创建新文件，没有权限（";
+    // The user's own file is read, and saved to; the toolkit's own text is English.
+    QTest::newRow("read-only user file") << "read-only user file"
+                                         << "无法创建新文件，没有权限";
+    QTest::newRow("settings.prn is a folder") << "folder"
+                                              << "无法创建新文件，目标是一个文件夹";
+    QTest::newRow("file size limit") << "size limit"
+                                     << "写入未完成";
 }
 
+// Saved as an ordinary user would save, in a child process: root writes where it likes.
 void TestSettings::failedSaveLeavesOldFile()
 {
     QFETCH(QString, cause);
+    QFETCH(QString, reason);
 
     TempDataFolder folder;
     const QString program = DataFiles::programFolder();
     const QString dataFolder = program + QStringLiteral("/Data");
+    const QString configHome = folder.configHome();
+    const QString user = SettingsLocation::userFile();
     if (cause == QLatin1String("folder")) {
         QVERIFY(QDir(dataFolder).mkpath(QStringLiteral("settings.prn/inner")));
         folder.write(QStringLiteral("settings.prn/inner/keep.txt"), kShippedFile);
     } else {
         folder.write(QStringLiteral("settings.prn"), kShippedFile);
     }
+    const auto permissions = QFile::permissions(dataFolder);
+    if (cause == QLatin1String("read-only")) {
+        QVERIFY(QFile::setPermissions(dataFolder, QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(QFile::setPermissions(configHome, QFile::ReadOwner | QFile::ExeOwner));
+    }
+    if (cause == QLatin1String("read-only user file")) {
+        QVERIFY(QDir().mkpath(QFileInfo(user).absolutePath()));
+        QFile file(user);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kShippedFile) == kShippedFile.size());
+        file.close();
+        QVERIFY(QFile::setPermissions(user, QFile::ReadOwner));
+    }
     const auto before = snapshot(program);
+    const auto configBefore = snapshot(configHome);
     QVERIFY(!before.isEmpty());
 
     state.AtomicRadiusColor = 16777210.f;
     state.ChartWindowsMode = 1;
-
-    bool threw = false;
-    DataError::Kind kind = DataError::Kind::OpenFailed;
-    QString file;
-    const auto save = [&] {
+    const QString outcome = runAsOrdinaryUser([&] {
+        if (cause == QLatin1String("size limit")) {
+            // Writing stops after a few bytes; the new text never fits.
+            const rlimit limit{16, RLIM_INFINITY};
+            signal(SIGXFSZ, SIG_IGN);
+            if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return QStringLiteral("<no limit>");
+        }
         try {
             Settings::save();
+            return QStringLiteral("<saved>");
         } catch (const DataError &e) {
-            threw = true;
-            kind = e.kind();
-            file = e.file();
+            const bool toUser = cause.startsWith(QLatin1String("read-only"));
+            if (e.kind() != DataError::Kind::WriteFailed ||
+                e.file() != (toUser ? user : DataFiles::dataPath(QStringLiteral("settings.prn"))))
+                return QStringLiteral("<wrong error> ") + e.message();
+            return e.detail();
         }
-    };
+    });
+    QFile::setPermissions(dataFolder, permissions);
+    QFile::setPermissions(configHome, permissions);
 
-    if (cause == QLatin1String("read-only")) {
-#ifdef Q_OS_UNIX
-        if (geteuid() == 0) QSKIP("root writes into read-only folders");
-#endif
-        const auto permissions = QFile::permissions(dataFolder);
-        const QString configHome = folder.configHome();
-        QVERIFY(QFile::setPermissions(dataFolder, QFile::ReadOwner | QFile::ExeOwner));
-        QVERIFY(QFile::setPermissions(configHome, QFile::ReadOwner | QFile::ExeOwner));
-        save();
-        QFile::setPermissions(dataFolder, permissions);
-        QFile::setPermissions(configHome, permissions);
-        QCOMPARE(snapshot(configHome), (QMap<QString, QByteArray>()));
-    } else if (cause == QLatin1String("size limit")) {
-#ifdef Q_OS_LINUX
-        // Writing stops after a few bytes, even for root; the new text never fits.
-        rlimit oldLimit{};
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &oldLimit), 0);
-        rlimit limit = oldLimit;
-        limit.rlim_cur = 16;
-        struct sigaction ignore {
-        }, oldAction{};
-        ignore.sa_handler = SIG_IGN;
-        sigaction(SIGXFSZ, &ignore, &oldAction);
-        const bool limited = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-        if (limited) save();
-        setrlimit(RLIMIT_FSIZE, &oldLimit);
-        sigaction(SIGXFSZ, &oldAction, nullptr);
-        QVERIFY(limited);
-#else
-        QSKIP("needs a file size limit");
-#endif
-    } else {
-        save();
-    }
-
-    QVERIFY(threw);
-    QCOMPARE(kind, DataError::Kind::WriteFailed);
-    QCOMPARE(file, cause == QLatin1String("read-only")
-                       ? SettingsLocation::userFile()
-                       : DataFiles::dataPath(QStringLiteral("settings.prn")));
+    QVERIFY2(outcome.startsWith(reason), qPrintable(outcome));
     QCOMPARE(snapshot(program), before);
+    QCOMPARE(snapshot(configHome), configBefore);
     QCOMPARE(state.AtomicRadiusColor, 16777210.f);
 }
 

@@ -537,6 +537,18 @@ private slots:
         QCOMPARE(QDir(dataFolder()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 
+    // Running out of memory in a handler is said in words, not as the exception's name.
+    void outOfMemoryIsReported()
+    {
+        start();
+        Dialogs::runHandler(m_window.get(), [] { throw std::bad_alloc(); });
+        QCOMPARE(m_messages.size(), 1);
+        QCOMPARE(m_titles[0], kErrorTitle);
+        QVERIFY2(m_messages[0].contains(QStringLiteral("内存不足")), qPrintable(m_messages[0]));
+        QVERIFY2(!m_messages[0].contains(QStringLiteral("bad_alloc")), qPrintable(m_messages[0]));
+        QCOMPARE(m_endCalls, 0);
+    }
+
     // ---- main() ----
 
     // Without its element data the program shows why on stderr and ends with status 1.
