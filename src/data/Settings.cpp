@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cmath>
 #include <limits>
@@ -75,6 +76,21 @@ std::optional<QString> saveFailureReason(const QString &systemText, const QStrin
     // The toolkit's own text for an existing file it may not replace.
     if (file.exists() && !file.isWritable()) return QStringLiteral("没有权限");
     return std::nullopt;
+}
+
+// A save killed at the wrong moment leaves its temporary file behind, named by the save
+// file as "<file name>.XXXXXX" (six letters or digits). Such files, and only such regular
+// files, are removed before the next save; the name is matched without regard to case,
+// as the file itself is.
+void removeLeftoverTemporaries(const QString &target)
+{
+    const QFileInfo file(target);
+    const QRegularExpression leftover(
+        QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(file.fileName())),
+        QRegularExpression::CaseInsensitiveOption);
+    QDir folder = file.dir();
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (leftover.match(name).hasMatch()) folder.remove(name);
 }
 
 QByteArray line(const QString &value, const QString &key)
@@ -150,6 +166,7 @@ void save()
     state.DataFilePath =
         SettingsLocation::fileToSave(SettingsLocation::userFile(), SettingsLocation::programFile());
     const QString target = DataFiles::resolve(state.DataFilePath);
+    removeLeftoverTemporaries(target);
     QSaveFile file(target);
     const QByteArray text = fileText(state.AtomicRadiusColor, state.CovalentRadiusColor,
                                      state.ChartWindowsMode, state.ElementGroupMode);

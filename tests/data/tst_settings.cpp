@@ -432,19 +432,38 @@ void TestSettings::savesIntoDataFolder_data()
     QTest::addColumn<QString>("folderName");
     QTest::addColumn<QString>("oldName");  // empty: no old file
     QTest::addColumn<QString>("savedName");
+    QTest::addColumn<QStringList>("others");  // other files in the folder before the save
+    QTest::addColumn<QStringList>("kept");    // those still there after it
 
     QTest::newRow("no file yet") << "Data"
                                  << ""
-                                 << "settings.prn";
+                                 << "settings.prn" << QStringList() << QStringList();
     QTest::newRow("old file replaced") << "Data"
                                        << "settings.prn"
-                                       << "settings.prn";
-    QTest::newRow("old file in other case replaced") << "Data"
-                                                     << "Settings.PRN"
-                                                     << "Settings.PRN";
+                                       << "settings.prn" << QStringList() << QStringList();
+    QTest::newRow("old file in other case replaced")
+        << "Data"
+        << "Settings.PRN"
+        << "Settings.PRN" << QStringList() << QStringList();
     QTest::newRow("data folder in lower case") << "data"
                                                << "settings.prn"
-                                               << "settings.prn";
+                                               << "settings.prn" << QStringList() << QStringList();
+    // What a save killed half way leaves behind goes at the next save; nothing else does.
+    const QStringList nearMisses = {"settings.prn.aB3xY",  "settings.prn.aB3xYz1",
+                                    "settings.prn.aB-xYz", "settings.prn.bak",
+                                    "Elements.prn.aB3xYz", "xsettings.prn.aB3xYz"};
+    QTest::newRow("leftovers of killed saves removed")
+        << "Data"
+        << "settings.prn"
+        << "settings.prn" << QStringList{"settings.prn.aB3xYz", "SETTINGS.PRN.Q0q0Q0"}
+        << QStringList();
+    QTest::newRow("leftover without an old file removed")
+        << "Data"
+        << ""
+        << "settings.prn" << QStringList{"settings.prn.zzzzzz"} << QStringList();
+    QTest::newRow("names near the pattern kept") << "Data"
+                                                 << "settings.prn"
+                                                 << "settings.prn" << nearMisses << nearMisses;
 }
 
 void TestSettings::savesIntoDataFolder()
@@ -452,10 +471,13 @@ void TestSettings::savesIntoDataFolder()
     QFETCH(QString, folderName);
     QFETCH(QString, oldName);
     QFETCH(QString, savedName);
+    QFETCH(QStringList, others);
+    QFETCH(QStringList, kept);
 
     TempDataFolder folder;
     if (!oldName.isEmpty()) folder.write(oldName, kShippedFile + "1\tExtraLine\r\n");
-    const QString program = DataFiles::programFolder();
+    for (const QString &name : others) folder.write(name, "33023\tAtomicRadius\r\n");
+    const QString program = DataFiles::ProgramFolder();
     if (folderName != QLatin1String("Data"))
         QVERIFY(QDir(program).rename(QStringLiteral("Data"), folderName));
 
@@ -466,8 +488,10 @@ void TestSettings::savesIntoDataFolder()
     QVERIFY_THROWS_NO_EXCEPTION(Settings::save());
 
     QMap<QString, QByteArray> expected;
+    const QString saved = QLatin1Char('/') + folderName + QLatin1Char('/');
     expected.insert(QLatin1Char('/') + folderName, "<folder>");
-    expected.insert(QLatin1Char('/') + folderName + QLatin1Char('/') + savedName, kExampleFile);
+    expected.insert(saved + savedName, kExampleFile);
+    for (const QString &name : kept) expected.insert(saved + name, "33023\tAtomicRadius\r\n");
     QCOMPARE(snapshot(program), expected);
     QCOMPARE(snapshot(folder.configHome()), (QMap<QString, QByteArray>()));
 }
