@@ -14,7 +14,8 @@ struct Circle {
 };
 
 // Centre near the symbol that the cell draws at its top: (left + width / 2.2,
-// top + height / 4.6); radius `radiusField` x 80 twips; colour rounded half to even.
+// top + height / 4.6); radius `radiusField` x 80 twips; colour rounded half to even and
+// clamped to 0..0xFFFFFF.
 Circle circleFor(const QRectF &cellTwips, float radiusField, float colourNumber);
 
 }  // namespace RadiusCircles

@@ -411,6 +411,7 @@ void frm_Vantrel::img_Btns_Click(int index)
     state.LastButton = static_cast<qint16>(c);
     if (Command::drawsRadiusCircles(c)) {
         m_circles.clear();
+        m_circleCells.clear();
         update();
     }
     GetChartAndGraph();
@@ -443,6 +444,7 @@ void frm_Vantrel::toggleChartPane()
 void frm_Vantrel::restoreGrid()
 {
     m_circles.clear();
+    m_circleCells.clear();
     update();
     for (int n = 1; n <= kElementCount; ++n) {
         ElementCell *cell = m_cells[n];
@@ -529,7 +531,14 @@ void frm_Vantrel::drawCircle(ElementCell *cell, float radius, float colour)
     const QRect g = cell->geometry();
     const QRectF twips(Twips::fromPx(g.x()), Twips::fromPx(g.y()), Twips::fromPx(g.width()),
                        Twips::fromPx(g.height()));
+    // One circle per cell: a later record of the same element replaces the earlier circle.
+    const qsizetype earlier = m_circleCells.indexOf(cell->index());
+    if (earlier >= 0) {
+        m_circles.remove(earlier);
+        m_circleCells.remove(earlier);
+    }
     m_circles.append(RadiusCircles::circleFor(twips, radius, colour));
+    m_circleCells.append(cell->index());
     if (radius == 0) cell->hide();
     update();
 }

@@ -119,6 +119,7 @@ private:
     QPointer<frm_Options> m_optionsWindow;
     QPointer<frm_Chart> m_chartWindow;
     QVector<RadiusCircles::Circle> m_circles;
+    QVector<int> m_circleCells;  // the cell of each circle, at most one circle per cell
     bool m_withBrowser;
     bool m_firstFrameSeen = false;
     QUrl m_pendingPage;

@@ -543,6 +543,50 @@ private slots:
         for (int i = 0; i <= 6; ++i) QVERIFY(w.shp_Group(i)->isVisibleTo(&w));
     }
 
+    // Records repeated many times over (a file grown to any size) leave one row, one label
+    // and one circle per element: the last record's, drawn over the others.
+    void repeatedRecordsKeepOneCircleEach()
+    {
+        const QByteArray early =
+            record(1, "H", "G", "a", 1, 0.79) + record(2, "He", "G", "b", 4, 0.3);
+        const QByteArray file = early.repeated(500) + record(1, "Hx", "G", "c", 7, 0.5);
+        frm_Vantrel &w = start("65535\tAtomicRadius\r\n", &file);
+        w.img_Btns_Click(105);
+        QCOMPARE(w.circles().size(), 2);
+        QVERIFY(qAbs(w.circles().last().radius - 40) < 0.001);  // hydrogen's last record, on top
+        QVERIFY(qAbs(w.circles().first().radius - 24) < 0.001);
+        QCOMPARE(w.msc_Options()->rowLabel(1), QStringLiteral("Hx"));
+        QCOMPARE(w.msc_Options()->row(), 1);  // as after one pass over the file
+        QCOMPARE(ElementRecord.Symbol, QStringLiteral("Hx"));
+        w.img_Btns_Click(101);
+        QCOMPARE(w.msc_Options()->value(1), 7.0);
+        QCOMPARE(w.msc_Options()->value(2), 4.0);
+    }
+
+    // A colour number as the settings file gives it becomes a colour by rounding, clamped to
+    // 0..0xFFFFFF: a hand-edited 16777215 comes back from a save as 16777220, still white.
+    void radiusColourClamped_data()
+    {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<quint32>("colour");
+        QTest::newRow("yellow") << QByteArray("65535") << quint32(65535);
+        QTest::newRow("half to even") << QByteArray("33022.5") << quint32(33022);
+        QTest::newRow("white as saved") << QByteArray("1.677722E+07") << quint32(0xFFFFFF);
+        QTest::newRow("far above white") << QByteArray("1e30") << quint32(0xFFFFFF);
+        QTest::newRow("top bit set") << QByteArray("4294967295") << quint32(0xFFFFFF);
+        QTest::newRow("negative") << QByteArray("-20") << quint32(0);
+    }
+    void radiusColourClamped()
+    {
+        QFETCH(QByteArray, value);
+        QFETCH(quint32, colour);
+        const QByteArray file = record(1, "H", "G", "a", 1, 0.79, 0.32);
+        frm_Vantrel &w = start(value + "\tAtomicRadius\r\n", &file);
+        w.img_Btns_Click(105);
+        QCOMPARE(w.circles().size(), 1);
+        QCOMPARE(w.circles().first().colour, colour);
+    }
+
     void restoreKeepsTransparencyInGroupMode()
     {
         frm_Vantrel &w = start("1\tElementGroup\r\n");
