@@ -56,7 +56,7 @@ QString resolve(const QString &path)
     return fileName.isEmpty() ? path : folder + QLatin1Char('/') + fileName;
 }
 
-std::optional<OpenFailure> OpenForReading(QFile &file)
+std::optional<OpenFailure> openForReading(QFile &file)
 {
     const QByteArray name = QFile::encodeName(file.fileName());
     const auto failure = [](int error) {
@@ -86,7 +86,7 @@ std::optional<OpenFailure> OpenForReading(QFile &file)
 
 InputFile::InputFile(const QString &path) : m_file(DataFiles::resolve(path))
 {
-    if (const auto failure = DataFiles::OpenForReading(m_file))
+    if (const auto failure = DataFiles::openForReading(m_file))
         throw DataError(DataError::Kind::OpenFailed, path, 0, failure->reason);
     m_input = std::make_unique<ListInput>(m_file, path);
 }

@@ -30,7 +30,7 @@ struct OpenFailure {
 
 // Opens `file` (its name already resolved) for reading. Never waits: a named pipe, a device
 // or anything else that is not a regular file is refused without being opened for reading.
-std::optional<OpenFailure> OpenForReading(QFile &file);
+std::optional<OpenFailure> openForReading(QFile &file);
 
 }  // namespace DataFiles
 

@@ -142,7 +142,7 @@ void TestDataFiles::refusedFileFailsToOpen()
     QFETCH(QString, reason);
 
     TempDataFolder folder;
-    const QString data = DataFiles::ProgramFolder() + QStringLiteral("/Data");
+    const QString data = DataFiles::programFolder() + QStringLiteral("/Data");
     const QString file = data + QStringLiteral("/Elements.prn");
     if (setup == QLatin1String("other")) folder.write(QStringLiteral("Elements.prn.bak"), "1");
     if (setup == QLatin1String("no Data")) QVERIFY(QDir(data).removeRecursively());
@@ -158,7 +158,7 @@ void TestDataFiles::refusedFileFailsToOpen()
             closedData ? QFile::ReadOwner | QFile::WriteOwner : QFile::WriteOwner));
     }
 
-    const QString path = DataFiles::DataPath(QStringLiteral("Elements.prn"));
+    const QString path = DataFiles::dataPath(QStringLiteral("Elements.prn"));
     const QString detail = runAsOrdinaryUser([&] {
         try {
             InputFile input(path);

@@ -401,7 +401,7 @@ void TestSettings::refusesUnreadableFile()
     QFETCH(QString, reason);
 
     TempDataFolder folder;
-    const QString data = DataFiles::ProgramFolder() + QStringLiteral("/Data");
+    const QString data = DataFiles::programFolder() + QStringLiteral("/Data");
     const QString file = data + QStringLiteral("/settings.prn");
     if (setup == QLatin1String("pipe")) QCOMPARE(mkfifo(QFile::encodeName(file), 0644), 0);
     if (setup == QLatin1String("folder")) QVERIFY(QDir(data).mkdir(QStringLiteral("settings.prn")));
@@ -416,7 +416,7 @@ void TestSettings::refusesUnreadableFile()
 
     const QString detail = runAsOrdinaryUser([] {
         try {
-            Settings::Load();
+            Settings::load();
             return QStringLiteral("<loaded>");
         } catch (const DataError &e) {
             return e.kind() == DataError::Kind::OpenFailed ? e.detail()
@@ -477,7 +477,7 @@ void TestSettings::savesIntoDataFolder()
     TempDataFolder folder;
     if (!oldName.isEmpty()) folder.write(oldName, kShippedFile + "1\tExtraLine\r\n");
     for (const QString &name : others) folder.write(name, "33023\tAtomicRadius\r\n");
-    const QString program = DataFiles::ProgramFolder();
+    const QString program = DataFiles::programFolder();
     if (folderName != QLatin1String("Data"))
         QVERIFY(QDir(program).rename(QStringLiteral("Data"), folderName));
 

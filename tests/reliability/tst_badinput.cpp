@@ -492,7 +492,7 @@ private slots:
         QCOMPARE(text.count(QStringLiteral("行：")), 10);
         QVERIFY2(text.contains(QStringLiteral("以及另外 %1 行").arg(bad - 10)), qPrintable(text));
         QVERIFY2(text.count(QLatin1Char('\n')) < 20, qPrintable(text));
-        QCOMPARE(int(ElementGroupMode), 1);  // the good line after them still counts
+        QCOMPARE(int(state.ElementGroupMode), 1);  // the good line after them still counts
         QCOMPARE(w.lbl_Elements(kLaterElement)->text(), QStringLiteral("Fe"));
     }
 
