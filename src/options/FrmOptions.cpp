@@ -47,6 +47,10 @@ frm_Options::frm_Options() : QWidget(nullptr)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    // A tool window does not keep the program running by default; this one counts as a
+    // window of its own, so closing the main window while it is open does not end the
+    // program, and the program ends when the last of its windows is closed.
+    setAttribute(Qt::WA_QuitOnClose, true);
     setWindowTitle(QStringLiteral("选项"));
     setFont(Fonts::sansSerif(8.25, false));
     Palette::fillBackground(this, kDialogGrey);

@@ -28,3 +28,12 @@ void IndexedLabel::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (click) emit clicked(m_index);
 }
+
+// A double-click arrives as press, release, double-click, release: the first press and
+// release were the click. The toolkit would take the double-click for a second press (and
+// its release for a second click); here nothing handles it, so the command runs once.
+void IndexedLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    m_pressed = false;
+    event->accept();
+}

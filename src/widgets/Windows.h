@@ -6,9 +6,11 @@
 // Steps every window takes the same way.
 namespace Windows {
 
-// Shows a top-level window and puts it in front with the focus.
+// Shows a top-level window and puts it in front with the focus; a minimised window is
+// restored first (to its maximised or normal size), as show() alone would leave it folded.
 inline void bringToFront(QWidget *window)
 {
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();
     window->activateWindow();

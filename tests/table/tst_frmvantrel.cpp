@@ -5,9 +5,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 
-#include <QMouseEvent>
 #include "charts/FrmChart.h"
 #include "options/FrmOptions.h"
 
@@ -23,6 +24,7 @@
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
 #include "widgets/ImageButtons.h"
+#include "widgets/IndexedLabel.h"
 
 using namespace mod_Vantrel;
 
@@ -328,8 +330,15 @@ private slots:
         QCOMPARE(m_h->messages.size(), 2);
     }
 
+    void activationBringsOpenWindowsBack_data()
+    {
+        QTest::addColumn<bool>("minimised");
+        QTest::newRow("hidden behind") << false;
+        QTest::newRow("minimised") << true;  // show() alone leaves a window minimised
+    }
     void activationBringsOpenWindowsBack()
     {
+        QFETCH(bool, minimised);
         frm_Vantrel &w = start();
         w.img_Btns_Click(Command::OpenOptions);
         state.ChartWindowsMode = 1;
@@ -337,18 +346,48 @@ private slots:
         QWidget *options = w.optionsWindow();
         QWidget *chart = w.chartWindow();
         QVERIFY(options && chart);
-        options->hide();
-        chart->hide();
+        for (QWidget *window : {options, chart}) {
+            if (minimised)
+                window->showMinimized();
+            else
+                window->hide();
+        }
         w.show();
         w.activateWindow();
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(&w, &activate);
-        QVERIFY(options->isVisible() && chart->isVisible());
+        for (QWidget *window : {options, chart}) {
+            QVERIFY(window->isVisible());
+            QVERIFY(!(window->windowState() & Qt::WindowMinimized));
+        }
         state.OptionsWindowOpen = state.ChartWindowOpen =
             False;  // closed: activation leaves them alone
         options->hide();
         w.Form_Activate();
         QVERIFY(!options->isVisible());
+    }
+
+    // The program ends when its last window is closed: closing the main window while the
+    // options dialog is open leaves the dialog open, choices and all, until it is closed too.
+    void closingMainWindowLeavesOptionsOpen()
+    {
+        frm_Vantrel &w = start();
+        w.show();
+        w.img_Btns_Click(Command::OpenOptions);
+        QPointer<frm_Options> options = w.optionsWindow();
+        QVERIFY(options && options->isVisible());
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+        bool openAfterMainClosed = false;
+        QObject steps;  // the steps below die with this test, whatever happens
+        QTimer::singleShot(0, &steps, [&] { w.close(); });
+        QTimer::singleShot(100, &steps, [&] {
+            openAfterMainClosed = options && options->isVisible();
+            if (options) options->close();
+        });
+        QTimer::singleShot(10'000, &steps, [] { QCoreApplication::quit(); });
+        QApplication::exec();  // ends when the program would end
+        QVERIFY(openAfterMainClosed);
+        QCOMPARE(lastClosed.count(), 1);
     }
 
     // ---- toolbar ----
@@ -437,6 +476,40 @@ private slots:
         QVERIFY(qAbs(w.outerHeightTwips() - 9225) < 15);
         QCOMPARE(state.ChartWindowOpen, False);
         QCOMPARE(state.LastButton, qint16(Command::ShowChart));
+    }
+
+    // A double-click arrives as press, release, double-click, release, and counts as one
+    // click: on the chart button in pane mode it must unfold the pane, not unfold and fold.
+    void doubleClickIsOneClick_data()
+    {
+        QTest::addColumn<int>("cell");     // 0: the toolbar button below
+        QTest::addColumn<int>("command");  // the highlight image clicked
+        QTest::newRow("element cell") << 26 << 0;
+        QTest::newRow("chart button") << 0 << int(Command::ShowChart);
+        QTest::newRow("atomic weight button") << 0 << int(Command::AtomicWeightChart);
+    }
+    void doubleClickIsOneClick()
+    {
+        QFETCH(int, cell);
+        QFETCH(int, command);
+        frm_Vantrel &w = start();
+        w.img_Btns_Click(Command::ShowChart);  // the pane folded
+        QSignalSpy cellClicks(w.lbl_Elements(26), &IndexedLabel::clicked);
+        QSignalSpy buttonClicks(&w.img_Btns(), &ImageButtonArray::clicked);
+        if (!cell) w.img_Btns_MouseMove(command - ButtonPictures::kHighlight);  // the highlight
+        QWidget *target =
+            cell ? static_cast<QWidget *>(w.lbl_Elements(cell)) : w.img_Btns().image(command);
+        const QPointF pos = QRectF(target->rect()).center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                        QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+            const Qt::MouseButtons held =
+                type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent event(type, pos, target->mapToGlobal(pos), Qt::LeftButton, held,
+                              Qt::NoModifier);
+            QApplication::sendEvent(target, &event);
+        }
+        QCOMPARE(cellClicks.count() + buttonClicks.count(), 1);
+        if (command == Command::ShowChart) QVERIFY(qAbs(w.outerHeightTwips() - 9225) < 15);
     }
 
     void exitConfirmation()
@@ -557,7 +630,7 @@ private slots:
         QVERIFY(qAbs(w.circles().first().radius - 24) < 0.001);
         QCOMPARE(w.msc_Options()->rowLabel(1), QStringLiteral("Hx"));
         QCOMPARE(w.msc_Options()->row(), 1);  // as after one pass over the file
-        QCOMPARE(ElementRecord.Symbol, QStringLiteral("Hx"));
+        QCOMPARE(state.ElementRecord.Symbol, QStringLiteral("Hx"));
         w.img_Btns_Click(101);
         QCOMPARE(w.msc_Options()->value(1), 7.0);
         QCOMPARE(w.msc_Options()->value(2), 4.0);
