@@ -65,13 +65,24 @@ QByteArray nextLine(QIODevice &device, qsizetype limit)
     return text;
 }
 
+// Why the folder of a file to save is missing and could not be made: the nearest folder
+// above it that is there does not take new entries, or is not a folder at all.
+QString missingFolderReason(const QString &folder)
+{
+    QFileInfo existing(folder);
+    while (!existing.exists() && !existing.isRoot()) existing.setFile(existing.path());
+    if (!existing.isDir()) return QStringLiteral("路径中有一项不是文件夹");
+    if (!existing.isWritable()) return QStringLiteral("没有权限");
+    return QStringLiteral("所在的文件夹不存在");
+}
+
 // Why saving to `target` failed, from the save file's error text and a look at the target;
 // nullopt when neither tells.
 std::optional<QString> saveFailureReason(const QString &systemText, const QString &target)
 {
     const QFileInfo file(target);
     if (file.isDir()) return QStringLiteral("目标是一个文件夹");
-    if (!QFileInfo(file.path()).isDir()) return QStringLiteral("所在的文件夹不存在");
+    if (!QFileInfo(file.path()).isDir()) return missingFolderReason(file.path());
     if (const std::optional<QString> reason = FileReason::forSystemText(systemText)) return reason;
     // The toolkit's own text for an existing file it may not replace.
     if (file.exists() && !file.isWritable()) return QStringLiteral("没有权限");
@@ -181,7 +192,8 @@ void save()
     // The user's own file may be the first one in their configuration folder.
     const QString folder = QFileInfo(state.DataFilePath).absolutePath();
     if (state.DataFilePath == SettingsLocation::userFile() && !QDir().mkpath(folder)) {
-        const QString step = QStringLiteral("无法创建文件夹 %1").arg(QDir::toNativeSeparators(folder));
+        const QString step =
+            QStringLiteral("无法创建文件夹 %1").arg(QDir::toNativeSeparators(folder));
         fail(step, step);
     }
     if (!file.open(QIODevice::WriteOnly))
