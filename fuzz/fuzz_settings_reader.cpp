@@ -43,10 +43,23 @@ QByteArray savedText()
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const QRegularExpression kProblem(QStringLiteral("^第 (\\d+) 行："));
+    static const QRegularExpression kMore(QStringLiteral("^以及另外 (\\d+) 行$"));
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
     resetModuleState();
-    const QStringList problems = read(bytes);
+    QStringList problems = read(bytes);
     const int lines = FuzzSupport::lineCount(bytes);
+    // Past the listed lines the rest are only counted, in one closing line.
+    if (!problems.isEmpty()) {
+        const QRegularExpressionMatch more = kMore.match(problems.last());
+        if (more.hasMatch()) {
+            problems.removeLast();
+            if (problems.size() != Settings::kMaxListedProblems || more.captured(1).toInt() < 1 ||
+                more.captured(1).toInt() > lines)
+                FuzzSupport::fault("settings reader", "count of unlisted lines is wrong");
+        }
+    }
+    if (problems.size() > Settings::kMaxListedProblems)
+        FuzzSupport::fault("settings reader", "more lines listed than the limit");
     int previous = 0;
     for (const QString &problem : problems) {
         const QRegularExpressionMatch m = kProblem.match(problem);
