@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <cstdio>
 
 #include "data/DataError.h"
@@ -19,7 +20,19 @@ int main(int argc, char *argv[])
     ToolkitTranslation::install(app);
     StartupTrace::mark("application");
 
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Ferrova元素周期表"));
+    options.addHelpOption();
+    const QCommandLineOption productUrl(
+        QStringLiteral("product-url"),
+        QStringLiteral("浏览器窗格显示的产品网页地址（默认：%1）").arg(frm_Vantrel::kProductPage),
+        QStringLiteral("URL"));
+    options.addOption(productUrl);
+    options.process(app);
+
     frm_Vantrel window;
+    if (options.isSet(productUrl))
+        window.setProductPage(QUrl::fromUserInput(options.value(productUrl)));
     try {
         window.Form_Load();
     } catch (const DataError &error) {

@@ -1,55 +1,160 @@
 #include "BrowserPane.h"
 
+#include "PageProbe.h"
+#include "StartupTrace.h"
+#include "browser/BrowserPaneFactory.h"
+
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
-#include <QWebEnginePage>
+#include <QPluginLoader>
+#include <QStackedLayout>
+#include <QTextBrowser>
+
+const QString BrowserPane::kRetryLink = QStringLiteral("ferrova:retry");
 
 namespace {
 
-// Keeps the pane on the product site; everything else goes to the desktop's browser.
-class ProductPage : public QWebEnginePage {
-public:
-    ProductPage(const QUrl *home, QObject *parent) : QWebEnginePage(parent), m_home(home) {}
+// The plugin's folder beside the program; the install puts it there too.
+const QString kPluginFolder = QStringLiteral("plugins");
+const QString kPluginName = QStringLiteral("ferrova-browser");
+// Where the built-in page takes the retry link and, if the web view failed, that news.
+const QString kStatusMarker = QStringLiteral("<!-- status -->");
 
-protected:
-    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
-    {
-        const bool elsewhere = url.host() != m_home->host() &&
-                               url.scheme() != QLatin1String("data") &&
-                               url.scheme() != QLatin1String("about");
-        if (type == NavigationTypeLinkClicked && isMainFrame && elsewhere) {
-            QDesktopServices::openUrl(url);
-            return false;
-        }
-        return true;
-    }
+QString &pluginFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
 
-private:
-    const QUrl *m_home;
-};
+// The look of the built-in page where the text browser does not take it from the page's
+// style sheet.
+constexpr int kPageMargin = 10;
+constexpr int kListIndent = 18;
+const QColor kPageBackground(0xf4, 0xf4, 0xf4);
 
 }  // namespace
 
-BrowserPane::BrowserPane(QWidget *parent) : QWebEngineView(parent)
+BrowserPane::BrowserPane(QWidget *parent)
+    : QWidget(parent), m_probe(new PageProbe(this)), m_stack(new QStackedLayout(this))
 {
-    setPage(new ProductPage(&m_home, this));
-    setContextMenuPolicy(Qt::NoContextMenu);
     setAccessibleName(QStringLiteral("产品网页"));
-    connect(this, &QWebEngineView::loadFinished, this, &BrowserPane::pageLoaded);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::white);
+    setPalette(p);
+    m_stack->setContentsMargins(0, 0, 0, 0);
+    connect(m_probe, &PageProbe::answered, this, [this](bool reachable) { answered(reachable); });
+}
+
+void BrowserPane::setProbeTimeout(std::chrono::milliseconds timeout)
+{
+    m_probe->setTimeout(timeout);
 }
 
 void BrowserPane::navigate(const QUrl &url)
 {
     m_home = url;
-    m_offline = false;
-    load(url);
+    m_probe->ask(url);
 }
 
-void BrowserPane::pageLoaded(bool ok)
+void BrowserPane::answered(bool reachable)
 {
-    if (ok || m_offline || m_home.isEmpty()) return;
-    m_offline = true;
-    setHtml(offlinePage(), QUrl(QStringLiteral("about:blank")));
+    if (!reachable || !loadWebView()) {
+        showOffline();
+        return;
+    }
+    QMetaObject::invokeMethod(m_web, "navigate", Q_ARG(QUrl, m_home));
+}
+
+QString BrowserPane::pluginFile()
+{
+    const QString folder =
+        pluginFolderOverride().isEmpty()
+            ? QCoreApplication::applicationDirPath() + QLatin1Char('/') + kPluginFolder
+            : pluginFolderOverride();
+    return folder + QLatin1Char('/') + kPluginName;
+}
+
+void BrowserPane::setPluginFolder(const QString &folder)
+{
+    pluginFolderOverride() = folder;
+}
+
+// Loads the plugin once; false (and the reason in engineProblem) when it is missing, broken
+// or not what the program expects.
+bool BrowserPane::loadWebView()
+{
+    if (m_web) return true;
+    QPluginLoader loader(pluginFile());
+    auto *factory = qobject_cast<BrowserPaneFactory *>(loader.instance());
+    QWidget *web = factory ? factory->createPane(this) : nullptr;
+    if (!web || !connect(web, SIGNAL(loadFinished(bool)), this, SLOT(webLoaded(bool)))) {
+        delete web;
+        m_engineProblem =
+            factory || !loader.isLoaded()
+                ? loader.errorString()
+                : QStringLiteral("%1 不是本程序的网页视图插件").arg(loader.fileName());
+        qWarning("web view plugin %s: %s", qPrintable(loader.fileName()),
+                 qPrintable(m_engineProblem));
+        return false;
+    }
+    StartupTrace::mark("browser-engine-loaded");
+    m_web = web;
+    m_web->setObjectName(QStringLiteral("webView"));
+    m_stack->addWidget(m_web);
+    return true;
+}
+
+// A page that fails in the web view itself (the site went away between the question and
+// the load) gets the built-in page too; later pages are the web view's own business.
+void BrowserPane::webLoaded(bool ok)
+{
+    if (m_shows == Shows::WebPage) return;
+    if (!ok) {
+        showOffline();
+        return;
+    }
+    m_shows = Shows::WebPage;
+    m_stack->setCurrentWidget(m_web);
+    StartupTrace::mark("browser-page-shown");
+    emit webPageShown();
+}
+
+void BrowserPane::showOffline()
+{
+    if (!m_offline) {
+        m_offline = new QTextBrowser(this);
+        m_offline->setObjectName(QStringLiteral("offlinePage"));
+        m_offline->setAccessibleName(QStringLiteral("产品网页"));
+        m_offline->setAccessibleDescription(QStringLiteral("无法打开产品网页时显示的使用说明"));
+        m_offline->setFrameShape(QFrame::NoFrame);
+        m_offline->setOpenLinks(false);
+        m_offline->document()->setDocumentMargin(kPageMargin);
+        m_offline->document()->setIndentWidth(kListIndent);
+        QPalette p = m_offline->palette();
+        p.setColor(QPalette::Base, kPageBackground);
+        m_offline->setPalette(p);
+        connect(m_offline, &QTextBrowser::anchorClicked, this, &BrowserPane::linkClicked);
+        m_stack->addWidget(m_offline);
+    }
+    QString status = QStringLiteral("<p><a href=\"%1\">重试</a></p>").arg(kRetryLink);
+    if (!m_engineProblem.isEmpty())
+        status += QStringLiteral("<p>无法加载网页视图：%1。请重新安装本程序。</p>")
+                      .arg(m_engineProblem.toHtmlEscaped());
+    m_offline->setHtml(offlinePage().replace(kStatusMarker, status));
+    m_stack->setCurrentWidget(m_offline);
+    m_shows = Shows::OfflinePage;
+    StartupTrace::mark("browser-offline-shown");
+    emit offlinePageShown();
+}
+
+void BrowserPane::linkClicked(const QUrl &url)
+{
+    if (url == QUrl(kRetryLink))
+        m_probe->ask(m_home);
+    else
+        QDesktopServices::openUrl(url);
 }
 
 QString BrowserPane::offlinePage()

@@ -1,22 +1,58 @@
 #pragma once
 
 #include <QUrl>
-#include <QWebEngineView>
+#include <QWidget>
+#include <chrono>
 
-// The browser pane: the maker's product page, or a built-in page when it cannot be loaded.
-// Links to other sites open in the user's own browser.
-class BrowserPane : public QWebEngineView {
+class PageProbe;
+class QStackedLayout;
+class QTextBrowser;
+
+// The browser pane: the maker's product page, or a built-in page when it cannot be shown.
+// The browser engine is heavy, so the pane first asks the site (PageProbe); only when it
+// answers is the web view plugin loaded and the page shown in it. Otherwise the built-in
+// page shows in a plain text browser, with a link that asks again.
+class BrowserPane : public QWidget {
     Q_OBJECT
 public:
+    enum class Shows { Nothing, OfflinePage, WebPage };
+
     explicit BrowserPane(QWidget *parent);
     void navigate(const QUrl &url);  // does not wait for the page
-    bool showsOfflinePage() const { return m_offline; }
-    QUrl requestedUrl() const { return m_home; }  // the page asked for, loaded or not
+    void setProbeTimeout(std::chrono::milliseconds timeout);
+
+    Shows shows() const { return m_shows; }
+    bool showsOfflinePage() const { return m_shows == Shows::OfflinePage; }
+    QUrl requestedUrl() const { return m_home; }  // the page asked for, shown or not
+    QWidget *webView() const { return m_web; }    // null until the plugin is loaded
+    QTextBrowser *offlineView() const { return m_offline; }
+    QString engineProblem() const { return m_engineProblem; }  // empty unless the plugin failed
 
     static QString offlinePage();
+    // Where the web view plugin is looked for: <program folder>/plugins unless set (tests).
+    static QString pluginFile();
+    static void setPluginFolder(const QString &folder);
+
+    static const QString kRetryLink;
+
+signals:
+    void offlinePageShown();
+    void webPageShown();
+
+private slots:
+    void webLoaded(bool ok);  // the plugin's signal, connected by its signature
 
 private:
-    void pageLoaded(bool ok);
+    void answered(bool reachable);
+    bool loadWebView();
+    void showOffline();
+    void linkClicked(const QUrl &url);
+
+    PageProbe *m_probe;
+    QStackedLayout *m_stack;
+    QTextBrowser *m_offline = nullptr;  // made when first needed
+    QWidget *m_web = nullptr;
     QUrl m_home;
-    bool m_offline = false;
+    QString m_engineProblem;
+    Shows m_shows = Shows::Nothing;
 };

@@ -187,27 +187,24 @@ QRect frm_Vantrel::browserRect()
     return Twips::rect(8880, 0, 3015, 8295);
 }
 
-// Starting the browser engine takes longer than drawing the whole window, so the pane is
-// made once the first frame is out; a page asked for before then is loaded at that point.
+// The pane asks the product site before it starts the browser engine, and that takes
+// longer than drawing the whole window, so the pane is made once the first frame is out; a
+// page asked for before then is asked for at that point.
 void frm_Vantrel::createBrowser()
 {
-    auto *pane = new BrowserPane(this);
-    m_browser = pane;
+    m_browser = new BrowserPane(this);
     m_browser->setObjectName(QStringLiteral("WebBrowser1"));
     m_browser->setGeometry(browserRect());
-    connect(pane, &QWebEngineView::loadFinished, this, [](bool ok) {
-        if (ok) StartupTrace::mark("browser-page-shown");
-    });
     m_browser->show();
     StartupTrace::mark("browser-created");
-    if (!m_pendingPage.isEmpty()) pane->navigate(std::exchange(m_pendingPage, QUrl()));
+    if (!m_pendingPage.isEmpty()) m_browser->navigate(std::exchange(m_pendingPage, QUrl()));
     emit browserCreated();
 }
 
 void frm_Vantrel::navigateBrowser(const QUrl &url)
 {
     if (m_browser)
-        static_cast<BrowserPane *>(m_browser)->navigate(url);
+        m_browser->navigate(url);
     else if (m_withBrowser)
         m_pendingPage = url;
 }
@@ -271,7 +268,7 @@ void frm_Vantrel::Form_Load()
         for (int n = 1; n <= kElementCount; ++n) m_cells[n]->setTransparent(true);
     loadElements();
     setOuterHeightTwips(m_chart->heightTwips() + kFoldedHeight);
-    navigateBrowser(QUrl(kProductPage));
+    navigateBrowser(m_productPage);
 }
 
 void frm_Vantrel::loadSettings()

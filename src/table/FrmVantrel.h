@@ -8,13 +8,13 @@
 #include "charts/RadiusCircles.h"
 #include "data/ModVantrel.h"
 
+class BrowserPane;
 class ChartControl;
 class DetailsPanel;
 class ElementCell;
 class GridKeys;
 class ImageButtonArray;
 class QFrame;
-class QWebEngineView;
 class ToolbarKeys;
 class frm_Chart;
 class frm_Options;
@@ -31,6 +31,7 @@ public:
 
     static constexpr double kFoldedHeight = 5370;  // twips, the grid alone
     static const QString kProductPage;
+    void setProductPage(const QUrl &url) { m_productPage = url; }  // before Form_Load
 
     // Reads the settings and the element data and fills the grid. Throws DataError when
     // the element data file cannot be read. Settings problems are reported, not thrown.
@@ -52,7 +53,7 @@ public:
     ChartControl *msc_Options() const { return m_chart; }
     QFrame *fra_Chart() const { return m_chartFrame; }
     // Null until the first frame of the window has been shown (see browserCreated).
-    QWebEngineView *WebBrowser1() const { return m_browser; }
+    BrowserPane *WebBrowser1() const { return m_browser; }
     frm_Options *optionsWindow() const;
     frm_Chart *chartWindow() const;
     const QVector<RadiusCircles::Circle> &circles() const { return m_circles; }
@@ -115,7 +116,7 @@ private:
     DetailsPanel *m_panel = nullptr;
     QFrame *m_chartFrame = nullptr;
     ChartControl *m_chart = nullptr;
-    QWebEngineView *m_browser = nullptr;
+    BrowserPane *m_browser = nullptr;
     QPointer<frm_Options> m_optionsWindow;
     QPointer<frm_Chart> m_chartWindow;
     QVector<RadiusCircles::Circle> m_circles;
@@ -123,4 +124,5 @@ private:
     bool m_withBrowser;
     bool m_firstFrameSeen = false;
     QUrl m_pendingPage;
+    QUrl m_productPage{kProductPage};
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+#include <chrono>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+
+// Asks a web server whether a page can be shown, before anything heavier is started for it:
+// one GET through Qt Network, with the system's proxy settings and a time limit.
+class PageProbe : public QObject {
+    Q_OBJECT
+public:
+    static constexpr std::chrono::milliseconds kDefaultTimeout{4000};
+
+    explicit PageProbe(QObject *parent = nullptr);
+    ~PageProbe() override;
+    void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+
+    // answered() follows once; asking again while a request is out starts nothing new.
+    void ask(const QUrl &url);
+    bool asking() const { return !m_reply.isNull(); }
+
+signals:
+    // reachable: the server answered with success (2xx, after redirects). Otherwise reason
+    // says why not (no network, unknown name, HTTP error, no answer in time).
+    void answered(bool reachable, const QString &reason);
+
+private:
+    void finished();
+    QNetworkAccessManager *m_network = nullptr;  // made on the first ask, after start-up
+    QPointer<QNetworkReply> m_reply;
+    std::chrono::milliseconds m_timeout = kDefaultTimeout;
+};
