@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QPluginLoader>
 #include <QStackedLayout>
@@ -95,8 +96,7 @@ bool BrowserPane::loadWebView()
             factory || !loader.isLoaded()
                 ? loader.errorString()
                 : QStringLiteral("%1 不是本程序的网页视图插件").arg(loader.fileName());
-        qWarning("web view plugin %s: %s", qPrintable(loader.fileName()),
-                 qPrintable(m_engineProblem));
+        qWarning("web view plugin: %s", qPrintable(m_engineProblem));
         return false;
     }
     StartupTrace::mark("browser-engine-loaded");

@@ -19,6 +19,7 @@ bin/ferrova-periodic
 lib/ferrova-periodic/Data/Elements.prn
 lib/ferrova-periodic/Data/settings.prn
 lib/ferrova-periodic/ferrova-periodic
+lib/ferrova-periodic/plugins/ferrova-browser.so
 share/applications/ferrova-periodic.desktop
 share/doc/ferrova-periodic/changelog.gz
 share/doc/ferrova-periodic/copyright
@@ -96,4 +97,37 @@ fails_on_broken_data() {
   [ "$rc" -ne 124 ] || fail "program with broken data did not end within 60 s"
   [ "$rc" -ne 0 ] || fail "program with broken data ended with exit code 0"
   grep -qF "$data" "$log" || { cat "$log" >&2; fail "error message does not name $data"; }
+}
+
+# With a product site that answers (a local web server), LAUNCHER loads the web view plugin
+# PLUGIN of its own tree: the program finds it relative to itself wherever the tree is.
+finds_its_plugin() {
+  launcher=$1 plugin=$2 log="$FERROVA_WORK/plugin.log" site="$FERROVA_WORK/site"
+  mkdir -p "$site"
+  echo '<html><head><title>site</title></head><body>ok</body></html>' > "$site/index.html"
+  python3 -u -m http.server 0 --bind 127.0.0.1 --directory "$site" > "$site.log" 2>&1 &
+  server=$!
+  port=""
+  for _ in $(seq 1 100); do
+    port=$(sed -n 's/.* port \([0-9]*\).*/\1/p' "$site.log" | head -1)
+    [ -n "$port" ] && break
+    sleep 0.1
+  done
+  [ -n "$port" ] || { kill "$server"; fail "local web server did not start"; }
+  (cd / && exec setsid "$launcher" --product-url "http://127.0.0.1:$port/" > "$log" 2>&1) &
+  pid=$!
+  found=no
+  for _ in $(seq 1 120); do
+    if grep -qF "$(readlink -f "$plugin")" "/proc/$pid/maps" 2>/dev/null; then found=yes; break; fi
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.25
+  done
+  group=$(ps -o pgid= -p "$pid" | tr -d ' ' || true)
+  [ -n "$group" ] && kill -TERM -- "-$group" 2>/dev/null || true
+  for _ in $(seq 1 20); do kill -0 "$pid" 2>/dev/null || break; sleep 0.5; done
+  [ -n "$group" ] && kill -KILL -- "-$group" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  kill "$server" 2>/dev/null || true
+  wait "$server" 2>/dev/null || true
+  [ "$found" = yes ] || { cat "$log" >&2; fail "$launcher did not load $plugin"; }
 }

@@ -22,4 +22,5 @@ cmp -s "$unpacked/$top/lib/ferrova-periodic/Data/Elements.prn" "$FERROVA_SOURCE/
   fail "archive's Elements.prn differs from Data/Elements.prn"
 
 runs_and_stays_up "$unpacked/$top/bin/ferrova-periodic" "$unpacked/$top/lib/ferrova-periodic/ferrova-periodic"
+finds_its_plugin "$unpacked/$top/bin/ferrova-periodic" "$unpacked/$top/lib/ferrova-periodic/plugins/ferrova-browser.so"
 echo "install archive: ok"

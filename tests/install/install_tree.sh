@@ -20,6 +20,7 @@ mkdir -p "$FERROVA_WORK/path"
 ln -s "$moved/bin/ferrova-periodic" "$FERROVA_WORK/path/ferrova-periodic"
 PATH="$FERROVA_WORK/path:$PATH"
 runs_and_stays_up ferrova-periodic "$moved/lib/ferrova-periodic/ferrova-periodic"
+finds_its_plugin ferrova-periodic "$moved/lib/ferrova-periodic/plugins/ferrova-browser.so"
 
 fails_on_broken_data ferrova-periodic "$moved/lib/ferrova-periodic/Data/Elements.prn"
 echo "install tree: ok"

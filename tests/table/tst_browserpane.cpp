@@ -1,11 +1,14 @@
-// The browser pane: made after the window's first frame, one navigate request at load, and
-// the built-in page when the product site cannot be reached (this machine has no network,
-// like many classrooms).
+// The browser pane: made after the window's first frame; it asks the product site first and
+// starts the browser engine (a plugin) only when the site answers; otherwise, or when the
+// plugin cannot be loaded, the built-in page with a retry link (this machine has no
+// network, like many classrooms).
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QWebEngineProfile>
-#include <QWebEngineView>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTextBrowser>
 #include <algorithm>
 
 #include "TempDataFolder.h"
@@ -16,11 +19,72 @@
 #include "table/FrmVantrel.h"
 
 using Settings = QList<BrowserEngine::Setting>;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Ferrova test page");
+
+// A web server on 127.0.0.1 answering every request with one status, or not at all.
+class LocalSite : public QObject {
+public:
+    static constexpr int kSilent = 0;
+
+    explicit LocalSite(int status = 200) : m_status(status)
+    {
+        connect(&m_server, &QTcpServer::newConnection, this, &LocalSite::accept);
+    }
+    bool listen(quint16 port = 0) { return m_server.listen(QHostAddress::LocalHost, port); }
+    void close() { m_server.close(); }
+    quint16 port() const { return m_server.serverPort(); }
+    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port())); }
+
+private:
+    void accept()
+    {
+        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                m_request[socket] += socket->readAll();
+                if (!m_request[socket].contains("\r\n\r\n") || m_status == kSilent) return;
+                const QByteArray body = "<html><head><title>" + kTitle.toUtf8() +
+                                        "</title></head><body>ok</body></html>";
+                socket->write("HTTP/1.0 " + QByteArray::number(m_status) +
+                              " Status\r\nContent-Type: text/html\r\nContent-Length: " +
+                              QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" +
+                              body);
+                socket->disconnectFromHost();
+            });
+        }
+    }
+
+    QTcpServer m_server;
+    int m_status;
+    QHash<QTcpSocket *, QByteArray> m_request;
+};
+
+bool engineMapped()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngine");
+}
+
+// A port that nothing listens on: taken from the system, then given back.
+quint16 closedPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost);
+    return server.serverPort();
+}
+
+}  // namespace
 
 class TestBrowserPane : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { BrowserPane::setPluginFolder(QStringLiteral(FERROVA_PLUGIN_DIR)); }
+
     void offlinePageIsBuiltIn()
     {
         const QString page = BrowserPane::offlinePage();
@@ -29,26 +93,74 @@ private slots:
         QVERIFY(page.contains(QStringLiteral("数据来源")));
     }
 
+    // Runs before anything in this process loads the plugin.
+    void offlineWithoutTheEngine_data()
+    {
+        QTest::addColumn<int>("status");  // 0: nothing listens; LocalSite::kSilent: no answer
+        QTest::addColumn<bool>("listening");
+        QTest::addColumn<QString>("plugin");  // empty: the built one
+        QTest::addColumn<bool>("engineProblem");
+        QTest::newRow("nothing listening") << 0 << false << QString() << false;
+        QTest::newRow("HTTP 404") << 404 << true << QString() << false;
+        QTest::newRow("HTTP 503") << 503 << true << QString() << false;
+        QTest::newRow("no answer in time") << int(LocalSite::kSilent) << true << QString() << false;
+        QTest::newRow("plugin missing") << 200 << true << QStringLiteral("none") << true;
+        QTest::newRow("plugin broken") << 200 << true << QStringLiteral("junk") << true;
+    }
+
+    void offlineWithoutTheEngine()
+    {
+        QFETCH(int, status);
+        QFETCH(bool, listening);
+        QFETCH(QString, plugin);
+        QFETCH(bool, engineProblem);
+        LocalSite site(status);
+        QVERIFY(site.listen(listening ? 0 : closedPort()));
+        if (!listening) site.close();
+        QTemporaryDir folder;
+        if (!plugin.isEmpty()) BrowserPane::setPluginFolder(folder.path());
+        if (plugin == QLatin1String("junk")) {
+            QFile junk(folder.filePath(QStringLiteral("ferrova-browser.so")));
+            QVERIFY(junk.open(QIODevice::WriteOnly));
+            junk.write(QByteArray(4096, 'x'));
+        }
+        BrowserPane pane(nullptr);
+        pane.setProbeTimeout(300ms);
+        pane.resize(201, 553);
+        pane.show();
+        QSignalSpy offline(&pane, &BrowserPane::offlinePageShown);
+        pane.navigate(site.url());
+        QVERIFY(offline.wait(10000));
+        QVERIFY(pane.showsOfflinePage());
+        QVERIFY(!pane.webView());
+        QVERIFY(pane.offlineView()->isVisible());
+        const QString text = pane.offlineView()->toPlainText();
+        QVERIFY(text.contains(QStringLiteral("无法打开产品网页")));
+        QVERIFY(text.contains(QStringLiteral("数据来源")));
+        QVERIFY(pane.offlineView()->toHtml().contains(BrowserPane::kRetryLink));
+        QCOMPARE(text.contains(QStringLiteral("无法加载网页视图")), engineProblem);
+        QCOMPARE(pane.engineProblem().isEmpty(), !engineProblem);
+        QVERIFY(!engineMapped());
+    }
+
     void paneWaitsForTheFirstFrame()
     {
         mod_Vantrel::resetModuleState();
         TempDataFolder data;
         data.copyShippedElements();
         frm_Vantrel window(frm_Vantrel::Browser::Shown);
+        window.setProductPage(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(closedPort())));
         window.Form_Load();  // asks for the page before any pane exists
         QVERIFY(!window.WebBrowser1());
         QSignalSpy created(&window, &frm_Vantrel::browserCreated);
         window.show();
         QVERIFY(created.wait(30000));
-        auto *pane = static_cast<BrowserPane *>(window.WebBrowser1());
-        QCOMPARE(pane->requestedUrl(), QUrl(frm_Vantrel::kProductPage));
+        BrowserPane *pane = window.WebBrowser1();
         QCOMPARE(pane->geometry(), QRect(592, 0, 201, 553));
         QVERIFY(pane->isVisible());
-        // One off-the-record profile: nothing is written to the user's disk.
-        QCOMPARE(pane->page()->profile(), QWebEngineProfile::defaultProfile());
-        QVERIFY(pane->page()->profile()->isOffTheRecord());
-        QTRY_VERIFY_WITH_TIMEOUT(pane->showsOfflinePage(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(pane->showsOfflinePage(), 30000);
         QCOMPARE(created.count(), 1);
+        QVERIFY(!engineMapped());
     }
 
     void noPaneWithoutTheBrowser()
@@ -64,24 +176,40 @@ private slots:
         QVERIFY(!window.WebBrowser1());
     }
 
-    // The real program, headless, reports its milestones in the order the user sees them:
-    // the grid first, the browser engine after it.
+    // The real program, headless, with --product-url, reports its milestones in the order
+    // the user sees them: the grid first, the browser pane after it, and the browser engine
+    // (found beside the program) only when the site answers.
+    void programShowsTheGridBeforeTheBrowser_data()
+    {
+        QTest::addColumn<bool>("siteAnswers");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList start{"application", "grid-loaded", "first-frame", "browser-created"};
+        QTest::newRow("site unreachable") << false << start + QStringList{"browser-offline-shown"};
+        QTest::newRow("site answers")
+            << true << start + QStringList{"browser-engine-loaded", "browser-page-shown"};
+    }
+
     void programShowsTheGridBeforeTheBrowser()
     {
+        QFETCH(bool, siteAnswers);
+        QFETCH(QStringList, expected);
+        LocalSite site;
+        QVERIFY(site.listen(siteAnswers ? 0 : closedPort()));
+        if (!siteAnswers) site.close();
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("FERROVA_STARTUP_TRACE"), QStringLiteral("1"));
         program.setProcessEnvironment(env);
         program.setReadChannel(QProcess::StandardError);
-        program.start(QStringLiteral(FERROVA_PROGRAM), {});
+        program.start(QStringLiteral(FERROVA_PROGRAM),
+                      {QStringLiteral("--product-url"), site.url().toString()});
         QVERIFY(program.waitForStarted());
         QStringList milestones;
         QList<double> mainMs;
         QElapsedTimer clock;
         clock.start();
-        while (!milestones.contains(QStringLiteral("browser-page-shown")) &&
-               clock.elapsed() < 60000) {
-            program.waitForReadyRead(1000);
+        while (milestones.size() < expected.size() && clock.elapsed() < 60000) {
+            QTest::qWait(20);  // the site answers from this thread's event loop
             while (program.canReadLine()) {
                 const QStringList words =
                     QString::fromUtf8(program.readLine()).split(QLatin1Char(' '));
@@ -92,8 +220,7 @@ private slots:
         }
         program.kill();
         program.waitForFinished();
-        QCOMPARE(milestones, (QStringList{"application", "grid-loaded", "first-frame",
-                                          "browser-created", "browser-page-shown"}));
+        QCOMPARE(milestones, expected);
         QVERIFY(mainMs[0] > 0);
         QVERIFY(std::is_sorted(mainMs.begin(), mainMs.end()));
     }
@@ -141,6 +268,37 @@ private slots:
             env.insert(entry.left(equals), entry.mid(equals + 1));
         }
         QCOMPARE(BrowserEngine::settingsFor(env), expected);
+    }
+
+    // Last: from here on the browser engine is in this process. The site is down at first;
+    // once it is up, the user follows "重试" (by keyboard) and the page shows in the web view.
+    void retryLoadsThePage()
+    {
+        const quint16 port = closedPort();
+        LocalSite site;
+        BrowserPane pane(nullptr);
+        pane.resize(201, 553);
+        pane.show();
+        QSignalSpy offline(&pane, &BrowserPane::offlinePageShown);
+        QSignalSpy shown(&pane, &BrowserPane::webPageShown);
+        pane.navigate(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)));
+        QVERIFY(offline.wait(10000));
+        QVERIFY(!engineMapped());
+
+        QVERIFY(site.listen(port));
+        QTextBrowser *text = pane.offlineView();
+        text->setFocus();
+        QTest::keyClick(text, Qt::Key_Tab);  // to the first link, "重试"
+        QCOMPARE(text->textCursor().selectedText(), QStringLiteral("重试"));
+        QTest::keyClick(text, Qt::Key_Return);
+        QVERIFY(shown.wait(60000));
+        QCOMPARE(pane.shows(), BrowserPane::Shows::WebPage);
+        QVERIFY(pane.webView()->isVisible());
+        QVERIFY(!text->isVisible());
+        QTRY_COMPARE(pane.webView()->property("title").toString(), kTitle);
+        // One off-the-record profile: nothing is written to the user's disk.
+        QVERIFY(pane.webView()->property("offTheRecord").toBool());
+        QVERIFY(engineMapped());  // the check above would see it
     }
 };
 
