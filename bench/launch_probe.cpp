@@ -6,6 +6,8 @@
 //   processes  the whole process tree once start-up has settled (ready, then the settle
 //              time): per process resident size (RSS) and proportional size (PSS, where
 //              each shared page is split between the processes that use it).
+//   engine_mapped  whether the program's own process has the browser engine's libraries
+//              (libQt6WebEngine*) mapped at that point.
 // Usage: launch_probe [--ready TEXT] [--trace PREFIX] [--settle-ms N] [--timeout-ms N]
 //                     -- program [args...]
 #include <X11/Xlib.h>
@@ -203,9 +205,19 @@ bool parse(int argc, char **argv, Options &options)
     return false;
 }
 
+bool engineMapped(pid_t pid)
+{
+    std::ifstream maps("/proc/" + std::to_string(pid) + "/maps");
+    std::string line;
+    while (std::getline(maps, line))
+        if (line.find("libQt6WebEngine") != std::string::npos) return true;
+    return false;
+}
+
 void printReport(const Watch &watch, pid_t child)
 {
-    std::printf("{\"map_ms\": %.3f, \"ready_ms\": %.3f, \"trace\": [", watch.mapMs, watch.readyMs);
+    std::printf("{\"map_ms\": %.3f, \"ready_ms\": %.3f, \"engine_mapped\": %s, \"trace\": [",
+                watch.mapMs, watch.readyMs, engineMapped(child) ? "true" : "false");
     for (size_t i = 0; i < watch.trace.size(); ++i)
         std::printf("%s%s", i ? ", " : "", jsonString(watch.trace[i]).c_str());
     std::printf("], \"processes\": [");

@@ -61,6 +61,7 @@ void BrowserPane::navigate(const QUrl &url)
 
 void BrowserPane::answered(bool reachable)
 {
+    if (reachable) StartupTrace::mark("browser-site-answered");
     if (!reachable || !loadWebView()) {
         showOffline();
         return;

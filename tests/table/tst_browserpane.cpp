@@ -186,7 +186,9 @@ private slots:
         const QStringList start{"application", "grid-loaded", "first-frame", "browser-created"};
         QTest::newRow("site unreachable") << false << start + QStringList{"browser-offline-shown"};
         QTest::newRow("site answers")
-            << true << start + QStringList{"browser-engine-loaded", "browser-page-shown"};
+            << true
+            << start + QStringList{"browser-site-answered", "browser-engine-loaded",
+                                   "browser-page-shown"};
     }
 
     void programShowsTheGridBeforeTheBrowser()
