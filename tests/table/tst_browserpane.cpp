@@ -149,13 +149,15 @@ private slots:
         TempDataFolder data;
         data.copyShippedElements();
         frm_Vantrel window(frm_Vantrel::Browser::Shown);
-        window.setProductPage(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(closedPort())));
+        const QUrl page(QStringLiteral("http://127.0.0.1:%1/").arg(closedPort()));
+        window.setProductPage(page);
         window.Form_Load();  // asks for the page before any pane exists
         QVERIFY(!window.WebBrowser1());
         QSignalSpy created(&window, &frm_Vantrel::browserCreated);
         window.show();
         QVERIFY(created.wait(30000));
         BrowserPane *pane = window.WebBrowser1();
+        QCOMPARE(pane->requestedUrl(), page);
         QCOMPARE(pane->geometry(), QRect(592, 0, 201, 553));
         QVERIFY(pane->isVisible());
         QTRY_VERIFY_WITH_TIMEOUT(pane->showsOfflinePage(), 30000);
