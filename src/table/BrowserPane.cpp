@@ -28,6 +28,26 @@ QString &pluginFolderOverride()
     return folder;
 }
 
+// The text browser sizes headings by their level whatever the style sheet says, and takes a
+// bare line height as a multiple of the font's own (already generous) line spacing. The
+// built-in page is written for a web browser; for the text browser its headings become
+// styled paragraphs and its lines keep the font's spacing, so both look alike.
+QString forTextBrowser(QString html)
+{
+    for (const char *level : {"h1", "h2"}) {
+        const QString tag = QString::fromLatin1(level);
+        html.replace(QStringLiteral("<%1>").arg(tag), QStringLiteral("<p class=\"%1\">").arg(tag));
+        html.replace(QStringLiteral("</%1>").arg(tag), QStringLiteral("</p>"));
+    }
+    return html.replace(
+        QStringLiteral("</style>"),
+        QStringLiteral("  p.h1 { font-size: 16px; font-weight: bold; color: #000080; "
+                       "margin-top: 0; margin-bottom: 4px; }\n"
+                       "  p.h2 { font-size: 14px; font-weight: bold; color: #000080; "
+                       "margin-top: 14px; margin-bottom: 4px; }\n"
+                       "  p, li { font-size: 13px; line-height: 100%; }\n</style>"));
+}
+
 // The look of the built-in page where the text browser does not take it from the page's
 // style sheet.
 constexpr int kPageMargin = 10;
@@ -143,7 +163,7 @@ void BrowserPane::showOffline()
     if (!m_engineProblem.isEmpty())
         status += QStringLiteral("<p>无法加载网页视图：%1。请重新安装本程序。</p>")
                       .arg(m_engineProblem.toHtmlEscaped());
-    m_offline->setHtml(offlinePage().replace(kStatusMarker, status));
+    m_offline->setHtml(forTextBrowser(offlinePage().replace(kStatusMarker, status)));
     m_stack->setCurrentWidget(m_offline);
     m_shows = Shows::OfflinePage;
     StartupTrace::mark("browser-offline-shown");
