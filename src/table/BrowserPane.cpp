@@ -18,7 +18,7 @@ namespace {
 
 // The plugin's folder beside the program; the install puts it there too.
 const QString kPluginFolder = QStringLiteral("plugins");
-const QString kPluginName = QStringLiteral("ferrova-browser");
+const QString kPluginName = QStringLiteral("ferrova-browser.so");
 // Where the built-in page takes the retry link and, if the web view failed, that news.
 const QString kStatusMarker = QStringLiteral("<!-- status -->");
 
@@ -113,10 +113,10 @@ bool BrowserPane::loadWebView()
     QWidget *web = factory ? factory->createPane(this) : nullptr;
     if (!web || !connect(web, SIGNAL(loadFinished(bool)), this, SLOT(webLoaded(bool)))) {
         delete web;
-        m_engineProblem =
-            factory || !loader.isLoaded()
-                ? loader.errorString()
-                : QStringLiteral("%1 不是本程序的网页视图插件").arg(loader.fileName());
+        const QString file = QDir::toNativeSeparators(pluginFile());
+        m_engineProblem = factory || !loader.isLoaded()
+                              ? QStringLiteral("%1（%2）").arg(file, loader.errorString())
+                              : QStringLiteral("%1 不是本程序的网页视图插件").arg(file);
         qWarning("web view plugin: %s", qPrintable(m_engineProblem));
         return false;
     }

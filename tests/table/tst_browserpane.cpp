@@ -140,6 +140,8 @@ private slots:
         QVERIFY(pane.offlineView()->toHtml().contains(BrowserPane::kRetryLink));
         QCOMPARE(text.contains(QStringLiteral("无法加载网页视图")), engineProblem);
         QCOMPARE(pane.engineProblem().isEmpty(), !engineProblem);
+        // The line names the file, so the user knows what to put back.
+        if (engineProblem) QVERIFY(text.contains(QDir::toNativeSeparators(folder.path())));
         QVERIFY(!engineMapped());
     }
 
