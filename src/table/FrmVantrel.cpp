@@ -37,6 +37,7 @@ namespace {
 
 constexpr double kClientWidth = 12105;
 constexpr double kClientHeight = 8445;
+constexpr double kChartHeight = 3855;  // twips, the chart control as made
 // Title bar and border that the window's outer height includes.
 constexpr double kFrameTwips = 450;
 const QColor kHighlightYellow(255, 250, 128);  // colour number 0x80FAFF
@@ -174,9 +175,11 @@ void frm_Vantrel::createPanes()
     m_chartFrame->setObjectName(QStringLiteral("fra_Chart"));
     m_chartFrame->setFrameShape(QFrame::NoFrame);
     m_chartFrame->setGeometry(Twips::rect(0, 5040, 8535, 3135));
-    m_chart = new ChartControl(m_chartFrame);
-    m_chart->setObjectName(QStringLiteral("msc_Options"));
-    m_chart->setGeometry(Twips::rect(-210, -480, 9015, 3855));
+    // White until the chart control is made, like the chart's own background.
+    m_chartFrame->setAutoFillBackground(true);
+    QPalette white = m_chartFrame->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_chartFrame->setPalette(white);
     m_panel = new DetailsPanel(this);
     m_panel->setGeometry(Twips::rect(1800, 4680, 7095, 2775));
     m_panel->hide();
@@ -209,9 +212,24 @@ void frm_Vantrel::navigateBrowser(const QUrl &url)
         m_pendingPage = url;
 }
 
+// Qt Charts takes about 20 ms to make the chart control, a quarter of the time to the first
+// frame, and the empty chart shows nothing the user needs at once: it is made right after
+// the first frame, or earlier when something asks for it.
+ChartControl *frm_Vantrel::msc_Options() const
+{
+    if (!m_chart) {
+        m_chart = new ChartControl(m_chartFrame);
+        m_chart->setObjectName(QStringLiteral("msc_Options"));
+        m_chart->setGeometry(Twips::rect(-210, -480, 9015, kChartHeight));
+        if (m_chartFrame->isVisible()) m_chart->show();
+    }
+    return m_chart;
+}
+
 void frm_Vantrel::firstFrameShown()
 {
     StartupTrace::mark("first-frame");
+    msc_Options();
     if (m_withBrowser && !m_browser) createBrowser();
 }
 
@@ -267,7 +285,7 @@ void frm_Vantrel::Form_Load()
     if (state.ElementGroupMode == 1)
         for (int n = 1; n <= kElementCount; ++n) m_cells[n]->setTransparent(true);
     loadElements();
-    setOuterHeightTwips(m_chart->heightTwips() + kFoldedHeight);
+    setOuterHeightTwips((m_chart ? m_chart->heightTwips() : kChartHeight) + kFoldedHeight);
     navigateBrowser(m_productPage);
 }
 
@@ -435,7 +453,7 @@ void frm_Vantrel::toggleChartPane()
 {
     // The toolkit keeps heights in whole pixels, so "folded" is anything within a pixel.
     const bool folded = qAbs(outerHeightTwips() - kFoldedHeight) < Twips::kPerPixel;
-    setOuterHeightTwips(folded ? m_chart->heightTwips() + kFoldedHeight : kFoldedHeight);
+    setOuterHeightTwips(folded ? msc_Options()->heightTwips() + kFoldedHeight : kFoldedHeight);
 }
 
 void frm_Vantrel::restoreGrid()
@@ -499,9 +517,10 @@ void frm_Vantrel::foldForChartWindow()
 void frm_Vantrel::GetChartAndGraph()
 {
     const bool circles = Command::drawsRadiusCircles(state.LastButton);
-    ChartBuilder::fill(*m_chart, state.ChartProperty, [this, circles](const ElementRecordType &r) {
-        if (circles) DrawCircleForRadii(r);
-    });
+    ChartBuilder::fill(*msc_Options(), state.ChartProperty,
+                       [this, circles](const ElementRecordType &r) {
+                           if (circles) DrawCircleForRadii(r);
+                       });
 }
 
 void frm_Vantrel::DrawCircleForRadii(const ElementRecordType &record)

@@ -50,7 +50,7 @@ public:
     QWidget *lne_Lines(int index) const { return m_lines.value(index); }
     ImageButtonArray &img_Btns() const { return *m_buttons; }
     DetailsPanel *pic_Elements() const { return m_panel; }
-    ChartControl *msc_Options() const { return m_chart; }
+    ChartControl *msc_Options() const;  // made on first use (see firstFrameShown)
     QFrame *fra_Chart() const { return m_chartFrame; }
     // Null until the first frame of the window has been shown (see browserCreated).
     BrowserPane *WebBrowser1() const { return m_browser; }
@@ -115,7 +115,7 @@ private:
     ToolbarKeys *m_toolbarKeys = nullptr;
     DetailsPanel *m_panel = nullptr;
     QFrame *m_chartFrame = nullptr;
-    ChartControl *m_chart = nullptr;
+    mutable ChartControl *m_chart = nullptr;
     BrowserPane *m_browser = nullptr;
     QPointer<frm_Options> m_optionsWindow;
     QPointer<frm_Chart> m_chartWindow;
