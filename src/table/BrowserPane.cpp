@@ -3,6 +3,7 @@
 #include "PageProbe.h"
 #include "StartupTrace.h"
 #include "browser/BrowserPaneFactory.h"
+#include "widgets/Palette.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -60,10 +61,7 @@ BrowserPane::BrowserPane(QWidget *parent)
     : QWidget(parent), m_probe(new PageProbe(this)), m_stack(new QStackedLayout(this))
 {
     setAccessibleName(QStringLiteral("产品网页"));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    setPalette(p);
+    Palette::fillBackground(this, Qt::white);
     m_stack->setContentsMargins(0, 0, 0, 0);
     connect(m_probe, &PageProbe::answered, this, [this](bool reachable) { answered(reachable); });
 }
@@ -153,9 +151,7 @@ void BrowserPane::showOffline()
         m_offline->setOpenLinks(false);
         m_offline->document()->setDocumentMargin(kPageMargin);
         m_offline->document()->setIndentWidth(kListIndent);
-        QPalette p = m_offline->palette();
-        p.setColor(QPalette::Base, kPageBackground);
-        m_offline->setPalette(p);
+        Palette::setColour(m_offline, QPalette::Base, kPageBackground);
         connect(m_offline, &QTextBrowser::anchorClicked, this, &BrowserPane::linkClicked);
         m_stack->addWidget(m_offline);
     }

@@ -176,10 +176,7 @@ void frm_Vantrel::createPanes()
     m_chartFrame->setFrameShape(QFrame::NoFrame);
     m_chartFrame->setGeometry(Twips::rect(0, 5040, 8535, 3135));
     // White until the chart control is made, like the chart's own background.
-    m_chartFrame->setAutoFillBackground(true);
-    QPalette white = m_chartFrame->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    m_chartFrame->setPalette(white);
+    Palette::fillBackground(m_chartFrame, Qt::white);
     m_panel = new DetailsPanel(this);
     m_panel->setGeometry(Twips::rect(1800, 4680, 7095, 2775));
     m_panel->hide();
