@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "data/DataFiles.h"
+#include "data/ElementFile.h"
 #include "data/ListInput.h"
 #include "data/ModVantrel.h"
 #include "table/BrowserEngine.h"
@@ -80,8 +81,9 @@ int readAll(QIODevice &device)
 {
     ListInput input(device, QStringLiteral("Elements.prn"));
     int records = 0;
+    mod_Vantrel::ElementRecordType record;
     while (!input.atEnd()) {
-        mod_Vantrel::ReadElementRecord(input);
+        mod_Vantrel::ReadElementRecord(input, record);
         ++records;
     }
     return records;
@@ -108,13 +110,12 @@ void benchReader(int runs)
         inMemory.push_back(records / (timer.nsecsElapsed() / 1e9));
         timer.restart();
         records = 0;
-        for (int pass = 0; pass < kPasses; ++pass) {
-            InputFile opened(path);  // opened and read the way every click does it
-            while (!opened.atEnd()) {
-                mod_Vantrel::ReadElementRecord(opened.input());
-                ++records;
-            }
-        }
+        for (int pass = 0; pass < kPasses; ++pass)  // opened and read the way every click does it
+            ElementFile::scan(ElementFile::Numbers::Any,
+                              [&](const mod_Vantrel::ElementRecordType &) {
+                                  ++records;
+                                  return ElementFile::Next::Continue;
+                              });
         fromFile.push_back(records / (timer.nsecsElapsed() / 1e9));
     }
     report("ReadElementRecord, whole file from memory", "records/s", inMemory);
@@ -131,7 +132,6 @@ int main(int argc, char *argv[])
     const int at = args.indexOf(QStringLiteral("--runs"));
     const int runs = at > 0 && at + 1 < args.size() ? qMax(1, args.at(at + 1).toInt()) : 101;
 
-    mod_Vantrel::resetModuleState();
     frm_Vantrel window(frm_Vantrel::Browser::None);
     window.Form_Load();
     window.show();

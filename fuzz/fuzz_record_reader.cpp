@@ -22,10 +22,8 @@ namespace {
 
 const QString kFileName = QStringLiteral("Elements.prn");
 
-void checkRecord()
+void checkRecord(const ElementRecordType &r)
 {
-    const ElementRecordType &r = state.ElementRecord;
-    if (state.LoopIndex != 10) FuzzSupport::fault("record reader", "loop counter not left at 10");
     if (r.InputText.contains(QLatin1Char('\n')) || r.InputText.contains(QLatin1Char('\r')))
         FuzzSupport::fault("record reader", "text item runs over a line end");
     const QStringList fields = {r.StableOxidationStates, r.OxidationStates, r.EConfigText1,
@@ -54,14 +52,13 @@ void checkError(const DataError &e, int lines)
 // Every record read, then the error that ended the reading (if any), as text.
 QStringList readAll(QIODevice &device, const QByteArray &bytes)
 {
-    resetModuleState();
     ListInput in(device, kFileName);
     QStringList outcome;
+    ElementRecordType r;
     try {
         while (!in.atEnd()) {
-            ReadElementRecord(in);
-            checkRecord();
-            const ElementRecordType &r = state.ElementRecord;
+            ReadElementRecord(in, r);
+            checkRecord(r);
             outcome << QString::number(r.AtomicNumber) + QLatin1Char('|') +
                            QString::number(r.VaporisationEnthalpy, 'g', 9) + QLatin1Char('|') +
                            r.InputText;

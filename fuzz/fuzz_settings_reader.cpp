@@ -19,23 +19,17 @@ namespace {
 
 const QString kFileName = QStringLiteral("settings.prn");
 
-QStringList read(QByteArray bytes)
+QStringList read(QByteArray bytes, Settings::Values &values)
 {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QStringList problems;
     try {
-        Settings::read(buffer, kFileName, &problems);
+        Settings::read(buffer, kFileName, values, &problems);
     } catch (const DataError &) {
         FuzzSupport::fault("settings reader", "a bad line was thrown instead of skipped");
     }
     return problems;
-}
-
-QByteArray savedText()
-{
-    return Settings::fileText(state.AtomicRadiusColor, state.CovalentRadiusColor,
-                              state.ChartWindowsMode, state.ElementGroupMode);
 }
 
 }  // namespace
@@ -45,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     static const QRegularExpression kProblem(QStringLiteral("^第 (\\d+) 行："));
     static const QRegularExpression kMore(QStringLiteral("^以及另外 (\\d+) 行$"));
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    resetModuleState();
-    QStringList problems = read(bytes);
+    Settings::Values values;
+    QStringList problems = read(bytes, values);
     const int lines = FuzzSupport::lineCount(bytes);
     // Past the listed lines the rest are only counted, in one closing line.
     if (!problems.isEmpty()) {
@@ -71,11 +65,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
 
     // Save, then load what was saved: the same four settings, and no problem.
-    const QByteArray saved = savedText();
-    resetModuleState();
-    if (!read(saved).isEmpty())
+    const QByteArray saved = Settings::fileText(values);
+    Settings::Values readBack;
+    if (!read(saved, readBack).isEmpty())
         FuzzSupport::fault("settings reader", "saved settings do not read back");
-    if (savedText() != saved)
+    if (Settings::fileText(readBack) != saved)
         FuzzSupport::fault("settings reader", "saved settings read back different");
     return 0;
 }

@@ -6,7 +6,9 @@
 #include <memory>
 
 #include "TempDataFolder.h"
+#include "app/AppState.h"
 #include "data/ModVantrel.h"
+#include "data/Settings.h"
 #include "table/FrmVantrel.h"
 #include "widgets/Dialogs.h"
 
@@ -52,7 +54,6 @@ public:
     // element file when given.
     frm_Vantrel &start(const QByteArray &settings = {}, const QByteArray *elements = nullptr)
     {
-        mod_Vantrel::resetModuleState();
         m_main.reset();
         m_data = std::make_unique<TempDataFolder>();
         if (elements)
@@ -66,6 +67,15 @@ public:
     }
 
     frm_Vantrel &main() { return *m_main; }
+    AppState &app() { return m_main->app(); }
+    // Changes one setting for this run, as saving the options dialog would.
+    template <typename T>
+    void setSetting(T Settings::Values::*setting, T value)
+    {
+        Settings::Values values = app().settings();
+        values.*setting = value;
+        app().setSettings(values);
+    }
     TempDataFolder &data() { return *m_data; }
 
     QStringList messages;       // "title|text" of every box, in order

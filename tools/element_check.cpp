@@ -297,13 +297,13 @@ QList<Problem> checkFile(const QByteArray &bytes, const QString &fileName)
         device.setData(line + "\r\n");
         device.open(QIODevice::ReadOnly);
         ListInput in(device, fileName);
+        ElementRecordType record;
         try {
-            mod_Vantrel::ReadElementRecord(in);
+            mod_Vantrel::ReadElementRecord(in, record);
         } catch (const DataError &e) {
             out.append({lineNo, readerProblem(e)});
             continue;
         }
-        const ElementRecordType record = mod_Vantrel::state.ElementRecord;
         if (!in.atEnd())
             out.append({lineNo, QStringLiteral("more items after the record's text item")});
         const int tabs = int(record.InputText.count(QLatin1Char('\t')));
@@ -322,9 +322,10 @@ QList<Problem> checkFile(const QByteArray &bytes, const QString &fileName)
         device.open(QIODevice::ReadOnly);
         ListInput in(device, fileName);
         int count = 0;
+        ElementRecordType record;
         try {
             while (!in.atEnd()) {
-                mod_Vantrel::ReadElementRecord(in);
+                mod_Vantrel::ReadElementRecord(in, record);
                 ++count;
             }
             if (count != records.size())

@@ -2,8 +2,7 @@
 
 #include "ChartControl.h"
 #include "ChartProperties.h"
-#include "data/DataError.h"
-#include "data/DataFiles.h"
+#include "data/ElementFile.h"
 #include "data/ModVantrel.h"
 #include "data/NumberText.h"
 
@@ -29,25 +28,17 @@ namespace {
 // one per row whatever the file's size. All of them are read before anything is shown: a
 // file that breaks half-way must not leave a chart (or circles) half of the new property
 // and half of the old one. They come in the order of those last records in the file, which
-// leaves the chart, the circles and the current record as one pass over the file would.
+// leaves the chart and the circles as one pass over the file would.
 QVector<ElementRecordType> readLatestRecords()
 {
-    state.DataFilePath = DataFiles::dataPath(QStringLiteral("Elements.PRN"));
-    InputFile fileNumber1(state.DataFilePath);
     std::vector<ElementRecordType> latest(kElementCount + 1);
     std::array<qint64, kElementCount + 1> lastSeen{};  // 0: no record with that number
     qint64 count = 0;
-    while (!fileNumber1.atEnd()) {
-        ReadElementRecord(fileNumber1.input());
-        const int number = state.ElementRecord.AtomicNumber;
-        if (number == 0) continue;  // start-up's hidden cell 0; the chart has no row for it
-        if (number < 1 || number > kElementCount)
-            throw DataError(
-                DataError::Kind::NoSuchElement, state.DataFilePath, fileNumber1.input().itemLine(),
-                QStringLiteral("原子序数 %1 不在 1 到 %2 之间").arg(number).arg(kElementCount));
-        latest[number] = state.ElementRecord;
-        lastSeen[number] = ++count;
-    }
+    ElementFile::scan(ElementFile::Numbers::Charted, [&](const ElementRecordType &record) {
+        latest[record.AtomicNumber] = record;
+        lastSeen[record.AtomicNumber] = ++count;
+        return ElementFile::Next::Continue;
+    });
     QVector<int> numbers;
     for (int number = 1; number <= kElementCount; ++number)
         if (lastSeen[number] > 0) numbers.append(number);
@@ -68,7 +59,6 @@ void fill(ChartControl &chart, qint16 chartProperty, const RowStep &afterRowSetU
     // A property outside 0..8 hands over no values, so the chart keeps its old heading too.
     if (ChartProperties::find(chartProperty)) chart.setChartProperty(chartProperty);
     for (const ElementRecordType &record : records) {
-        state.ElementRecord = record;  // the current record, as each read leaves it
         chart.setColumnCount(1);
         chart.setRowLabel(record.Symbol);
         chart.setRowCount(kElementCount);

@@ -2,7 +2,7 @@
 
 #include "ChartBuilder.h"
 #include "ChartControl.h"
-#include "data/ModVantrel.h"
+#include "app/AppState.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
@@ -15,8 +15,6 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMouseEvent>
-
-using namespace mod_Vantrel;
 
 namespace {
 
@@ -74,7 +72,7 @@ frm_Chart::Layout frm_Chart::layoutFor(double outerWidthTwips, double outerHeigh
     return layout;
 }
 
-frm_Chart::frm_Chart() : QWidget(nullptr)
+frm_Chart::frm_Chart(AppState &app) : QWidget(nullptr), m_app(app)
 {
     setObjectName(QStringLiteral("frm_Chart"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -116,7 +114,9 @@ void frm_Chart::connectHandlers()
     connect(m_buttons, &ImageButtonArray::mouseMoved, this,
             [this](int i) { Dialogs::runHandler(this, [=] { img_Btns_MouseMove(i); }); });
     // The window opens with the keyboard on its first button.
-    (new ToolbarKeys(m_buttons, this))->focusCurrent(Qt::OtherFocusReason);
+    auto *keys = new ToolbarKeys(m_buttons, this);
+    connect(keys, &ToolbarKeys::leftByTab, this, [this] { Form_MouseMove(); });
+    keys->focusCurrent(Qt::OtherFocusReason);
 }
 
 void frm_Chart::Form_Load()
@@ -156,12 +156,12 @@ void frm_Chart::resizeEvent(QResizeEvent *event)
 void frm_Chart::img_Btns_MouseMove(int index)
 {
     if (index > Command::kLastNormalPicture) return;
-    m_buttons->hover(index);
+    m_app.setHighlightedButton(qint16(m_buttons->hover(index, m_app.HighlightedButton())));
 }
 
 void frm_Chart::Form_MouseMove()
 {
-    m_buttons->reset();
+    m_buttons->reset(m_app.HighlightedButton());
 }
 
 void frm_Chart::mouseMoveEvent(QMouseEvent *event)
@@ -180,20 +180,20 @@ void frm_Chart::img_Btns_Click(int index)
     // Only highlights carry a tooltip; a click on a normal image leaves the caption empty.
     setWindowTitle(image ? image->toolTip() : QString());
     if (index == Command::ShowChart) {  // here it closes the window
-        state.ChartWindowOpen = False;
+        m_app.setChartWindowOpen(mod_Vantrel::False);
         m_chart->hide();
         close();
         return;
     }
-    if (Command::isChartProperty(index)) state.ChartProperty = Command::chartPropertyOf(index);
-    ChartBuilder::fill(*m_chart, state.ChartProperty);
+    if (Command::isChartProperty(index)) m_app.setChartProperty(Command::chartPropertyOf(index));
+    ChartBuilder::fill(*m_chart, m_app.ChartProperty());
 }
 
 // ---- unload ----
 
 void frm_Chart::Form_Unload()
 {
-    state.ChartWindowOpen = False;
+    m_app.setChartWindowOpen(mod_Vantrel::False);
     emit closed();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class AppState;
 class ChartControl;
 class ImageButtonArray;
 class QFrame;
@@ -12,7 +13,8 @@ class QFrame;
 class frm_Chart : public QWidget {
     Q_OBJECT
 public:
-    frm_Chart();
+    // `app` is the main window's shared state, which outlives this window.
+    explicit frm_Chart(AppState &app);
 
     // Sizes of the chart frame and of the chart inside it, in twips, for a window of the
     // given outer size (title bar and border included). Never negative.
@@ -60,6 +62,7 @@ private:
     void createChart();
     void connectHandlers();
 
+    AppState &m_app;
     ImageButtonArray *m_buttons = nullptr;
     QFrame *m_chartFrame = nullptr;
     ChartControl *m_chart = nullptr;

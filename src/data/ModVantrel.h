@@ -5,7 +5,7 @@
 
 class ListInput;
 
-// State shared by all windows for the whole run, and the element record reader.
+// The element record and its reader.
 namespace mod_Vantrel {
 
 // Flags are 16-bit integers: true is -1, false is 0.
@@ -32,7 +32,7 @@ struct ElementRecordType {
     float ElectronAffinity = 0;      // kJ/mol
     float FusionEnthalpy = 0;        // kJ/mol
     float VaporisationEnthalpy = 0;  // kJ/mol
-    QString InputText;               // the packed tail; also the key of the settings line read last
+    QString InputText;               // the packed tail, as read
     QString StableOxidationStates;
     QString OxidationStates;
     QString EConfigText1;
@@ -45,48 +45,9 @@ struct ElementRecordType {
     QString ElementName;
 };
 
-// The state every window shares for the whole run. Starting values are the member
-// defaults, so going back to them is one assignment.
-struct ModuleState {
-    ElementRecordType ElementRecord;  // the current record
-
-    // Reader and file state.
-    QString DataFilePath;  // path of the data file about to be opened
-    qint16 LoopIndex = 0;  // the reader's field counter; ReadElementRecord leaves it at 10
-    QString TailRest;      // reader scratch: the text after the TAB found last
-    QString TabPos;        // reader scratch: 1-based position of that TAB, as decimal text
-
-    // Settings.
-    float SettingValue = 0;  // number of the settings line read last
-    float AtomicRadiusColor = 0;
-    float CovalentRadiusColor = 0;
-    qint16 ChartWindowsMode = 0;  // 0 chart pane, 1 chart window
-    qint16 ElementGroupMode = 0;  // 1 group colouring on
-
-    // Window state.
-    qint16 HighlightedButton = 0;
-    qint16 ChartProperty = 0;  // 0 to 8
-    qint16 LastButton = 0;
-    qint16 ExitAnswer = 0;
-    qint16 OptionsWindowOpen = False;
-    qint16 ChartWindowOpen = False;
-    qint16 NormalGridShown = True;
-    qint32 SymbolColor = 0;
-    qint16 HoveredElement = 1;
-    float SelectedColor = 0;
-};
-
-extern ModuleState state;
-
-// Back to the values the program starts with (tests start every case from here).
-inline void resetModuleState()
-{
-    state = ModuleState();
-}
-
 // Reads the next record of the open element data file ("file number 1") into
-// ElementRecord. Throws DataError on a malformed record; the fields assigned before the
+// `ElementRecord`. Throws DataError on a malformed record; the fields assigned before the
 // failing step keep their new values, as the reader assigns them in file order.
-void ReadElementRecord(ListInput &fileNumber1);
+void ReadElementRecord(ListInput &fileNumber1, ElementRecordType &ElementRecord);
 
 }  // namespace mod_Vantrel

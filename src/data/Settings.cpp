@@ -4,7 +4,6 @@
 #include "DataFiles.h"
 #include "FileReason.h"
 #include "ListInput.h"
-#include "ModVantrel.h"
 #include "NumberText.h"
 #include "SettingsLocation.h"
 
@@ -15,8 +14,6 @@
 #include <QSaveFile>
 #include <cmath>
 #include <limits>
-
-using namespace mod_Vantrel;
 
 namespace Settings {
 
@@ -38,15 +35,12 @@ qint16 modeValue(float value, const QString &fileName, int line)
     return static_cast<qint16>(rounded);
 }
 
-void applyLine(const QString &fileName, int line)
+void applyLine(float value, const QString &key, Values &values, const QString &fileName, int line)
 {
-    const QString &key = state.ElementRecord.InputText;
-    if (key == kAtomicRadius) state.AtomicRadiusColor = state.SettingValue;
-    if (key == kCovalentRadius) state.CovalentRadiusColor = state.SettingValue;
-    if (key == kChartWindows)
-        state.ChartWindowsMode = modeValue(state.SettingValue, fileName, line);
-    if (key == kElementGroup)
-        state.ElementGroupMode = modeValue(state.SettingValue, fileName, line);
+    if (key == kAtomicRadius) values.AtomicRadiusColor = value;
+    if (key == kCovalentRadius) values.CovalentRadiusColor = value;
+    if (key == kChartWindows) values.ChartWindowsMode = modeValue(value, fileName, line);
+    if (key == kElementGroup) values.ElementGroupMode = modeValue(value, fileName, line);
 }
 
 // The next line of `device` without its line end: LF, CR LF or a lone CR, as in the element
@@ -116,16 +110,15 @@ QString colourText(float colour)
     return singleText(std::floor(colour), QLocale::c());
 }
 
-QByteArray fileText(float atomicRadiusColor, float covalentRadiusColor, qint16 chartWindowsMode,
-                    qint16 elementGroupMode)
+QByteArray fileText(const Values &values)
 {
-    return line(colourText(atomicRadiusColor), kAtomicRadius) +
-           line(colourText(covalentRadiusColor), kCovalentRadius) +
-           line(QString::number(chartWindowsMode), kChartWindows) +
-           line(QString::number(elementGroupMode), kElementGroup);
+    return line(colourText(values.AtomicRadiusColor), kAtomicRadius) +
+           line(colourText(values.CovalentRadiusColor), kCovalentRadius) +
+           line(QString::number(values.ChartWindowsMode), kChartWindows) +
+           line(QString::number(values.ElementGroupMode), kElementGroup);
 }
 
-void read(QIODevice &device, const QString &fileName, QStringList *problems)
+void read(QIODevice &device, const QString &fileName, Values &values, QStringList *problems)
 {
     // One settings line at a time, so that a bad line costs only itself. Past the first
     // few bad lines they are only counted: the message has to fit on the screen.
@@ -145,9 +138,9 @@ void read(QIODevice &device, const QString &fileName, QStringList *problems)
         buffer.open(QIODevice::ReadOnly);
         ListInput in(buffer, fileName);
         try {
-            state.SettingValue = in.readSingle();
-            state.ElementRecord.InputText = in.atEnd() ? QString() : in.readText();
-            applyLine(fileName, lineNumber);
+            const float value = in.readSingle();
+            const QString key = in.atEnd() ? QString() : in.readText();
+            applyLine(value, key, values, fileName, lineNumber);
         } catch (const DataError &e) {
             if (problems && problems->size() < kMaxListedProblems)
                 problems->append(QStringLiteral("第 %1 行：%2").arg(lineNumber).arg(e.detail()));
@@ -158,40 +151,39 @@ void read(QIODevice &device, const QString &fileName, QStringList *problems)
     if (problems && unlisted > 0) problems->append(QStringLiteral("以及另外 %1 行").arg(unlisted));
 }
 
-QStringList load()
+Loaded load(Values &values)
 {
-    state.DataFilePath =
+    Loaded loaded;
+    loaded.filePath =
         SettingsLocation::fileToRead(SettingsLocation::userFile(), SettingsLocation::programFile());
-    QStringList problems;
-    QFile file(DataFiles::resolve(state.DataFilePath));
+    QFile file(DataFiles::resolve(loaded.filePath));
     if (const auto failure = DataFiles::openForReading(file)) {
-        if (failure->missing) return problems;
-        throw DataError(DataError::Kind::OpenFailed, state.DataFilePath, 0, failure->reason);
+        if (failure->missing) return loaded;
+        throw DataError(DataError::Kind::OpenFailed, loaded.filePath, 0, failure->reason);
     }
-    read(file, state.DataFilePath, &problems);
-    return problems;
+    read(file, loaded.filePath, values, &loaded.problems);
+    return loaded;
 }
 
-void save()
+QString save(const Values &values)
 {
-    state.DataFilePath =
+    const QString filePath =
         SettingsLocation::fileToSave(SettingsLocation::userFile(), SettingsLocation::programFile());
-    const QString target = DataFiles::resolve(state.DataFilePath);
+    const QString target = DataFiles::resolve(filePath);
     removeLeftoverTemporaries(target);
     QSaveFile file(target);
-    const QByteArray text = fileText(state.AtomicRadiusColor, state.CovalentRadiusColor,
-                                     state.ChartWindowsMode, state.ElementGroupMode);
+    const QByteArray text = fileText(values);
     // Each step names itself, and says why when that can be known: after a short write (a
     // full disk) the system gives no reason, and Qt has only its untranslated "Unknown
     // error" to say; the step's guess stands then.
     const auto fail = [&](const QString &step, const QString &guess) {
         const std::optional<QString> reason = saveFailureReason(file.errorString(), target);
-        throw DataError(DataError::Kind::WriteFailed, state.DataFilePath, 0,
+        throw DataError(DataError::Kind::WriteFailed, filePath, 0,
                         reason ? QStringLiteral("%1，%2").arg(step, *reason) : guess);
     };
     // The user's own file may be the first one in their configuration folder.
-    const QString folder = QFileInfo(state.DataFilePath).absolutePath();
-    if (state.DataFilePath == SettingsLocation::userFile() && !QDir().mkpath(folder)) {
+    const QString folder = QFileInfo(filePath).absolutePath();
+    if (filePath == SettingsLocation::userFile() && !QDir().mkpath(folder)) {
         const QString step =
             QStringLiteral("无法创建文件夹 %1").arg(QDir::toNativeSeparators(folder));
         fail(step, step);
@@ -204,6 +196,7 @@ void save()
         fail(QStringLiteral("写入未完成"), QStringLiteral("写入未完成，磁盘可能已满"));
     if (!file.commit())
         fail(QStringLiteral("无法替换原来的文件"), QStringLiteral("无法替换原来的文件"));
+    return filePath;
 }
 
 }  // namespace Settings

@@ -1,7 +1,7 @@
 #include "FrmOptions.h"
 
 #include "ColourNames.h"
-#include "data/ModVantrel.h"
+#include "app/AppState.h"
 #include "data/Settings.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/Commands.h"
@@ -24,8 +24,6 @@
 #include <QRadioButton>
 #include <iterator>
 
-using namespace mod_Vantrel;
-
 namespace {
 
 constexpr double kClientWidth = 4860;
@@ -41,7 +39,7 @@ void setTextColour(QWidget *widget, const QColor &colour)
 
 }  // namespace
 
-frm_Options::frm_Options() : QWidget(nullptr)
+frm_Options::frm_Options(AppState &app) : QWidget(nullptr), m_app(app)
 {
     setObjectName(QStringLiteral("frm_Options"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -174,25 +172,27 @@ void frm_Options::connectHandlers()
             [this](int i) { Dialogs::runHandler(this, [=] { img_Btns_MouseMove(i); }); });
     m_elementGroupFrame->installEventFilter(this);
     // The save and cancel buttons end the round, one stop for the pair.
-    (new ToolbarKeys(m_buttons, this))->placeInTabOrder(m_colours[1]);
+    auto *keys = new ToolbarKeys(m_buttons, this);
+    keys->placeInTabOrder(m_colours[1]);
+    connect(keys, &ToolbarKeys::leftByTab, this, [this] { fra_ElementGroup_MouseMove(); });
 }
 
 // ---- load ----
 
 void frm_Options::Form_Load()
 {
-    opt_ChartWindows(state.ChartWindowsMode != 0 ? 1 : 0)->setChecked(true);
-    opt_ElementGroup(state.ElementGroupMode != 0 ? 1 : 0)->setChecked(true);
-    state.OptionsWindowOpen = True;
-    loadColourList(0, state.AtomicRadiusColor);
-    loadColourList(1, state.CovalentRadiusColor);
+    const Settings::Values &settings = m_app.settings();
+    opt_ChartWindows(settings.ChartWindowsMode != 0 ? 1 : 0)->setChecked(true);
+    opt_ElementGroup(settings.ElementGroupMode != 0 ? 1 : 0)->setChecked(true);
+    m_app.setOptionsWindowOpen(mod_Vantrel::True);
+    loadColourList(0, settings.AtomicRadiusColor);
+    loadColourList(1, settings.CovalentRadiusColor);
 }
 
 void frm_Options::loadColourList(int index, float colour)
 {
     QComboBox *list = m_colours[index];
-    state.SelectedColor = colour;
-    const QString text = ColourNames::nameOf(state.SelectedColor).value_or(list->currentText());
+    const QString text = ColourNames::nameOf(colour).value_or(list->currentText());
     // Adding the first item would put its name into the edit field, so the text is set
     // once the names are in.
     list->addItems(ColourNames::listOrder());
@@ -211,12 +211,12 @@ void frm_Options::img_Btns_Click(int index)
 
 void frm_Options::img_Btns_MouseMove(int index)
 {
-    m_buttons->hover(index);
+    m_app.setHighlightedButton(qint16(m_buttons->hover(index, m_app.HighlightedButton())));
 }
 
 void frm_Options::fra_ElementGroup_MouseMove()
 {
-    m_buttons->reset();
+    m_buttons->reset(m_app.HighlightedButton());
 }
 
 void frm_Options::keyPressEvent(QKeyEvent *event)
@@ -240,29 +240,29 @@ bool frm_Options::eventFilter(QObject *watched, QEvent *event)
 
 void frm_Options::SaveSettings()
 {
-    saveColourList(0, state.AtomicRadiusColor);
-    saveColourList(1, state.CovalentRadiusColor);
-    state.ChartWindowsMode = opt_ChartWindows(0)->isChecked() ? 0 : 1;
+    Settings::Values settings = m_app.settings();
+    settings.AtomicRadiusColor = chosenColour(0, settings.AtomicRadiusColor);
+    settings.CovalentRadiusColor = chosenColour(1, settings.CovalentRadiusColor);
+    settings.ChartWindowsMode = opt_ChartWindows(0)->isChecked() ? 0 : 1;
     // The radius view has the backdrops hidden: the group mode waits for the normal grid.
-    if (state.NormalGridShown) {
-        state.ElementGroupMode = opt_ElementGroup(1)->isChecked() ? 1 : 0;
-        emit groupModeSaved(state.ElementGroupMode);
-    }
-    Settings::save();
+    const bool normalGrid = m_app.NormalGridShown();
+    if (normalGrid) settings.ElementGroupMode = opt_ElementGroup(1)->isChecked() ? 1 : 0;
+    m_app.setSettings(settings);
+    if (normalGrid) emit groupModeSaved(settings.ElementGroupMode);
+    Settings::save(settings);
 }
 
-void frm_Options::saveColourList(int index, float &colour)
+float frm_Options::chosenColour(int index, float before) const
 {
     // A text that names none of the colours keeps this list's colour as it was.
-    state.SelectedColor = ColourNames::colourOf(m_colours[index]->currentText()).value_or(colour);
-    colour = state.SelectedColor;
+    return ColourNames::colourOf(m_colours[index]->currentText()).value_or(before);
 }
 
 // ---- unload ----
 
 void frm_Options::Form_Unload()
 {
-    state.OptionsWindowOpen = False;
+    m_app.setOptionsWindowOpen(mod_Vantrel::False);
 }
 
 void frm_Options::closeEvent(QCloseEvent *event)

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class AppState;
 class ImageButtonArray;
 class QButtonGroup;
 class QComboBox;
@@ -15,12 +16,13 @@ class QRadioButton;
 class frm_Options : public QWidget {
     Q_OBJECT
 public:
-    frm_Options();
+    // `app` is the main window's shared state, which outlives this dialog.
+    explicit frm_Options(AppState &app);
 
-    // Sets the controls from the module settings; whoever opens the dialog places it.
+    // Sets the controls from the settings; whoever opens the dialog places it.
     void Form_Load();
 
-    // Applies the choices to the module settings, announces the group mode while the grid
+    // Applies the choices to the shared settings, announces the group mode while the grid
     // shows normally, then writes the settings file. Throws DataError(WriteFailed) when the
     // file cannot be written; the choices stay applied for this run and the old file stays
     // as it was.
@@ -42,7 +44,7 @@ public:
 
 signals:
     // SaveSettings, before the file is written: 0 plain grid, 1 group colouring.
-    // ElementGroupMode already holds it; whoever shows the grid applies it.
+    // The shared settings already hold it; whoever shows the grid applies it.
     void groupModeSaved(qint16 mode);
 
 protected:
@@ -60,8 +62,9 @@ private:
     void setTabOrder();
     void connectHandlers();
     void loadColourList(int index, float colour);
-    void saveColourList(int index, float &colour);
+    float chosenColour(int index, float before) const;
 
+    AppState &m_app;
     QFrame *m_chartWindowsFrame = nullptr;
     QFrame *m_elementGroupFrame = nullptr;
     QButtonGroup *m_chartWindows = nullptr;

@@ -240,10 +240,6 @@ void DetailsPanel::OxidationState(ElementRecordType &r)
 {
     const PanelLayout::OxidationDisplay display = PanelLayout::oxidationLayout(
         r.StableOxidationStates, r.OxidationStates, leftTwips(m_symbol), widthTwips(m_symbol));
-    // Scratch left as after a search from the end: where the last "#" of the field done
-    // last stood, 1-based, or 0.
-    mod_Vantrel::state.TabPos =
-        QString::number(r.OxidationStates.lastIndexOf(QLatin1Char('#')) + 1);
     r.StableOxidationStates = display.stableRest;
     r.OxidationStates = display.otherRest;
     setLabelText(m_stableStates, display.stableText);

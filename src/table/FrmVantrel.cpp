@@ -3,14 +3,14 @@
 #include "BrowserPane.h"
 #include "DetailsPanel.h"
 #include "ElementCell.h"
-#include "ElementGrid.h"
 #include "GridKeys.h"
+#include "PeriodicGrid.h"
 #include "StartupTrace.h"
+#include "app/AppState.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartControl.h"
 #include "charts/FrmChart.h"
-#include "data/DataError.h"
-#include "data/DataFiles.h"
+#include "data/ElementFile.h"
 #include "data/ModVantrel.h"
 #include "data/Settings.h"
 #include "options/FrmOptions.h"
@@ -26,7 +26,6 @@
 
 #include <QFrame>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
 #include <utility>
@@ -40,10 +39,7 @@ constexpr double kClientHeight = 8445;
 constexpr double kChartHeight = 3855;  // twips, the chart control as made
 // Title bar and border that the window's outer height includes.
 constexpr double kFrameTwips = 450;
-const QColor kHighlightYellow(255, 250, 128);  // colour number 0x80FAFF
-constexpr double kOptionsOffset = 500;         // twips right of and below this window
-constexpr int kGroupBackdrops = 7;
-constexpr int kStaircaseLines = 9;
+constexpr double kOptionsOffset = 500;  // twips right of and below this window
 
 struct ToolbarButton {
     int normalIndex;
@@ -72,19 +68,14 @@ const ToolbarButton kToolbar[] = {
 // The options dialog and the chart window are made on first use: wired up by `connectIt`
 // before they load, so that nothing they announce while loading is lost.
 template <typename Window, typename ConnectIt>
-void openWindow(QPointer<Window> &window, ConnectIt connectIt)
+void openWindow(QPointer<Window> &window, AppState &app, ConnectIt connectIt)
 {
     if (!window) {
-        window = new Window;
+        window = new Window(app);
         connectIt(window.data());
         window->Form_Load();
     }
     Windows::bringToFront(window);
-}
-
-QString noSuchElement(qint16 atomicNumber)
-{
-    return QStringLiteral("原子序数 %1 不在 0 到 %2 之间").arg(atomicNumber).arg(kElementCount);
 }
 
 }  // namespace
@@ -93,7 +84,7 @@ const QString frm_Vantrel::kProductPage =
     QStringLiteral("http://www.ferrova.example/soft/kelor/?ver=" FERROVA_VERSION);
 
 frm_Vantrel::frm_Vantrel(Browser browser)
-    : QWidget(nullptr), m_withBrowser(browser == Browser::Shown)
+    : QWidget(nullptr), m_app(new AppState(this)), m_withBrowser(browser == Browser::Shown)
 {
     setObjectName(QStringLiteral("frm_Vantrel"));
     setWindowTitle(QStringLiteral("Ferrova元素周期表"));
@@ -104,9 +95,7 @@ frm_Vantrel::frm_Vantrel(Browser browser)
     setMouseTracking(true);
     setFixedSize(Twips::toPx(kClientWidth), Twips::toPx(kClientHeight));
     move(Twips::toPx(2310), Twips::toPx(1245));
-    createBackdrops();
-    createGrid();
-    createStaircase();
+    m_grid = new PeriodicGrid(this);
     createToolbar();
     createPanes();
     connectHandlers();
@@ -127,38 +116,6 @@ frm_Options *frm_Vantrel::optionsWindow() const
 frm_Chart *frm_Vantrel::chartWindow() const
 {
     return m_chartWindow;
-}
-
-void frm_Vantrel::createBackdrops()
-{
-    for (const ElementGrid::Backdrop &backdrop : ElementGrid::backdrops()) {
-        auto *shape = new ShapeWidget(backdrop.colour, this);
-        shape->setObjectName(QStringLiteral("shp_Group%1").arg(m_backdrops.size()));
-        const QRectF &r = backdrop.rect;
-        shape->setGeometry(Twips::rect(r.x(), r.y(), r.width(), r.height()));
-        m_backdrops.append(shape);
-    }
-}
-
-void frm_Vantrel::createGrid()
-{
-    for (int n = 0; n <= kElementCount; ++n) {
-        auto *cell = new ElementCell(n, this);
-        const QRectF r = ElementGrid::cellRect(n);
-        cell->setGeometry(Twips::rect(r.x(), r.y(), r.width(), r.height()));
-        m_cells.append(cell);
-    }
-    m_cells[0]->setText(QStringLiteral("X"));
-    m_cells[0]->hide();
-}
-
-void frm_Vantrel::createStaircase()
-{
-    for (const QLineF &segment : ElementGrid::staircase()) {
-        auto *line = new LineWidget(segment, ElementGrid::staircaseColour(), 3, this);
-        line->setObjectName(QStringLiteral("lne_Lines%1").arg(m_lines.size()));
-        m_lines.append(line);
-    }
 }
 
 void frm_Vantrel::createToolbar()
@@ -230,37 +187,35 @@ void frm_Vantrel::firstFrameShown()
     if (m_withBrowser && !m_browser) createBrowser();
 }
 
+// Every control's event goes through its handler; the keyboard takes the mouse's roads: a
+// move onto a cell or button is a hover, Enter or Space a click.
 void frm_Vantrel::connectHandlers()
 {
-    for (ElementCell *cell : qAsConst(m_cells)) {
-        connect(cell, &ElementCell::clicked, this,
-                [this](int i) { Dialogs::runHandler(this, [=] { lbl_Elements_Click(i); }); });
-        connect(cell, &ElementCell::mouseMoved, this,
-                [this](int i) { Dialogs::runHandler(this, [=] { lbl_Elements_MouseMove(i); }); });
-    }
-    connect(m_buttons, &ImageButtonArray::clicked, this,
-            [this](int i) { Dialogs::runHandler(this, [=] { img_Btns_Click(i); }); });
-    connect(m_buttons, &ImageButtonArray::mouseMoved, this,
-            [this](int i) { Dialogs::runHandler(this, [=] { img_Btns_MouseMove(i); }); });
+    const auto run = [this](auto handler) {
+        return [this, handler](int i) { Dialogs::runHandler(this, [=] { (this->*handler)(i); }); };
+    };
+    connect(m_grid, &PeriodicGrid::cellClicked, this, run(&frm_Vantrel::lbl_Elements_Click));
+    connect(m_grid, &PeriodicGrid::cellActivated, this, run(&frm_Vantrel::lbl_Elements_Click));
+    connect(m_grid, &PeriodicGrid::cellHovered, this, run(&frm_Vantrel::lbl_Elements_MouseMove));
+    connect(m_grid, &PeriodicGrid::surfaceMouseMoved, this,
+            [this] { Dialogs::runHandler(this, [this] { Form_MouseMove(); }); });
+    connect(m_buttons, &ImageButtonArray::clicked, this, run(&frm_Vantrel::img_Btns_Click));
+    connect(m_buttons, &ImageButtonArray::mouseMoved, this, run(&frm_Vantrel::img_Btns_MouseMove));
 }
 
-// The keyboard goes the handlers' way too: a move is a hover, Enter or Space a click.
 void frm_Vantrel::connectKeyboard()
 {
-    m_gridKeys = new GridKeys(QVector<QLabel *>(m_cells.begin(), m_cells.end()), this);
     m_toolbarKeys = new ToolbarKeys(m_buttons, this);
-    connect(m_gridKeys, &GridKeys::moved, this,
-            [this](int i) { Dialogs::runHandler(this, [=] { lbl_Elements_MouseMove(i); }); });
-    connect(m_gridKeys, &GridKeys::activated, this,
-            [this](int i) { Dialogs::runHandler(this, [=] { lbl_Elements_Click(i); }); });
     // Tab and Shift+Tab go between the grid and the toolbar, the window's two stops.
-    connect(m_gridKeys, &GridKeys::tabbed, this, [this](bool forward) {
+    connect(m_grid, &PeriodicGrid::tabbed, this, [this](bool forward) {
         m_toolbarKeys->focusCurrent(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     });
     m_toolbarKeys->setTabHandler([this](bool forward) {
-        m_gridKeys->focusPosition(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        m_grid->keys().focusPosition(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     });
-    m_gridKeys->focusPosition(Qt::OtherFocusReason);  // on hydrogen when the window opens
+    connect(m_toolbarKeys, &ToolbarKeys::leftByTab, this,
+            [this] { m_buttons->reset(m_app->HighlightedButton()); });
+    m_grid->keys().focusPosition(Qt::OtherFocusReason);  // on hydrogen when the window opens
 }
 
 void frm_Vantrel::keyPressEvent(QKeyEvent *event)
@@ -276,54 +231,38 @@ void frm_Vantrel::keyPressEvent(QKeyEvent *event)
 
 void frm_Vantrel::Form_Load()
 {
-    state.HoveredElement = 1;
-    state.NormalGridShown = True;
+    m_app->setNormalGridShown(True);
     loadSettings();
-    if (state.ElementGroupMode == 1)
-        for (int n = 1; n <= kElementCount; ++n) m_cells[n]->setTransparent(true);
-    loadElements();
+    if (groupColouring()) m_grid->setCellsTransparent(true);
+    ElementFile::scan(ElementFile::Numbers::Grid, [this](const ElementRecordType &record) {
+        m_grid->applyRecord(record);
+        return ElementFile::Next::Continue;
+    });
     setOuterHeightTwips((m_chart ? m_chart->heightTwips() : kChartHeight) + kFoldedHeight);
     navigateBrowser(m_productPage);
 }
 
 void frm_Vantrel::loadSettings()
 {
-    const QStringList problems = Settings::load();
-    if (problems.isEmpty()) return;
+    Settings::Values settings = m_app->settings();
+    const Settings::Loaded loaded = Settings::load(settings);
+    m_app->setSettings(settings);
+    if (loaded.problems.isEmpty()) return;
     Dialogs::message(this,
                      QStringLiteral("文件：%1\n以下设置行无法读取，已忽略：\n%2")
-                         .arg(state.DataFilePath, problems.join(QLatin1Char('\n'))),
+                         .arg(loaded.filePath, loaded.problems.join(QLatin1Char('\n'))),
                      QStringLiteral("Ferrova元素周期表 - 设置"));
 }
 
-void frm_Vantrel::loadElements()
+bool frm_Vantrel::groupColouring() const
 {
-    state.DataFilePath = DataFiles::dataPath(QStringLiteral("Elements.prn"));
-    InputFile fileNumber1(state.DataFilePath);
-    while (!fileNumber1.atEnd()) {
-        ReadElementRecord(fileNumber1.input());
-        const ElementRecordType &record = state.ElementRecord;
-        if (record.AtomicNumber < 0 || record.AtomicNumber > kElementCount)
-            throw DataError(DataError::Kind::NoSuchElement, state.DataFilePath,
-                            fileNumber1.input().itemLine(), noSuchElement(record.AtomicNumber));
-        applyRecordToCell(record);
-    }
-}
-
-void frm_Vantrel::applyRecordToCell(const ElementRecordType &record)
-{
-    ElementCell *cell = m_cells[record.AtomicNumber];
-    cell->setText(record.Symbol);
-    cell->setToolTip(record.ElementName);
-    cell->setAccessibleDescription(record.ElementName);
-    const QColor colour = ElementGrid::phaseColour(record.PhaseCode);
-    if (colour.isValid()) cell->setTextColour(colour);
+    return m_app->settings().ElementGroupMode == 1;
 }
 
 void frm_Vantrel::Form_Activate()
 {
-    if (state.OptionsWindowOpen && m_optionsWindow) Windows::bringToFront(m_optionsWindow);
-    if (state.ChartWindowOpen && m_chartWindow) Windows::bringToFront(m_chartWindow);
+    if (m_app->OptionsWindowOpen() && m_optionsWindow) Windows::bringToFront(m_optionsWindow);
+    if (m_app->ChartWindowOpen() && m_chartWindow) Windows::bringToFront(m_chartWindow);
 }
 
 bool frm_Vantrel::event(QEvent *event)
@@ -343,59 +282,33 @@ void frm_Vantrel::setOuterHeightTwips(double twips)
     setFixedSize(width(), client);
 }
 
-double frm_Vantrel::clientWidthTwips() const
-{
-    return Twips::fromPx(width());
-}
-
 // ---- element cells ----
 
 void frm_Vantrel::lbl_Elements_Click(int index)
 {
-    if (state.OptionsWindowOpen || state.ChartWindowOpen) return;
-    state.DataFilePath = DataFiles::dataPath(QStringLiteral("Elements.prn"));
-    InputFile fileNumber1(state.DataFilePath);
-    while (!fileNumber1.atEnd()) {
-        ReadElementRecord(fileNumber1.input());
-        if (state.ElementRecord.AtomicNumber != index) continue;
-        state.SymbolColor = qint32(ColourNumber::fromColor(m_cells[index]->textColour()));
-        m_panel->ShowpicElements(state.ElementRecord, state.SymbolColor);
-        return;
-    }
+    if (m_app->otherWindowOpen()) return;
+    ElementFile::scan(ElementFile::Numbers::Any, [&](const ElementRecordType &record) {
+        if (record.AtomicNumber != index) return ElementFile::Next::Continue;
+        const auto SymbolColor = qint32(ColourNumber::fromColor(lbl_Elements(index)->textColour()));
+        ElementRecordType shown = record;
+        m_panel->ShowpicElements(shown, SymbolColor);
+        return ElementFile::Next::Stop;
+    });
 }
 
 // ---- hover ----
 
-void frm_Vantrel::removeCellHighlight()
-{
-    ElementCell *cell = m_cells.value(state.HoveredElement);
-    if (!cell) return;
-    if (state.ElementGroupMode == 1) cell->setTransparent(true);
-    cell->setBackColour(Qt::white);
-}
-
 void frm_Vantrel::lbl_Elements_MouseMove(int index)
 {
-    if (!m_lines[0]->isVisibleTo(this) || state.OptionsWindowOpen || state.ChartWindowOpen) return;
-    removeCellHighlight();
-    state.HoveredElement = static_cast<qint16>(index);
-    m_gridKeys->follow(index);  // the mouse and the keyboard share one position
-    m_cells[index]->setTransparent(false);
-    m_cells[index]->setBackColour(kHighlightYellow);
+    if (!m_grid->normalLinesShown() || m_app->otherWindowOpen()) return;
+    m_grid->highlight(index, groupColouring());
 }
 
 void frm_Vantrel::Form_MouseMove()
 {
-    if (!m_lines[0]->isVisibleTo(this)) return;
-    removeCellHighlight();
-    m_buttons->reset();
-}
-
-void frm_Vantrel::mouseMoveEvent(QMouseEvent *event)
-{
-    if (Windows::onBareSurface(this, event))
-        Dialogs::runHandler(this, [this] { Form_MouseMove(); });
-    QWidget::mouseMoveEvent(event);
+    if (!m_grid->normalLinesShown()) return;
+    m_grid->removeHighlight(groupColouring());
+    m_buttons->reset(m_app->HighlightedButton());
 }
 
 // ---- toolbar ----
@@ -403,29 +316,26 @@ void frm_Vantrel::mouseMoveEvent(QMouseEvent *event)
 void frm_Vantrel::img_Btns_MouseMove(int index)
 {
     if (index > Command::kLastNormalPicture) return;
-    if (state.OptionsWindowOpen || state.ChartWindowOpen) return;
-    m_buttons->hover(index);
+    if (m_app->otherWindowOpen()) return;
+    m_app->setHighlightedButton(qint16(m_buttons->hover(index, m_app->HighlightedButton())));
 }
 
 void frm_Vantrel::img_Btns_Click(int index)
 {
     const int c = index;
-    if (Command::isChartProperty(c)) state.ChartProperty = Command::chartPropertyOf(c);
+    const qint16 chartWindowsMode = m_app->settings().ChartWindowsMode;
+    if (Command::isChartProperty(c)) m_app->setChartProperty(Command::chartPropertyOf(c));
     if (c == Command::ShowAbout) showAbout();
     if (c == Command::OpenOptions) openOptions();
     if (c == Command::ExitProgram && confirmExit()) return;
-    if (c == Command::ShowTable && !state.NormalGridShown) restoreGrid();
-    if (c == Command::ShowChart && state.ChartWindowsMode == 0) toggleChartPane();
-    if (c == Command::ShowChart && state.ChartWindowsMode == 1) {
+    if (c == Command::ShowTable && !m_app->NormalGridShown()) restoreGrid();
+    if (c == Command::ShowChart && chartWindowsMode == 0) toggleChartPane();
+    if (c == Command::ShowChart && chartWindowsMode == 1) {
         openChartWindow();
-        state.ChartWindowOpen = True;
+        m_app->setChartWindowOpen(True);
     }
-    state.LastButton = static_cast<qint16>(c);
-    if (Command::drawsRadiusCircles(c)) {
-        m_circles.clear();
-        m_circleCells.clear();
-        update();
-    }
+    m_app->setLastButton(static_cast<qint16>(c));
+    if (Command::drawsRadiusCircles(c)) m_grid->clearCircles();
     GetChartAndGraph();
 }
 
@@ -439,9 +349,9 @@ void frm_Vantrel::showAbout()
 
 bool frm_Vantrel::confirmExit()
 {
-    state.ExitAnswer = static_cast<qint16>(
-        Dialogs::askYesNo(this, QStringLiteral("你想退出程序吗?"), QStringLiteral("退出程序?")));
-    if (state.ExitAnswer != Dialogs::kYes) return false;
+    const int ExitAnswer =
+        Dialogs::askYesNo(this, QStringLiteral("你想退出程序吗?"), QStringLiteral("退出程序?"));
+    if (ExitAnswer != Dialogs::kYes) return false;
     Dialogs::endProgram();
     return true;
 }
@@ -455,27 +365,17 @@ void frm_Vantrel::toggleChartPane()
 
 void frm_Vantrel::restoreGrid()
 {
-    m_circles.clear();
-    m_circleCells.clear();
-    update();
-    for (int n = 1; n <= kElementCount; ++n) {
-        ElementCell *cell = m_cells[n];
-        cell->show();
-        cell->setFontPoints(12);
-        cell->setBorder(true);
-        if (state.ElementGroupMode == 0) cell->setTransparent(false);
-    }
-    for (QWidget *line : qAsConst(m_lines)) line->show();
-    for (QWidget *shape : qAsConst(m_backdrops)) shape->show();
-    state.NormalGridShown = True;
+    m_grid->restoreNormal(groupColouring());
+    m_app->setNormalGridShown(True);
 }
 
 // ---- the options dialog and the chart window ----
 
 void frm_Vantrel::openOptions()
 {
-    openWindow(m_optionsWindow, [this](frm_Options *options) {
-        connect(options, &frm_Options::groupModeSaved, this, &frm_Vantrel::showElementGroups);
+    openWindow(m_optionsWindow, *m_app, [this](frm_Options *options) {
+        connect(options, &frm_Options::groupModeSaved, this,
+                [this](qint16 mode) { m_grid->showGroups(mode == 1); });
         hideHighlight(Command::OpenOptions);
         const QPoint offset(Twips::toPx(kOptionsOffset), Twips::toPx(kOptionsOffset));
         options->move(pos() + offset);  // both are frame positions
@@ -484,7 +384,7 @@ void frm_Vantrel::openOptions()
 
 void frm_Vantrel::openChartWindow()
 {
-    openWindow(m_chartWindow, [this](frm_Chart *chart) {
+    openWindow(m_chartWindow, *m_app, [this](frm_Chart *chart) {
         connect(chart, &frm_Chart::foldMainWindowRequested, this, &frm_Vantrel::foldForChartWindow);
         connect(chart, &frm_Chart::closed, this, [this] { Windows::bringToFront(this); });
     });
@@ -493,13 +393,6 @@ void frm_Vantrel::openChartWindow()
 void frm_Vantrel::hideHighlight(int command)
 {
     if (ImageButton *highlight = m_buttons->image(command)) highlight->hide();
-}
-
-void frm_Vantrel::showElementGroups(qint16 mode)
-{
-    const bool shown = mode == 1;
-    for (int i = 0; i < kGroupBackdrops; ++i) m_backdrops[i]->setVisible(shown);
-    for (int n = 1; n <= kElementCount; ++n) m_cells[n]->setTransparent(shown);
 }
 
 void frm_Vantrel::foldForChartWindow()
@@ -513,8 +406,8 @@ void frm_Vantrel::foldForChartWindow()
 
 void frm_Vantrel::GetChartAndGraph()
 {
-    const bool circles = Command::drawsRadiusCircles(state.LastButton);
-    ChartBuilder::fill(*msc_Options(), state.ChartProperty,
+    const bool circles = Command::drawsRadiusCircles(m_app->LastButton());
+    ChartBuilder::fill(*msc_Options(), m_app->ChartProperty(),
                        [this, circles](const ElementRecordType &r) {
                            if (circles) DrawCircleForRadii(r);
                        });
@@ -522,38 +415,12 @@ void frm_Vantrel::GetChartAndGraph()
 
 void frm_Vantrel::DrawCircleForRadii(const ElementRecordType &record)
 {
-    state.NormalGridShown = False;
-    for (int i = 0; i < kGroupBackdrops; ++i) m_backdrops[i]->hide();
-    ElementCell *cell = m_cells.value(record.AtomicNumber);
-    if (!cell)
-        throw DataError(DataError::Kind::NoSuchElement, state.DataFilePath, 0,
-                        noSuchElement(record.AtomicNumber));
-    cell->show();
-    cell->setBorder(false);
-    cell->setTransparent(true);
-    cell->setFontPoints(8);
-    for (int i = 0; i < kStaircaseLines; ++i) m_lines[i]->hide();
-    if (state.LastButton == Command::AtomicRadiusChart)
-        drawCircle(cell, record.AtomicRadius, state.AtomicRadiusColor);
-    if (state.LastButton == Command::CovalentRadiusChart)
-        drawCircle(cell, record.CovalentRadius, state.CovalentRadiusColor);
-}
-
-void frm_Vantrel::drawCircle(ElementCell *cell, float radius, float colour)
-{
-    const QRect g = cell->geometry();
-    const QRectF twips(Twips::fromPx(g.x()), Twips::fromPx(g.y()), Twips::fromPx(g.width()),
-                       Twips::fromPx(g.height()));
-    // One circle per cell: a later record of the same element replaces the earlier circle.
-    const qsizetype earlier = m_circleCells.indexOf(cell->index());
-    if (earlier >= 0) {
-        m_circles.remove(earlier);
-        m_circleCells.remove(earlier);
-    }
-    m_circles.append(RadiusCircles::circleFor(twips, radius, colour));
-    m_circleCells.append(cell->index());
-    if (radius == 0) cell->hide();
-    update();
+    m_app->setNormalGridShown(False);
+    const Settings::Values &settings = m_app->settings();
+    if (m_app->LastButton() == Command::AtomicRadiusChart)
+        m_grid->showRadiusCell(record, record.AtomicRadius, settings.AtomicRadiusColor);
+    if (m_app->LastButton() == Command::CovalentRadiusChart)
+        m_grid->showRadiusCell(record, record.CovalentRadius, settings.CovalentRadiusColor);
 }
 
 void frm_Vantrel::paintEvent(QPaintEvent *event)
@@ -564,16 +431,11 @@ void frm_Vantrel::paintEvent(QPaintEvent *event)
         // Runs once this paint has been flushed to the screen.
         QTimer::singleShot(0, this, &frm_Vantrel::firstFrameShown);
     }
-    const bool placeholder = m_withBrowser && !m_browser;
-    if (!placeholder && m_circles.isEmpty()) return;
-    QPainter painter(this);
-    if (placeholder) painter.fillRect(browserRect(), Qt::white);
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (const RadiusCircles::Circle &circle : qAsConst(m_circles)) {
-        const QColor colour = ColourNumber::toColor(circle.colour);
-        painter.setPen(colour);
-        painter.setBrush(colour);
-        const double r = circle.radius / Twips::kPerPixel;
-        painter.drawEllipse(circle.centre / Twips::kPerPixel, r, r);
-    }
+    if (m_withBrowser && !m_browser) QPainter(this).fillRect(browserRect(), Qt::white);
+}
+
+void frm_Vantrel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    m_grid->resize(size());  // the grid's surface is the window's
 }

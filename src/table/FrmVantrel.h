@@ -5,9 +5,10 @@
 #include <QVector>
 #include <QWidget>
 
-#include "charts/RadiusCircles.h"
+#include "PeriodicGrid.h"
 #include "data/ModVantrel.h"
 
+class AppState;
 class BrowserPane;
 class ChartControl;
 class DetailsPanel;
@@ -20,8 +21,8 @@ class frm_Chart;
 class frm_Options;
 
 // The main window: the periodic grid, its toolbar, the details panel, the chart pane and
-// the browser pane. It opens the options dialog and the chart window and answers their
-// signals; they never see it.
+// the browser pane. It owns the state the windows share (AppState), opens the options
+// dialog and the chart window with it and answers their signals; they never see it.
 class frm_Vantrel : public QWidget {
     Q_OBJECT
 public:
@@ -45,9 +46,11 @@ public:
     void img_Btns_Click(int index);
     void Form_MouseMove();
 
-    ElementCell *lbl_Elements(int index) const { return m_cells.value(index); }
-    QWidget *shp_Group(int index) const { return m_backdrops.value(index); }
-    QWidget *lne_Lines(int index) const { return m_lines.value(index); }
+    AppState &app() const { return *m_app; }
+    PeriodicGrid &grid() const { return *m_grid; }
+    ElementCell *lbl_Elements(int index) const { return m_grid->cell(index); }
+    QWidget *shp_Group(int index) const { return m_grid->backdrop(index); }
+    QWidget *lne_Lines(int index) const { return m_grid->line(index); }
     ImageButtonArray &img_Btns() const { return *m_buttons; }
     DetailsPanel *pic_Elements() const { return m_panel; }
     ChartControl *msc_Options() const;  // made on first use (see firstFrameShown)
@@ -56,14 +59,13 @@ public:
     BrowserPane *WebBrowser1() const { return m_browser; }
     frm_Options *optionsWindow() const;
     frm_Chart *chartWindow() const;
-    const QVector<RadiusCircles::Circle> &circles() const { return m_circles; }
-    GridKeys &gridKeys() const { return *m_gridKeys; }
+    const QVector<RadiusCircles::Circle> &circles() const { return m_grid->circles(); }
+    GridKeys &gridKeys() const { return m_grid->keys(); }
     ToolbarKeys &toolbarKeys() const { return *m_toolbarKeys; }
 
     // The window's outer height (title bar and border included), in twips.
     double outerHeightTwips() const;
     void setOuterHeightTwips(double twips);
-    double clientWidthTwips() const;
 
 signals:
     void browserCreated();
@@ -71,13 +73,10 @@ signals:
 protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void createBackdrops();
-    void createGrid();
-    void createStaircase();
     void createToolbar();
     void createPanes();
     void createBrowser();
@@ -88,11 +87,9 @@ private:
     void connectKeyboard();
 
     void loadSettings();
-    void loadElements();
-    void applyRecordToCell(const mod_Vantrel::ElementRecordType &record);
+    bool groupColouring() const;
     void GetChartAndGraph();
     void DrawCircleForRadii(const mod_Vantrel::ElementRecordType &record);
-    void drawCircle(ElementCell *cell, float radius, float colour);
     void restoreGrid();
     void toggleChartPane();
     void showAbout();
@@ -100,18 +97,13 @@ private:
     void openOptions();
     void openChartWindow();
     void hideHighlight(int command);
-    void removeCellHighlight();
 
     // Answers to the options dialog and the chart window.
-    void showElementGroups(qint16 mode);  // the saved group mode: 1 shows the groups
     void foldForChartWindow();
-    void showOffline(bool loaded);
 
-    QVector<ElementCell *> m_cells;
-    QVector<QWidget *> m_backdrops;
-    QVector<QWidget *> m_lines;
+    AppState *m_app;
+    PeriodicGrid *m_grid = nullptr;
     ImageButtonArray *m_buttons = nullptr;
-    GridKeys *m_gridKeys = nullptr;
     ToolbarKeys *m_toolbarKeys = nullptr;
     DetailsPanel *m_panel = nullptr;
     QFrame *m_chartFrame = nullptr;
@@ -119,8 +111,6 @@ private:
     BrowserPane *m_browser = nullptr;
     QPointer<frm_Options> m_optionsWindow;
     QPointer<frm_Chart> m_chartWindow;
-    QVector<RadiusCircles::Circle> m_circles;
-    QVector<int> m_circleCells;  // the cell of each circle, at most one circle per cell
     bool m_withBrowser;
     bool m_firstFrameSeen = false;
     QUrl m_pendingPage;

@@ -1,28 +1,42 @@
 #pragma once
 
-#include "IndexedLabel.h"
-
+#include <QAbstractButton>
 #include <QMap>
 #include <QObject>
+#include <QPixmap>
 #include <QRectF>
 
-// One image of a button pair: the normal picture i (1..100) or its highlight i + 100.
-class ImageButton : public IndexedLabel {
+// One image of a button pair: the normal picture i (1..100) or its highlight i + 100. A
+// real button, so roles, focus and pressing by a screen reader come from the toolkit.
+class ImageButton : public QAbstractButton {
     Q_OBJECT
 public:
     ImageButton(int index, QWidget *parent);
+    int index() const { return m_index; }
+
+signals:
+    void mouseClicked(int index);  // pressed and released on the button with the mouse
+    void invoked(int index);       // pressed any other way: a screen reader, a shortcut
+    void mouseMoved(int index);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void onClicked();
+
+    int m_index;
     QPixmap m_picture;
-    bool m_pressed = false;
+    bool m_byMouse = false;
 };
 
 // A window's img_Btns control array: buttons made of a normal image and a highlight image
 // at the same place. The highlight carries the tooltip and, once shown, takes the click.
-// HighlightedButton (shared by all windows) names the highlight shown last.
+// Which highlight shows is the caller's to remember (all toolbars share it): hover() and
+// reset() are told the one shown last.
 class ImageButtonArray : public QObject {
     Q_OBJECT
 public:
@@ -34,18 +48,20 @@ public:
     ImageButton *image(int index) const { return m_images.value(index, nullptr); }
 
     // The common hover steps for normal image i: show and enable i + 100, hide and disable
-    // the highlight shown before (quietly skipped when this window has no such image), and
-    // remember i + 100. Nothing happens for a highlight index.
-    void hover(int index);
+    // `shownBefore` when it is another image (quietly skipped when this window has no such
+    // image). Returns the highlight now shown, i + 100; for a highlight index nothing
+    // happens and `shownBefore` comes back.
+    int hover(int index, int shownBefore);
 
-    // Hides and disables the image HighlightedButton names, if this window has it.
-    void reset();
+    // Hides and disables image `highlight`, if this window has it.
+    void reset(int highlight) { hideAndDisable(highlight); }
 
     // False when this window has no image `index`.
     bool hideAndDisable(int index);
 
 signals:
     void clicked(int index);
+    void invoked(int index);
     void mouseMoved(int index);
 
 private:

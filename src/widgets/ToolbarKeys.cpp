@@ -4,14 +4,11 @@
 #include "GridNavigation.h"
 #include "ImageButtons.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 
 namespace {
 
 constexpr int kHighlightOffset = ButtonPictures::kHighlight;
-const char kKeysProperty[] = "ferrovaToolbarKeys";
 
 bool isTab(const QKeyEvent *key)
 {
@@ -23,50 +20,11 @@ bool isActivation(int key)
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
 }
 
-// An image button as screen readers see it: a button named by its tooltip that can be
-// pressed, where a plain image would read as static text.
-class AccessibleImageButton : public QAccessibleWidget {
-public:
-    explicit AccessibleImageButton(QWidget *widget) : QAccessibleWidget(widget, QAccessible::Button)
-    {
-    }
-
-    QStringList actionNames() const override
-    {
-        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
-    }
-
-    void doAction(const QString &action) override
-    {
-        auto *keys =
-            qobject_cast<ToolbarKeys *>(widget()->property(kKeysProperty).value<QObject *>());
-        const int index = static_cast<ImageButton *>(widget())->index();
-        if (action == pressAction() && keys)
-            keys->press(index > kHighlightOffset ? index - kHighlightOffset : index);
-        else
-            QAccessibleWidget::doAction(action);
-    }
-};
-
-QAccessibleInterface *imageButtonFactory(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("ImageButton") && object && object->isWidgetType())
-        return new AccessibleImageButton(static_cast<QWidget *>(object));
-    return nullptr;
-}
-
-void installImageButtonFactoryOnce()
-{
-    static const bool installed = (QAccessible::installFactory(imageButtonFactory), true);
-    Q_UNUSED(installed);
-}
-
 }  // namespace
 
 ToolbarKeys::ToolbarKeys(ImageButtonArray *buttons, QObject *parent)
     : QObject(parent), m_buttons(buttons)
 {
-    installImageButtonFactoryOnce();
     QVector<GridNavigation::Cell> normals;
     for (int i = 1; i <= kHighlightOffset; ++i) {
         if (ImageButton *normal = buttons->image(i)) {
@@ -74,9 +32,11 @@ ToolbarKeys::ToolbarKeys(ImageButtonArray *buttons, QObject *parent)
             normal->setFocusPolicy(Qt::NoFocus);
             normal->installEventFilter(this);
         }
-        for (ImageButton *image : {buttons->image(i), buttons->image(i + kHighlightOffset)})
-            if (image) image->setProperty(kKeysProperty, QVariant::fromValue<QObject *>(this));
     }
+    // Pressed by a screen reader, a button takes the keyboard's road: hover, then click.
+    connect(buttons, &ImageButtonArray::invoked, this, [this](int index) {
+        press(index > kHighlightOffset ? index - kHighlightOffset : index);
+    });
     m_order = GridNavigation::readingOrder(normals);
     if (!m_order.isEmpty()) setCurrent(m_order.first());
 }
@@ -158,7 +118,7 @@ bool ToolbarKeys::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusOut) {
         // Leaving by Tab takes the highlight along, as leaving with the mouse does.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) m_buttons->reset();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) emit leftByTab();
     }
     return QObject::eventFilter(watched, event);
 }

@@ -32,6 +32,11 @@ public:
     // Hover and click on normal image `normalIndex`, as a mouse would give them.
     void press(int normalIndex);
 
+signals:
+    // The focus left the toolbar by Tab: the window takes the highlight away, as it does
+    // when the mouse leaves.
+    void leftByTab();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -10,6 +10,7 @@
 #include "charts/ChartControl.h"
 #include "charts/FrmChart.h"
 #include "data/DataFiles.h"
+#include "data/ElementFile.h"
 #include "data/ModVantrel.h"
 #include "table/FrmVantrel.h"
 #include "widgets/ButtonPictures.h"
@@ -26,12 +27,10 @@ namespace {
 QMap<int, float> dataColumn(qint16 property)
 {
     QMap<int, float> column;
-    InputFile file(DataFiles::dataPath(QStringLiteral("Elements.prn")));
-    while (!file.atEnd()) {
-        ReadElementRecord(file.input());
-        column.insert(state.ElementRecord.AtomicNumber,
-                      *ChartBuilder::propertyValue(state.ElementRecord, property));
-    }
+    ElementFile::scan(ElementFile::Numbers::Any, [&](const ElementRecordType &record) {
+        column.insert(record.AtomicNumber, *ChartBuilder::propertyValue(record, property));
+        return ElementFile::Next::Continue;
+    });
     return column;
 }
 
@@ -75,7 +74,7 @@ class TestFrmChart : public QObject {
     frm_Chart *openChart()
     {
         m_main = &m_h->start();
-        state.ChartWindowsMode = 1;
+        m_h->setSetting(&Settings::Values::ChartWindowsMode, qint16(1));
         // The highlight 180 is what the user clicks
         m_main->img_Btns_MouseMove(ButtonPictures::Chart);
         m_main->img_Btns_Click(Command::ShowChart);
@@ -126,10 +125,10 @@ private slots:
         QVERIFY(chart->testAttribute(Qt::WA_DeleteOnClose));
         QVERIFY(!chart->windowIcon().isNull());
         QCOMPARE(chart->windowTitle(), QStringLiteral("曲线窗口"));
-        QCOMPARE(state.ChartWindowOpen, True);
+        QCOMPARE(m_h->app().ChartWindowOpen(), True);
         QVERIFY(isFolded(*m_main));
         QVERIFY(m_main->img_Btns().image(Command::ShowChart)->isHidden());
-        QCOMPARE(state.HighlightedButton, Command::ShowChart);
+        QCOMPARE(m_h->app().HighlightedButton(), Command::ShowChart);
         QCOMPARE(chart->size(), QSize(422, 348));
         // The first resize already fits frame and chart to the window.
         const QSize frame = chart->fra_Chart()->size();
@@ -187,7 +186,7 @@ private slots:
         chart->img_Btns_MouseMove(index - ButtonPictures::kHighlight);
         chart->img_Btns_Click(index);
         QCOMPARE(chart->windowTitle(), caption);
-        QCOMPARE(state.ChartProperty, Command::chartPropertyOf(index));
+        QCOMPARE(m_h->app().ChartProperty(), Command::chartPropertyOf(index));
         QCOMPARE(chart->msc_Options()->rowCount(), 109);
         QCOMPARE(mismatches(*chart->msc_Options(), dataColumn(Command::chartPropertyOf(index))),
                  QStringList());
@@ -197,9 +196,9 @@ private slots:
         QVERIFY(!chart->msc_Options()->hintShown());
         // The radius buttons here only chart: the main window's grid stays as it is.
         QVERIFY(m_main->circles().isEmpty());
-        QCOMPARE(state.NormalGridShown, True);
+        QCOMPARE(m_h->app().NormalGridShown(), True);
         QVERIFY(!m_main->shp_Group(0)->isHidden());
-        QCOMPARE(state.LastButton, Command::ShowChart);
+        QCOMPARE(m_h->app().LastButton(), Command::ShowChart);
 
         chart->img_Btns_Click(Command::ShowChart);
         m_main->img_Btns_Click(index);
@@ -239,7 +238,7 @@ private slots:
             QTest::mouseClick(chart->img_Btns().image(Command::ShowChart), Qt::LeftButton);
         }
         if (how == QLatin1String("close box")) QVERIFY(chart->close());
-        QCOMPARE(state.ChartWindowOpen, False);
+        QCOMPARE(m_h->app().ChartWindowOpen(), False);
         flushDeletes();
         QVERIFY(!chart);
         QVERIFY(!m_main->chartWindow());
@@ -255,7 +254,7 @@ private slots:
     {
         QFETCH(QString, how);
         m_h->start();
-        QPointer<frm_Chart> chart = new frm_Chart;
+        QPointer<frm_Chart> chart = new frm_Chart(m_h->app());
         QSignalSpy fold(chart.data(), &frm_Chart::foldMainWindowRequested);
         QSignalSpy closed(chart.data(), &frm_Chart::closed);
         chart->Form_Load();
@@ -287,7 +286,7 @@ private slots:
         chart->img_Btns_MouseMove(ButtonPictures::ElectronAffinity);
         QVERIFY(buttons.image(Command::ElectronAffinityChart)->isVisible());
         QVERIFY(!buttons.image(Command::BoilingPointChart)->isVisible());
-        QCOMPARE(state.HighlightedButton, Command::ElectronAffinityChart);
+        QCOMPARE(m_h->app().HighlightedButton(), Command::ElectronAffinityChart);
 
         moveMouse(chart, chart->fra_Chart()->geometry().center());  // over the chart
         QVERIFY(buttons.image(Command::ElectronAffinityChart)->isVisible());

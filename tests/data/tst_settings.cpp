@@ -33,13 +33,29 @@ const QByteArray kExampleFile =
 const QByteArray kShippedFile =
     "33023\tAtomicRadius\r\n65280\tCovalentRadius\r\n0\tChartWindows\r\n1\tElementGroup\r\n";
 
+// The settings as the program holds them, and the file load() or save() used last.
+Settings::Values values;
+QString filePath;
+
+QStringList load()
+{
+    const Settings::Loaded loaded = Settings::load(values);
+    filePath = loaded.filePath;
+    return loaded.problems;
+}
+
+void save()
+{
+    filePath = Settings::save(values);
+}
+
 QStringList readBytes(const QByteArray &bytes)
 {
     QByteArray data = bytes;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     QStringList problems;
-    Settings::read(buffer, QStringLiteral("settings.prn"), &problems);
+    Settings::read(buffer, QStringLiteral("settings.prn"), values, &problems);
     return problems;
 }
 
@@ -74,7 +90,7 @@ class TestSettings : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { resetModuleState(); }
+    void init() { values = Settings::Values(); }
 
     void readsKeyedLines_data();
     void readsKeyedLines();
@@ -204,10 +220,10 @@ void TestSettings::readsKeyedLines()
     QFETCH(QList<int>, problemLines);
 
     const QStringList problems = readBytes(input);
-    QCOMPARE(state.AtomicRadiusColor, atomicRadius);
-    QCOMPARE(state.CovalentRadiusColor, covalentRadius);
-    QCOMPARE(int(state.ChartWindowsMode), chartWindows);
-    QCOMPARE(int(state.ElementGroupMode), elementGroup);
+    QCOMPARE(values.AtomicRadiusColor, atomicRadius);
+    QCOMPARE(values.CovalentRadiusColor, covalentRadius);
+    QCOMPARE(int(values.ChartWindowsMode), chartWindows);
+    QCOMPARE(int(values.ElementGroupMode), elementGroup);
     QCOMPARE(problems.size(), problemLines.size());
     for (int i = 0; i < problems.size(); ++i) {
         const QString expected = problemLines[i] > 0
@@ -278,8 +294,8 @@ void TestSettings::writesFourLines()
     QFETCH(int, elementGroup);
     QFETCH(QByteArray, bytes);
 
-    QCOMPARE(Settings::fileText(atomicRadius, covalentRadius, qint16(chartWindows),
-                                qint16(elementGroup)),
+    QCOMPARE(Settings::fileText(
+                 {atomicRadius, covalentRadius, qint16(chartWindows), qint16(elementGroup)}),
              bytes);
 }
 
@@ -303,24 +319,24 @@ void TestSettings::savesAndLoadsBack()
     QFETCH(int, mode);
 
     TempDataFolder folder;
-    state.AtomicRadiusColor = colour;
-    state.CovalentRadiusColor = colour;
-    state.ChartWindowsMode = qint16(mode);
-    state.ElementGroupMode = qint16(-mode);
-    QVERIFY_THROWS_NO_EXCEPTION(Settings::save());
+    values.AtomicRadiusColor = colour;
+    values.CovalentRadiusColor = colour;
+    values.ChartWindowsMode = qint16(mode);
+    values.ElementGroupMode = qint16(-mode);
+    QVERIFY_THROWS_NO_EXCEPTION(save());
     const QByteArray saved = folder.read(QStringLiteral("settings.prn"));
-    QCOMPARE(saved, Settings::fileText(colour, colour, qint16(mode), qint16(-mode)));
+    QCOMPARE(saved, Settings::fileText({colour, colour, qint16(mode), qint16(-mode)}));
 
-    resetModuleState();
+    values = Settings::Values();
     QStringList problems{QStringLiteral("not loaded")};
-    QVERIFY_THROWS_NO_EXCEPTION(problems = Settings::load());
+    QVERIFY_THROWS_NO_EXCEPTION(problems = load());
     QCOMPARE(problems, QStringList());
-    QCOMPARE(state.AtomicRadiusColor, colour);
-    QCOMPARE(state.CovalentRadiusColor, colour);
-    QCOMPARE(int(state.ChartWindowsMode), mode);
-    QCOMPARE(int(state.ElementGroupMode), -mode);
+    QCOMPARE(values.AtomicRadiusColor, colour);
+    QCOMPARE(values.CovalentRadiusColor, colour);
+    QCOMPARE(int(values.ChartWindowsMode), mode);
+    QCOMPARE(int(values.ElementGroupMode), -mode);
 
-    QVERIFY_THROWS_NO_EXCEPTION(Settings::save());
+    QVERIFY_THROWS_NO_EXCEPTION(save());
     QCOMPARE(folder.read(QStringLiteral("settings.prn")), saved);
 }
 
@@ -356,13 +372,13 @@ void TestSettings::loadsFromDataFolder()
         QVERIFY(QDir(program).rename(QStringLiteral("Data"), folderName));
 
     QStringList found;
-    QVERIFY_THROWS_NO_EXCEPTION(found = Settings::load());
+    QVERIFY_THROWS_NO_EXCEPTION(found = load());
     QCOMPARE(found.size(), problems);
-    QCOMPARE(state.AtomicRadiusColor, 16777210.f);
-    QCOMPARE(state.CovalentRadiusColor, 33023.f);
-    QCOMPARE(int(state.ChartWindowsMode), 1);
-    QCOMPARE(int(state.ElementGroupMode), 1);
-    QCOMPARE(state.DataFilePath, program + QStringLiteral("/Data/settings.prn"));
+    QCOMPARE(values.AtomicRadiusColor, 16777210.f);
+    QCOMPARE(values.CovalentRadiusColor, 33023.f);
+    QCOMPARE(int(values.ChartWindowsMode), 1);
+    QCOMPARE(int(values.ElementGroupMode), 1);
+    QCOMPARE(filePath, program + QStringLiteral("/Data/settings.prn"));
 }
 
 void TestSettings::loadsNothingWithoutFile()
@@ -370,12 +386,12 @@ void TestSettings::loadsNothingWithoutFile()
     TempDataFolder folder;
     const auto before = snapshot(DataFiles::programFolder());
     QStringList problems{QStringLiteral("not loaded")};
-    QVERIFY_THROWS_NO_EXCEPTION(problems = Settings::load());
+    QVERIFY_THROWS_NO_EXCEPTION(problems = load());
     QCOMPARE(problems, QStringList());
-    QCOMPARE(state.AtomicRadiusColor, 0.f);
-    QCOMPARE(state.CovalentRadiusColor, 0.f);
-    QCOMPARE(int(state.ChartWindowsMode), 0);
-    QCOMPARE(int(state.ElementGroupMode), 0);
+    QCOMPARE(values.AtomicRadiusColor, 0.f);
+    QCOMPARE(values.CovalentRadiusColor, 0.f);
+    QCOMPARE(int(values.ChartWindowsMode), 0);
+    QCOMPARE(int(values.ElementGroupMode), 0);
     QCOMPARE(snapshot(DataFiles::programFolder()), before);
 }
 
@@ -417,7 +433,7 @@ void TestSettings::refusesUnreadableFile()
 
     const QString detail = runAsOrdinaryUser([] {
         try {
-            Settings::load();
+            load();
             return QStringLiteral("<loaded>");
         } catch (const DataError &e) {
             return e.kind() == DataError::Kind::OpenFailed ? e.detail()
@@ -482,11 +498,11 @@ void TestSettings::savesIntoDataFolder()
     if (folderName != QLatin1String("Data"))
         QVERIFY(QDir(program).rename(QStringLiteral("Data"), folderName));
 
-    state.AtomicRadiusColor = 16777210.f;
-    state.CovalentRadiusColor = 33023.f;
-    state.ChartWindowsMode = 1;
-    state.ElementGroupMode = 1;
-    QVERIFY_THROWS_NO_EXCEPTION(Settings::save());
+    values.AtomicRadiusColor = 16777210.f;
+    values.CovalentRadiusColor = 33023.f;
+    values.ChartWindowsMode = 1;
+    values.ElementGroupMode = 1;
+    QVERIFY_THROWS_NO_EXCEPTION(save());
 
     QMap<QString, QByteArray> expected;
     const QString saved = QLatin1Char('/') + folderName + QLatin1Char('/');
@@ -547,8 +563,8 @@ void TestSettings::failedSaveLeavesOldFile()
     const auto configBefore = snapshot(configHome);
     QVERIFY(!before.isEmpty());
 
-    state.AtomicRadiusColor = 16777210.f;
-    state.ChartWindowsMode = 1;
+    values.AtomicRadiusColor = 16777210.f;
+    values.ChartWindowsMode = 1;
     const QString outcome = runAsOrdinaryUser([&] {
         if (cause == QLatin1String("size limit")) {
             // Writing stops after a few bytes; the new text never fits.
@@ -557,7 +573,7 @@ void TestSettings::failedSaveLeavesOldFile()
             if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return QStringLiteral("<no limit>");
         }
         try {
-            Settings::save();
+            save();
             return QStringLiteral("<saved>");
         } catch (const DataError &e) {
             const bool toUser = cause.startsWith(QLatin1String("read-only"));
@@ -574,7 +590,7 @@ void TestSettings::failedSaveLeavesOldFile()
              qPrintable(outcome));
     QCOMPARE(snapshot(program), before);
     QCOMPARE(snapshot(configHome), configBefore);
-    QCOMPARE(state.AtomicRadiusColor, 16777210.f);
+    QCOMPARE(values.AtomicRadiusColor, 16777210.f);
 }
 
 // ---- The user's own file ------------------------------------------------------------------
@@ -680,15 +696,15 @@ void TestSettings::savesToUserFile()
     const auto before = snapshot(program);
 
     if (cause == QLatin1String("read-only file") || cause == QLatin1String("read-only folder")) {
-        QVERIFY_THROWS_NO_EXCEPTION(Settings::load());  // the shipped defaults
-        QCOMPARE(state.AtomicRadiusColor, 33023.f);
+        QVERIFY_THROWS_NO_EXCEPTION(load());  // the shipped defaults
+        QCOMPARE(values.AtomicRadiusColor, 33023.f);
     }
-    state.AtomicRadiusColor = 16777210.f;
-    state.CovalentRadiusColor = 33023.f;
-    state.ChartWindowsMode = 1;
-    state.ElementGroupMode = 1;
-    QVERIFY_THROWS_NO_EXCEPTION(Settings::save());
-    QCOMPARE(state.DataFilePath, user);
+    values.AtomicRadiusColor = 16777210.f;
+    values.CovalentRadiusColor = 33023.f;
+    values.ChartWindowsMode = 1;
+    values.ElementGroupMode = 1;
+    QVERIFY_THROWS_NO_EXCEPTION(save());
+    QCOMPARE(filePath, user);
     const auto programAfter = snapshot(program);
     if (!locked.isEmpty()) QFile::setPermissions(locked, permissions);
     QCOMPARE(programAfter, before);
@@ -696,13 +712,13 @@ void TestSettings::savesToUserFile()
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.readAll(), kExampleFile);
 
-    resetModuleState();
+    values = Settings::Values();
     QStringList problems{QStringLiteral("not loaded")};
-    QVERIFY_THROWS_NO_EXCEPTION(problems = Settings::load());
+    QVERIFY_THROWS_NO_EXCEPTION(problems = load());
     QCOMPARE(problems, QStringList());
-    QCOMPARE(state.DataFilePath, user);
-    QCOMPARE(state.AtomicRadiusColor, 16777210.f);
-    QCOMPARE(int(state.ElementGroupMode), 1);
+    QCOMPARE(filePath, user);
+    QCOMPARE(values.AtomicRadiusColor, 16777210.f);
+    QCOMPARE(int(values.ElementGroupMode), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -12,9 +12,11 @@
 #include <QTest>
 #include <cstdio>
 
+#include "app/AppState.h"
 #include "data/DataError.h"
 #include "data/DataFiles.h"
 #include "data/ModVantrel.h"
+#include "data/SettingsLocation.h"
 #include "options/FrmOptions.h"
 #include "table/FrmVantrel.h"
 #include "widgets/Commands.h"
@@ -69,9 +71,10 @@ int main(int argc, char *argv[])
         return 1;
     }
     if (args[1] == QLatin1String("show")) {
-        std::printf("%.0f\n%.0f\n%d\n%d\n", double(state.AtomicRadiusColor),
-                    double(state.CovalentRadiusColor), int(state.ChartWindowsMode),
-                    int(state.ElementGroupMode));
+        const Settings::Values &s = window.app().settings();
+        std::printf("%.0f\n%.0f\n%d\n%d\n", double(s.AtomicRadiusColor),
+                    double(s.CovalentRadiusColor), int(s.ChartWindowsMode),
+                    int(s.ElementGroupMode));
         return messages ? 1 : 0;
     }
 
@@ -87,6 +90,8 @@ int main(int argc, char *argv[])
     options->opt_ChartWindows(1)->click();
     options->opt_ElementGroup(1)->click();
     press(*options, Command::SaveSettings);
-    std::printf("%s\n", qPrintable(state.DataFilePath));
+    // The file written is the one the next start reads.
+    std::printf("%s\n", qPrintable(SettingsLocation::fileToRead(SettingsLocation::userFile(),
+                                                                SettingsLocation::programFile())));
     return messages ? 1 : 0;
 }

@@ -27,22 +27,15 @@ namespace {
 
 // Everything the dialog may change, to compare before and after.
 struct State {
-    float atomic = state.AtomicRadiusColor;
-    float covalent = state.CovalentRadiusColor;
-    qint16 chartWindows = state.ChartWindowsMode;
-    qint16 elementGroup = state.ElementGroupMode;
+    Settings::Values settings;
     QString grid;  // per backdrop and cell: shown or transparent
 
-    explicit State(const frm_Vantrel &main)
+    explicit State(const frm_Vantrel &main) : settings(main.app().settings())
     {
         for (int i = 0; i <= 6; ++i) grid += main.shp_Group(i)->isHidden() ? '-' : 'S';
         for (int n = 1; n <= 109; ++n) grid += main.lbl_Elements(n)->isTransparent() ? 't' : 'o';
     }
-    bool operator==(const State &o) const
-    {
-        return atomic == o.atomic && covalent == o.covalent && chartWindows == o.chartWindows &&
-               elementGroup == o.elementGroup && grid == o.grid;
-    }
+    bool operator==(const State &o) const { return settings == o.settings && grid == o.grid; }
 };
 
 QString gridPattern(bool groupsShown)
@@ -107,13 +100,13 @@ private slots:
         QTest::addColumn<int>("chartWindows");
         QTest::addColumn<int>("elementGroup");
         QTest::newRow("orange, white, window, groups")
-            << Settings::fileText(33023, 16777210, 1, 1) << "橙色"
+            << Settings::fileText({33023, 16777210, 1, 1}) << "橙色"
             << "白色" << 1 << 1;
         QTest::newRow("no colour, green, pane, plain")
-            << Settings::fileText(0, 65280, 0, 0) << "Combo1"
+            << Settings::fileText({0, 65280, 0, 0}) << "Combo1"
             << "绿色" << 0 << 0;
         QTest::newRow("near miss, grey, mode 2, mode -1")
-            << Settings::fileText(33024, 15132390, 2, -1) << "Combo1"
+            << Settings::fileText({33024, 15132390, 2, -1}) << "Combo1"
             << "灰色" << 1 << 1;
     }
     void loadShowsSettings()
@@ -135,7 +128,7 @@ private slots:
         }
         QVERIFY(options->opt_ChartWindows(chartWindows)->isChecked());
         QVERIFY(options->opt_ElementGroup(elementGroup)->isChecked());
-        QCOMPARE(state.OptionsWindowOpen, True);
+        QCOMPARE(m_h->app().OptionsWindowOpen(), True);
         QVERIFY(m_main->img_Btns().image(Command::OpenOptions)->isHidden());
         QCOMPARE(options->pos(), m_main->pos() + QPoint(33, 33));  // 500 twips
         QVERIFY(m_h->messages.isEmpty());
@@ -150,19 +143,19 @@ private slots:
         QTest::addColumn<float>("covalent");
         QTest::addColumn<QByteArray>("firstLines");
         QTest::newRow("green and cyan")
-            << Settings::fileText(33023, 16777210, 0, 0) << "绿色"
+            << Settings::fileText({33023, 16777210, 0, 0}) << "绿色"
             << "青色" << 65280.0f << 16776960.0f
             << QByteArray("65280\tAtomicRadius\r\n1.677696E+07\tCovalentRadius\r\n");
         QTest::newRow("unknown second text keeps its own colour")
-            << Settings::fileText(33023, 15132390, 0, 0) << "绿色"
+            << Settings::fileText({33023, 15132390, 0, 0}) << "绿色"
             << "紫色" << 65280.0f << 15132390.0f
             << QByteArray("65280\tAtomicRadius\r\n1.513239E+07\tCovalentRadius\r\n");
         QTest::newRow("unknown first text keeps its own colour")
-            << Settings::fileText(33023, 65280, 0, 0) << "橙色 "
+            << Settings::fileText({33023, 65280, 0, 0}) << "橙色 "
             << "白色" << 33023.0f << 16777210.0f
             << QByteArray("33023\tAtomicRadius\r\n1.677721E+07\tCovalentRadius\r\n");
         QTest::newRow("Combo1 keeps no colour")
-            << Settings::fileText(0, 0, 0, 0) << "Combo1"
+            << Settings::fileText({0, 0, 0, 0}) << "Combo1"
             << "黄色" << 0.0f << 65535.0f
             << QByteArray("0\tAtomicRadius\r\n65535\tCovalentRadius\r\n");
     }
@@ -178,10 +171,10 @@ private slots:
         options->cmb_Color(0)->setEditText(atomicText);
         options->cmb_Color(1)->setEditText(covalentText);
         options->img_Btns_Click(Command::SaveSettings);
-        QCOMPARE(state.AtomicRadiusColor, atomic);
-        QCOMPARE(state.CovalentRadiusColor, covalent);
+        QCOMPARE(m_h->app().settings().AtomicRadiusColor, atomic);
+        QCOMPARE(m_h->app().settings().CovalentRadiusColor, covalent);
         QVERIFY(savedFile().startsWith(firstLines));
-        QCOMPARE(state.OptionsWindowOpen, False);
+        QCOMPARE(m_h->app().OptionsWindowOpen(), False);
         flushDeletes();
         QVERIFY(!options);
         QVERIFY(m_h->messages.isEmpty());
@@ -203,12 +196,12 @@ private slots:
         QFETCH(int, fileMode);
         QFETCH(int, pick);
         QFETCH(int, saved);
-        frm_Options *options = open(Settings::fileText(0, 0, qint16(fileMode), 0));
+        frm_Options *options = open(Settings::fileText({0, 0, qint16(fileMode), 0}));
         if (pick >= 0) options->opt_ChartWindows(pick)->click();
         QVERIFY(options->opt_ElementGroup(0)->isChecked());  // a group of its own
         options->img_Btns_Click(Command::SaveSettings);
-        QCOMPARE(state.ChartWindowsMode, saved);
-        QCOMPARE(savedFile(), Settings::fileText(0, 0, qint16(saved), 0));
+        QCOMPARE(m_h->app().settings().ChartWindowsMode, saved);
+        QCOMPARE(savedFile(), Settings::fileText({0, 0, qint16(saved), 0}));
     }
 
     void saveElementGroup_data()
@@ -223,10 +216,10 @@ private slots:
     {
         QFETCH(int, fileMode);
         QFETCH(int, pick);
-        frm_Options *options = open(Settings::fileText(0, 0, 0, qint16(fileMode)));
+        frm_Options *options = open(Settings::fileText({0, 0, 0, qint16(fileMode)}));
         options->opt_ElementGroup(pick)->click();
         options->img_Btns_Click(Command::SaveSettings);
-        QCOMPARE(state.ElementGroupMode, pick);
+        QCOMPARE(m_h->app().settings().ElementGroupMode, pick);
         QCOMPARE(State(*m_main).grid, gridPattern(pick == 1));
         QVERIFY(savedFile().endsWith(QByteArray::number(pick) + "\tElementGroup\r\n"));
     }
@@ -240,19 +233,19 @@ private slots:
     void elementGroupWaitsForNormalGrid()
     {
         QFETCH(int, fileMode);
-        frm_Options *options = open(Settings::fileText(0, 0, 0, qint16(fileMode)));
+        frm_Options *options = open(Settings::fileText({0, 0, 0, qint16(fileMode)}));
         options->close();
         flushDeletes();
         // The radius view replaces the normal grid
         m_main->img_Btns_Click(Command::AtomicRadiusChart);
-        QCOMPARE(state.NormalGridShown, False);
+        QCOMPARE(m_h->app().NormalGridShown(), False);
         m_main->img_Btns_Click(Command::OpenOptions);
         options = m_main->optionsWindow();
         const QString grid = State(*m_main).grid;
         options->opt_ElementGroup(1 - fileMode)->click();
         options->img_Btns_Click(Command::SaveSettings);
         QCOMPARE(State(*m_main).grid, grid);
-        QCOMPARE(state.ElementGroupMode, fileMode);
+        QCOMPARE(m_h->app().settings().ElementGroupMode, fileMode);
         QVERIFY(savedFile().endsWith(QByteArray::number(fileMode) + "\tElementGroup\r\n"));
     }
 
@@ -270,16 +263,16 @@ private slots:
     {
         QFETCH(bool, normalGrid);
         QFETCH(int, pick);
-        m_h->start(Settings::fileText(0, 0, 0, qint16(1 - pick)));
-        state.NormalGridShown = normalGrid ? True : False;
-        frm_Options options;
+        m_h->start(Settings::fileText({0, 0, 0, qint16(1 - pick)}));
+        m_h->app().setNormalGridShown(normalGrid ? True : False);
+        frm_Options options(m_h->app());
         QSignalSpy saved(&options, &frm_Options::groupModeSaved);
         options.Form_Load();
         options.opt_ElementGroup(pick)->click();
         options.SaveSettings();
         QCOMPARE(saved.count(), normalGrid ? 1 : 0);
         if (normalGrid) QCOMPARE(saved.at(0).at(0).value<qint16>(), qint16(pick));
-        QCOMPARE(state.ElementGroupMode, normalGrid ? pick : 1 - pick);
+        QCOMPARE(m_h->app().settings().ElementGroupMode, normalGrid ? pick : 1 - pick);
     }
 
     void leavingWithoutSaving_data()
@@ -292,7 +285,7 @@ private slots:
     void leavingWithoutSaving()
     {
         QFETCH(QString, how);
-        const QByteArray settings = Settings::fileText(33023, 65280, 0, 1);
+        const QByteArray settings = Settings::fileText({33023, 65280, 0, 1});
         QPointer<frm_Options> options = open(settings);
         const State before(*m_main);
         options->cmb_Color(0)->setEditText(QStringLiteral("白色"));
@@ -303,7 +296,7 @@ private slots:
             QVERIFY(options->close());
         else
             options->img_Btns_Click(how.toInt());
-        QCOMPARE(state.OptionsWindowOpen, False);
+        QCOMPARE(m_h->app().OptionsWindowOpen(), False);
         QVERIFY(State(*m_main) == before);
         QCOMPARE(savedFile(), settings);
         flushDeletes();
@@ -321,7 +314,7 @@ private slots:
     void failedSave()
     {
         QFETCH(QString, damage);
-        const QByteArray settings = Settings::fileText(33023, 65280, 0, 0);
+        const QByteArray settings = Settings::fileText({33023, 65280, 0, 0});
         QPointer<frm_Options> options = open(settings);
         const QString dataFolder = QFileInfo(m_h->data().path(QString())).absolutePath();
         const QString programFolder = QFileInfo(dataFolder).absolutePath();
@@ -360,8 +353,8 @@ private slots:
         QCOMPARE(m_h->messages.size(), 1);
         QVERIFY2(m_h->messages[0].contains(QStringLiteral("settings.prn")),
                  qPrintable(m_h->messages[0]));
-        QCOMPARE(state.AtomicRadiusColor, 65535.0f);  // applied for this run
-        QCOMPARE(state.ElementGroupMode, 1);
+        QCOMPARE(m_h->app().settings().AtomicRadiusColor, 65535.0f);  // applied for this run
+        QCOMPARE(m_h->app().settings().ElementGroupMode, 1);
         QCOMPARE(State(*m_main).grid, gridPattern(true));
         QCOMPARE(QDir(dataFolder).entryList(QDir::AllEntries | QDir::Hidden), dataEntries);
         QCOMPARE(QDir(programFolder).entryList(QDir::AllEntries | QDir::Hidden), programEntries);
@@ -373,9 +366,9 @@ private slots:
         // Still open, so that the user can try again or cancel.
         flushDeletes();
         QVERIFY(options && options->isVisible());
-        QCOMPARE(state.OptionsWindowOpen, True);
+        QCOMPARE(m_h->app().OptionsWindowOpen(), True);
         options->img_Btns_Click(Command::CancelOptions);
-        QCOMPARE(state.OptionsWindowOpen, False);
+        QCOMPARE(m_h->app().OptionsWindowOpen(), False);
     }
 
     void hover_data()
@@ -391,13 +384,13 @@ private slots:
     {
         QFETCH(QString, where);
         QFETCH(bool, resets);
-        frm_Options *options = open(Settings::fileText(0, 0, 0, 0));
+        frm_Options *options = open(Settings::fileText({0, 0, 0, 0}));
         ImageButtonArray &buttons = options->img_Btns();
         options->img_Btns_MouseMove(ButtonPictures::Cancel);
         options->img_Btns_MouseMove(ButtonPictures::Save);
         QVERIFY(buttons.image(Command::SaveSettings)->isVisible());
         QVERIFY(!buttons.image(Command::CancelOptions)->isVisible());
-        QCOMPARE(state.HighlightedButton, Command::SaveSettings);
+        QCOMPARE(m_h->app().HighlightedButton(), Command::SaveSettings);
 
         QFrame *group = options->fra_ElementGroup();
         if (where == QLatin1String("group bare")) moveMouse(group, QPoint(5, group->height() - 3));

@@ -12,6 +12,7 @@
 
 #include "TempDataFolder.h"
 #include "TestMain.h"
+#include "app/AppState.h"
 #include "charts/ChartControl.h"
 #include "data/DataError.h"
 #include "data/ModVantrel.h"
@@ -122,8 +123,9 @@ struct WindowState {
         for (int row = 1; row <= chart->rowCount(); ++row)
             this->chart << chart->rowLabel(row) + QLatin1Char('=') +
                                QString::number(chart->value(row));
-        settings = {state.AtomicRadiusColor, state.CovalentRadiusColor,
-                    double(state.ChartWindowsMode), double(state.ElementGroupMode)};
+        const Settings::Values &s = w.app().settings();
+        settings = {s.AtomicRadiusColor, s.CovalentRadiusColor, double(s.ChartWindowsMode),
+                    double(s.ElementGroupMode)};
     }
 };
 
@@ -200,7 +202,6 @@ class TestBadInput : public QObject {
     frm_Vantrel &start(const QByteArray &settings = shippedSettings(),
                        const QByteArray &elements = shippedElements())
     {
-        resetModuleState();
         m_window.reset();
         m_data = std::make_unique<TempDataFolder>();
         m_data->write(kElements, elements);
@@ -267,7 +268,6 @@ private slots:
         QFETCH(int, line);
         QFETCH(QString, problem);
 
-        resetModuleState();
         TempDataFolder data;
         data.write(kSettings, shippedSettings());
         if (!elements.isNull()) data.write(kElements, elements);
@@ -473,9 +473,7 @@ private slots:
         QVERIFY2(text.contains(QStringLiteral("第 %1 行").arg(badLine)), qPrintable(text));
         QVERIFY2(text.contains(QStringLiteral("无法读取")), qPrintable(text));
         QCOMPARE(text.count(QStringLiteral("行：")), 1);  // only the bad line is listed
-        QCOMPARE((QList<double>{state.AtomicRadiusColor, state.CovalentRadiusColor,
-                                double(state.ChartWindowsMode), double(state.ElementGroupMode)}),
-                 applied);
+        QCOMPARE(WindowState(w).settings, applied);
         QCOMPARE(m_data->read(kSettings), settings);  // reading never rewrites it
         QCOMPARE(w.lbl_Elements(kLaterElement)->text(), QStringLiteral("Fe"));  // start-up went on
         QCOMPARE(m_endCalls, 0);
@@ -492,7 +490,8 @@ private slots:
         QCOMPARE(text.count(QStringLiteral("行：")), 10);
         QVERIFY2(text.contains(QStringLiteral("以及另外 %1 行").arg(bad - 10)), qPrintable(text));
         QVERIFY2(text.count(QLatin1Char('\n')) < 20, qPrintable(text));
-        QCOMPARE(int(state.ElementGroupMode), 1);  // the good line after them still counts
+        QCOMPARE(int(m_window->app().settings().ElementGroupMode),
+                 1);  // the good line after them still counts
         QCOMPARE(w.lbl_Elements(kLaterElement)->text(), QStringLiteral("Fe"));
     }
 
@@ -530,8 +529,9 @@ private slots:
                  qPrintable(m_messages[0]));
         QVERIFY2(m_messages[0].contains(QStringLiteral("磁盘可能已满")), qPrintable(m_messages[0]));
         QVERIFY2(!m_messages[0].contains(QStringLiteral("Unknown")), qPrintable(m_messages[0]));
-        QCOMPARE(filesIn(dataFolder()), files);       // old bytes, nothing like settings.prn.XXXXXX
-        QCOMPARE(state.AtomicRadiusColor, 65535.0f);  // still applied for this run
+        QCOMPARE(filesIn(dataFolder()), files);  // old bytes, nothing like settings.prn.XXXXXX
+        QCOMPARE(m_window->app().settings().AtomicRadiusColor,
+                 65535.0f);  // still applied for this run
         QVERIFY(options && options->isVisible());
         QCOMPARE(m_endCalls, 0);
 

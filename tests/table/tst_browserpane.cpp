@@ -147,7 +147,6 @@ private slots:
 
     void paneWaitsForTheFirstFrame()
     {
-        mod_Vantrel::resetModuleState();
         TempDataFolder data;
         data.copyShippedElements();
         frm_Vantrel window(frm_Vantrel::Browser::Shown);
@@ -169,7 +168,6 @@ private slots:
 
     void noPaneWithoutTheBrowser()
     {
-        mod_Vantrel::resetModuleState();
         TempDataFolder data;
         data.copyShippedElements();
         frm_Vantrel window(frm_Vantrel::Browser::None);

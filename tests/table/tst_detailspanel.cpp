@@ -10,11 +10,15 @@
 
 namespace {
 
+// The record and symbol colour the panel is shown with, as the main window passes them.
+mod_Vantrel::ElementRecordType shownRecord;
+qint32 symbolColour = 0;
+
 // Oxidation states and the four shells as "text,count" pairs.
 void fillRecord(const QString &symbol, const QString &stable, const QString &other,
                 const QStringList &shells)
 {
-    mod_Vantrel::ElementRecordType &r = mod_Vantrel::state.ElementRecord;
+    mod_Vantrel::ElementRecordType &r = shownRecord;
     r.AtomicNumber = 20;
     r.AtomicWeight = 1.00794f;
     r.BoilingPoint = 20.28f;
@@ -68,7 +72,8 @@ private:
 
 void TestDetailsPanel::init()
 {
-    mod_Vantrel::resetModuleState();
+    shownRecord = mod_Vantrel::ElementRecordType();
+    symbolColour = 0;
     m_window = std::make_unique<QWidget>();
     m_window->resize(807, 563);
     m_panel = new DetailsPanel(m_window.get());
@@ -96,8 +101,8 @@ void TestDetailsPanel::showPlacesAndFills_data()
 void TestDetailsPanel::showPlacesAndFills()
 {
     fillLithium();
-    mod_Vantrel::state.SymbolColor = 0xC08040;  // red in the low byte
-    m_panel->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
+    symbolColour = 0xC08040;  // red in the low byte
+    m_panel->ShowpicElements(shownRecord, symbolColour);
     QVERIFY(m_panel->isVisible());
     QCOMPARE(m_panel->geometry(), Twips::rect(3285, 1320, 2865, 2775));
     QCOMPARE(label("lbl_ElementSymbol")->palette().color(QPalette::WindowText),
@@ -110,13 +115,13 @@ void TestDetailsPanel::showPlacesAndFills()
 void TestDetailsPanel::secondFillReplacesEverything()
 {
     fillHydrogen();
-    m_panel->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
+    m_panel->ShowpicElements(shownRecord, symbolColour);
     QCOMPARE(shell(2)->text(), QString());
     fillLithium();
-    m_panel->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
+    m_panel->ShowpicElements(shownRecord, symbolColour);
     DetailsPanel fresh(m_window.get());
     fillLithium();
-    fresh.ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
+    fresh.ShowpicElements(shownRecord, symbolColour);
     for (QLabel *l : labels()) {
         const QLabel *expected = fresh.findChild<QLabel *>(l->objectName());
         QCOMPARE(l->text(), expected->text());
@@ -137,7 +142,7 @@ void TestDetailsPanel::closeHidesAndKeepsTexts()
 {
     QFETCH(int, how);
     fillLithium();
-    m_panel->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
+    m_panel->ShowpicElements(shownRecord, symbolColour);
     QStringList shown;
     for (QLabel *l : labels()) shown << l->text();
     auto *close = m_panel->findChild<QAbstractButton *>("img_Close");
@@ -158,16 +163,12 @@ void TestDetailsPanel::oxidationStates_data()
     QTest::addColumn<QString>("other");
     QTest::addColumn<double>("left");
     QTest::addColumn<QString>("rests");  // "stable|other" left in the record
-    QTest::addColumn<QString>("tabPos");
     QTest::newRow("list, none") << "2#4"
-                                << "-" << 1567.5 << "4|-"
-                                << "0";
+                                << "-" << 1567.5 << "4|-";
     QTest::newRow("leading #") << "3"
-                               << "#5" << 1597.5 << "3|5"
-                               << "1";
+                               << "#5" << 1597.5 << "3|5";
     QTest::newRow("hidden list") << "2#-"
-                                 << "1#3" << 1507.5 << "-|3"
-                                 << "2";
+                                 << "1#3" << 1507.5 << "-|3";
 }
 
 void TestDetailsPanel::oxidationStates()
@@ -176,14 +177,13 @@ void TestDetailsPanel::oxidationStates()
     QFETCH(QString, other);
     QFETCH(double, left);
     fillRecord("Fe", stable, other, {"3d,6", "4s,2", ",0", ",0"});
-    m_panel->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
+    m_panel->ShowpicElements(shownRecord, symbolColour);
     const QLabel *stableLabel = label("lbl_OxidationStable");
     QVERIFY(qAbs(Twips::fromPx(stableLabel->x()) - left) <= 15);
     QCOMPARE(DetailsPanel::leftTwips(label("lbl_Oxidation")),
              DetailsPanel::leftTwips(stableLabel) + DetailsPanel::widthTwips(stableLabel));
-    const mod_Vantrel::ElementRecordType &r = mod_Vantrel::state.ElementRecord;
+    const mod_Vantrel::ElementRecordType &r = shownRecord;
     QTEST(r.StableOxidationStates + '|' + r.OxidationStates, "rests");
-    QTEST(mod_Vantrel::state.TabPos, "tabPos");
 }
 
 void TestDetailsPanel::electronConfig_data()
@@ -202,9 +202,7 @@ void TestDetailsPanel::electronConfig()
     QFETCH(QStringList, shown);
     QFETCH(double, firstLeft);
     fillRecord("Si", "4", "-4", shells);
-    const qint16 readerCounter = mod_Vantrel::state.LoopIndex;
-    m_panel->ShowpicElements(mod_Vantrel::state.ElementRecord, mod_Vantrel::state.SymbolColor);
-    QCOMPARE(mod_Vantrel::state.LoopIndex, readerCounter);  // the panel counts on its own
+    m_panel->ShowpicElements(shownRecord, symbolColour);
     QVERIFY(qAbs(Twips::fromPx(shell(0)->x()) - firstLeft) <= 15);
     for (int i = 0; i < 8; ++i) {
         QCOMPARE(shell(i)->text(), shown[i]);

@@ -69,6 +69,11 @@ class TestFrmVantrel : public QObject {
         return m_h->start(settings, elements);
     }
 
+    QColor symbolColour()
+    {
+        const auto *symbol = m_h->main().pic_Elements()->findChild<QLabel *>("lbl_ElementSymbol");
+        return symbol->palette().color(QPalette::WindowText);
+    }
     QString panelText(const char *name)
     {
         return m_h->main().pic_Elements()->findChild<QLabel *>(QLatin1String(name))->text();
@@ -151,11 +156,10 @@ private slots:
         frm_Vantrel &w = start();
         QCOMPARE(w.windowTitle(), QStringLiteral("Ferrova元素周期表"));
         QVERIFY(qAbs(w.outerHeightTwips() - 9225) < 15);
-        QCOMPARE(state.HoveredElement, qint16(1));
-        QCOMPARE(state.NormalGridShown, True);
+        QCOMPARE(m_h->main().grid().HoveredElement(), qint16(1));
+        QCOMPARE(m_h->app().NormalGridShown(), True);
         QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
-        QCOMPARE(state.ElementRecord.AtomicNumber, qint16(109));  // the file's last record
-        QCOMPARE(w.msc_Options()->rowCount(), 0);                 // nothing charted yet
+        QCOMPARE(w.msc_Options()->rowCount(), 0);  // nothing charted yet
         // ...and the pane says how to chart something, inside the frame that crops the chart.
         ChartControl *chart = w.msc_Options();
         QVERIFY(chart->hintShown());
@@ -219,7 +223,6 @@ private slots:
     {
         QFETCH(QByteArray, elements);
         QFETCH(int, kind);
-        resetModuleState();
         TempDataFolder data;
         data.write(QStringLiteral("Elements.prn"), elements);
         frm_Vantrel w(frm_Vantrel::Browser::None);
@@ -234,7 +237,6 @@ private slots:
 
     void missingElementFileAtStart()
     {
-        resetModuleState();
         TempDataFolder data;
         frm_Vantrel w(frm_Vantrel::Browser::None);
         QVERIFY_THROWS_EXCEPTION(DataError, w.Form_Load());
@@ -249,9 +251,9 @@ private slots:
         QVERIFY(m_h->messages[0].contains(QStringLiteral("settings.prn")));
         QVERIFY(m_h->messages[0].contains(QStringLiteral("第 1 行")));
         QVERIFY(m_h->messages[0].contains(QStringLiteral("第 3 行")));
-        QCOMPARE(state.CovalentRadiusColor, 65535.0f);
-        QCOMPARE(state.ElementGroupMode, qint16(1));
-        QCOMPARE(state.ChartWindowsMode, qint16(0));
+        QCOMPARE(m_h->app().settings().CovalentRadiusColor, 65535.0f);
+        QCOMPARE(m_h->app().settings().ElementGroupMode, qint16(1));
+        QCOMPARE(m_h->app().settings().ChartWindowsMode, qint16(0));
     }
 
     // ---- details panel ----
@@ -267,13 +269,12 @@ private slots:
         QCOMPARE(panelText("lbl_AtomicWeight"), QStringLiteral("55.845"));
         QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("Fe"));
         QCOMPARE(panelText("lbl_Name"), QStringLiteral("铁"));
-        QCOMPARE(state.SymbolColor, qint32(0));
-        QCOMPARE(state.ElementRecord.AtomicNumber, qint16(26));
+        QCOMPARE(symbolColour(), QColor(Qt::black));
 
         QTest::mouseClick(w.lbl_Elements(1), Qt::LeftButton);  // refills in place
         QVERIFY(samePlace(panel->geometry(), QRect(219, 88, 191, 185)));
         QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("H"));
-        QCOMPARE(state.SymbolColor, qint32(255));  // the gas colour of the cell
+        QCOMPARE(symbolColour(), QColor(Qt::red));  // the gas colour of the cell
     }
 
     void panelNumberTexts()
@@ -309,7 +310,10 @@ private slots:
     {
         QFETCH(bool, options);
         frm_Vantrel &w = start();
-        (options ? state.OptionsWindowOpen : state.ChartWindowOpen) = True;
+        if (options)
+            m_h->app().setOptionsWindowOpen(True);
+        else
+            m_h->app().setChartWindowOpen(True);
         QFile::remove(m_h->data().path(QStringLiteral("Elements.prn")));  // would fail if opened
         w.lbl_Elements_Click(26);
         QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
@@ -341,7 +345,7 @@ private slots:
         QFETCH(bool, minimised);
         frm_Vantrel &w = start();
         w.img_Btns_Click(Command::OpenOptions);
-        state.ChartWindowsMode = 1;
+        m_h->setSetting(&Settings::Values::ChartWindowsMode, qint16(1));
         w.img_Btns_Click(Command::ShowChart);
         QWidget *options = w.optionsWindow();
         QWidget *chart = w.chartWindow();
@@ -360,8 +364,9 @@ private slots:
             QVERIFY(window->isVisible());
             QVERIFY(!(window->windowState() & Qt::WindowMinimized));
         }
-        state.OptionsWindowOpen = state.ChartWindowOpen =
-            False;  // closed: activation leaves them alone
+        // closed: activation leaves them alone
+        m_h->app().setOptionsWindowOpen(False);
+        m_h->app().setChartWindowOpen(False);
         options->hide();
         w.Form_Activate();
         QVERIFY(!options->isVisible());
@@ -400,34 +405,34 @@ private slots:
         w.img_Btns_MouseMove(ButtonPictures::AtomicWeight);
         QVERIFY(b.image(Command::AtomicWeightChart)->isVisibleTo(&w) &&
                 b.image(Command::AtomicWeightChart)->isEnabled());
-        QCOMPARE(state.HighlightedButton, qint16(Command::AtomicWeightChart));
+        QCOMPARE(m_h->app().HighlightedButton(), qint16(Command::AtomicWeightChart));
         w.img_Btns_MouseMove(ButtonPictures::MeltingPoint);
         QVERIFY(!b.image(Command::AtomicWeightChart)->isVisibleTo(&w) &&
                 !b.image(Command::AtomicWeightChart)->isEnabled());
         QVERIFY(b.image(Command::MeltingPointChart)->isVisibleTo(&w) &&
                 b.image(Command::MeltingPointChart)->isEnabled());
-        QCOMPARE(state.HighlightedButton, qint16(Command::MeltingPointChart));
+        QCOMPARE(m_h->app().HighlightedButton(), qint16(Command::MeltingPointChart));
         w.img_Btns_MouseMove(Command::MeltingPointChart);  // on the highlight itself
-        QCOMPARE(state.HighlightedButton, qint16(Command::MeltingPointChart));
+        QCOMPARE(m_h->app().HighlightedButton(), qint16(Command::MeltingPointChart));
         QCOMPARE(b.image(Command::MeltingPointChart)->toolTip(), QStringLiteral("熔点曲线"));
         QCOMPARE(b.image(Command::BoilingPointChart)->toolTip(), QStringLiteral("浮点曲线"));
-        state.HighlightedButton = Command::SaveSettings;  // a button of the options dialog
+        m_h->app().setHighlightedButton(Command::SaveSettings);  // a button of the options dialog
         w.img_Btns_MouseMove(ButtonPictures::BoilingPoint);
-        QCOMPARE(state.HighlightedButton, qint16(Command::BoilingPointChart));
+        QCOMPARE(m_h->app().HighlightedButton(), qint16(Command::BoilingPointChart));
         w.Form_MouseMove();
         QVERIFY(!b.image(Command::BoilingPointChart)->isVisibleTo(&w));
-        QCOMPARE(state.HighlightedButton, qint16(Command::BoilingPointChart));
+        QCOMPARE(m_h->app().HighlightedButton(), qint16(Command::BoilingPointChart));
     }
 
     void noHighlightWhileOtherWindowOpen()
     {
         frm_Vantrel &w = start();
-        state.OptionsWindowOpen = True;
+        m_h->app().setOptionsWindowOpen(True);
         w.img_Btns_MouseMove(ButtonPictures::AtomicWeight);
         QVERIFY(!w.img_Btns().image(Command::AtomicWeightChart)->isVisibleTo(&w));
-        QCOMPARE(state.HighlightedButton, qint16(0));
+        QCOMPARE(m_h->app().HighlightedButton(), qint16(0));
         w.img_Btns_Click(1);  // a normal image: no command, but a refill
-        QCOMPARE(state.LastButton, qint16(1));
+        QCOMPARE(m_h->app().LastButton(), qint16(1));
         QCOMPARE(w.msc_Options()->rowCount(), 109);
     }
 
@@ -436,7 +441,7 @@ private slots:
         frm_Vantrel &w = start();
         w.img_Btns_Click(Command::MeltingPointChart);
         ChartControl *chart = w.msc_Options();
-        QCOMPARE(state.ChartProperty, qint16(1));
+        QCOMPARE(m_h->app().ChartProperty(), qint16(1));
         QCOMPARE(chart->rowCount(), 109);
         QCOMPARE(chart->rowLabel(26), QStringLiteral("Fe"));
         QCOMPARE(chart->rowLabel(109), QStringLiteral("Mt"));
@@ -471,11 +476,12 @@ private slots:
         QVERIFY(qAbs(w.outerHeightTwips() - 5370) < 15);
         w.img_Btns_Click(Command::ShowChart);
         QVERIFY(qAbs(w.outerHeightTwips() - 9225) < 15);
-        state.ChartWindowsMode = 2;  // neither mode: nothing folds or opens
+        m_h->setSetting(&Settings::Values::ChartWindowsMode,
+                        qint16(2));  // neither mode: nothing folds or opens
         w.img_Btns_Click(Command::ShowChart);
         QVERIFY(qAbs(w.outerHeightTwips() - 9225) < 15);
-        QCOMPARE(state.ChartWindowOpen, False);
-        QCOMPARE(state.LastButton, qint16(Command::ShowChart));
+        QCOMPARE(m_h->app().ChartWindowOpen(), False);
+        QCOMPARE(m_h->app().LastButton(), qint16(Command::ShowChart));
     }
 
     // A double-click arrives as press, release, double-click, release, and counts as one
@@ -517,15 +523,15 @@ private slots:
         frm_Vantrel &w = start();
         w.img_Btns_Click(Command::ExitProgram);
         QCOMPARE(m_h->messages, QStringList{QStringLiteral("退出程序?|你想退出程序吗?")});
-        QCOMPARE(state.ExitAnswer, qint16(Dialogs::kNo));
         QCOMPARE(m_h->endCalls, 0);
-        QCOMPARE(state.LastButton, qint16(Command::ExitProgram));  // No goes on with the refill
+        QCOMPARE(m_h->app().LastButton(),
+                 qint16(Command::ExitProgram));  // No goes on with the refill
         QCOMPARE(w.msc_Options()->rowCount(), 109);
         m_h->answer = Dialogs::kYes;
-        state.LastButton = 0;
+        m_h->app().setLastButton(0);
         w.img_Btns_Click(Command::ExitProgram);
         QCOMPARE(m_h->endCalls, 1);
-        QCOMPARE(state.LastButton, qint16(0));  // ends at once
+        QCOMPARE(m_h->app().LastButton(), qint16(0));  // ends at once
     }
 
     void aboutBox()
@@ -535,7 +541,7 @@ private slots:
         QCOMPARE(m_h->messages.size(), 1);
         QVERIFY(m_h->messages[0].startsWith(QStringLiteral("关于|")));
         QVERIFY(m_h->messages[0].contains(QStringLiteral("\r\nhttp://")));
-        QCOMPARE(state.LastButton, qint16(Command::ShowAbout));
+        QCOMPARE(m_h->app().LastButton(), qint16(Command::ShowAbout));
     }
 
     // The boxes as they really come up, not the harness's answers: their buttons, and the
@@ -570,7 +576,7 @@ private slots:
         w.img_Btns_Click(button);
         shown.sort();
         QCOMPARE(shown, buttonTexts);
-        QCOMPARE(state.LastButton, qint16(button));
+        QCOMPARE(m_h->app().LastButton(), qint16(button));
 
         QLineEdit field;
         std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
@@ -585,7 +591,7 @@ private slots:
             record(1, "H", "G", "a", 1, 0.79, 0.32) + record(2, "He", "G", "b", 4, 0, 0.46);
         frm_Vantrel &w = start("65535\tAtomicRadius\r\n33023\tCovalentRadius\r\n", &file);
         w.img_Btns_Click(Command::AtomicRadiusChart);
-        QCOMPARE(state.NormalGridShown, False);
+        QCOMPARE(m_h->app().NormalGridShown(), False);
         QCOMPARE(w.circles().size(), 2);  // a zero radius still draws, with radius 0
         const RadiusCircles::Circle &c = w.circles().first();
         QVERIFY(qAbs(c.centre.x() - 345) < 0.01 && qAbs(c.centre.y() - 227.6) < 0.01);
@@ -603,12 +609,12 @@ private slots:
         QVERIFY(w.lbl_Elements(2)->isVisibleTo(&w));  // covalent radius not 0
 
         w.img_Btns_Click(Command::AtomicWeightChart);  // another property keeps the radius view
-        QCOMPARE(state.ChartProperty, qint16(0));
+        QCOMPARE(m_h->app().ChartProperty(), qint16(0));
         QCOMPARE(w.circles().size(), 2);
-        QCOMPARE(state.NormalGridShown, False);
+        QCOMPARE(m_h->app().NormalGridShown(), False);
 
         w.img_Btns_Click(Command::ShowTable);
-        QCOMPARE(state.NormalGridShown, True);
+        QCOMPARE(m_h->app().NormalGridShown(), True);
         QVERIFY(w.circles().isEmpty());
         QVERIFY(w.lbl_Elements(1)->hasBorder() && !w.lbl_Elements(1)->isTransparent());
         QCOMPARE(w.lbl_Elements(1)->font().pointSizeF(), 12.0);
@@ -630,7 +636,6 @@ private slots:
         QVERIFY(qAbs(w.circles().first().radius - 24) < 0.001);
         QCOMPARE(w.msc_Options()->rowLabel(1), QStringLiteral("Hx"));
         QCOMPARE(w.msc_Options()->row(), 1);  // as after one pass over the file
-        QCOMPARE(state.ElementRecord.Symbol, QStringLiteral("Hx"));
         w.img_Btns_Click(101);
         QCOMPARE(w.msc_Options()->value(1), 7.0);
         QCOMPARE(w.msc_Options()->value(2), 4.0);
@@ -687,7 +692,7 @@ private slots:
         w.lbl_Elements_MouseMove(26);
         w.lbl_Elements_MouseMove(27);
         QCOMPARE(yellowCells(), 1);
-        QCOMPARE(state.HoveredElement, qint16(27));
+        QCOMPARE(m_h->main().grid().HoveredElement(), qint16(27));
         QCOMPARE(w.lbl_Elements(26)->isTransparent(), transparentAfter);
         QCOMPARE(w.lbl_Elements(26)->backColour(), QColor(Qt::white));
         w.Form_MouseMove();
@@ -698,15 +703,15 @@ private slots:
     void hoverOffInRadiusViewAndWhileWindowsOpen()
     {
         frm_Vantrel &w = start();
-        state.OptionsWindowOpen = True;
+        m_h->app().setOptionsWindowOpen(True);
         w.lbl_Elements_MouseMove(26);
         QCOMPARE(yellowCells(), 0);
-        state.OptionsWindowOpen = False;
+        m_h->app().setOptionsWindowOpen(False);
         w.lbl_Elements_MouseMove(26);
         w.img_Btns_Click(Command::AtomicRadiusChart);
         w.lbl_Elements_MouseMove(27);
         w.Form_MouseMove();
-        QCOMPARE(state.HoveredElement, qint16(26));
+        QCOMPARE(m_h->main().grid().HoveredElement(), qint16(26));
     }
 
     void mouseMovesReachTheRightHandler()
@@ -715,7 +720,7 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         moveMouse(w.lbl_Elements(26), w.lbl_Elements(26)->rect().center());
-        QCOMPARE(state.HoveredElement, qint16(26));
+        QCOMPARE(m_h->main().grid().HoveredElement(), qint16(26));
         QCOMPARE(yellowCells(), 1);  // the window's own step did not undo it
     }
 };

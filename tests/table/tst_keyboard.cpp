@@ -137,7 +137,7 @@ private slots:
         for (Qt::Key key : keys) press(&w, key);
         QCOMPARE(w.gridKeys().position(), to);
         QCOMPARE(w.focusWidget(), w.lbl_Elements(to));
-        QCOMPARE(state.HoveredElement, qint16(to));
+        QCOMPARE(m_h->main().grid().HoveredElement(), qint16(to));
         QCOMPARE(yellowCell(), to);
     }
 
@@ -180,11 +180,12 @@ private slots:
         frm_Vantrel &w = start();
         press(&w, Qt::Key_Right);
         if (situation == 0) w.img_Btns_Click(Command::AtomicRadiusChart);
-        if (situation == 1) state.OptionsWindowOpen = True;
-        if (situation == 2) state.ChartWindowOpen = True;
+        if (situation == 1) m_h->app().setOptionsWindowOpen(True);
+        if (situation == 2) m_h->app().setChartWindowOpen(True);
         press(&w, Qt::Key_Left);
-        QCOMPARE(w.gridKeys().position(), 1);       // the keyboard still moves
-        QCOMPARE(state.HoveredElement, qint16(2));  // but nothing is highlighted anew
+        QCOMPARE(w.gridKeys().position(), 1);  // the keyboard still moves
+        QCOMPARE(m_h->main().grid().HoveredElement(),
+                 qint16(2));  // but nothing is highlighted anew
         QVERIFY(w.lbl_Elements(1)->backColour() != kYellow);
         press(&w, Qt::Key_Return);  // the click's own conditions hold
         QCOMPARE(w.pic_Elements()->isVisibleTo(&w), situation == 0);
@@ -258,22 +259,22 @@ private slots:
         press(&w, Qt::Key_Tab);
         QCOMPARE(w.focusWidget(), b.image(1));
         QVERIFY(b.image(101)->isVisibleTo(&w));  // the highlight shows as on hover
-        QCOMPARE(state.HighlightedButton, qint16(101));
+        QCOMPARE(m_h->app().HighlightedButton(), qint16(101));
         QCOMPARE(yellowCell(), 2);  // the grid keeps its position meanwhile
         // Reading order: the top row first, then the radius and enthalpy rows.
         const int order[] = {2, 3, 4, 82, 80, 81, 83, 90, 5, 6, 7, 8, 9, 9};
         for (int normal : order) {
             press(&w, Qt::Key_Right);
             QCOMPARE(w.focusWidget(), b.image(normal));
-            QCOMPARE(state.HighlightedButton, qint16(normal + 100));
+            QCOMPARE(m_h->app().HighlightedButton(), qint16(normal + 100));
         }
         QVERIFY(!b.image(101)->isVisibleTo(&w));
         press(&w, Qt::Key_Up);  // 109 lies below 103
         press(&w, Qt::Key_Up);
         QCOMPARE(w.focusWidget(), b.image(3));
         press(&w, Qt::Key_Return);
-        QCOMPARE(state.ChartProperty, qint16(2));
-        QCOMPARE(state.LastButton, qint16(Command::BoilingPointChart));
+        QCOMPARE(m_h->app().ChartProperty(), qint16(2));
+        QCOMPARE(m_h->app().LastButton(), qint16(Command::BoilingPointChart));
         press(&w, Qt::Key_End);
         press(&w, Qt::Key_Home);
         QCOMPARE(w.focusWidget(), b.image(1));
@@ -302,7 +303,7 @@ private slots:
         w.toolbarKeys().focusCurrent(Qt::TabFocusReason);
         while (w.toolbarKeys().current() != normal) press(&w, Qt::Key_Right);
         press(&w, Qt::Key_Space);
-        QCOMPARE(state.LastButton, qint16(normal + 100));
+        QCOMPARE(m_h->app().LastButton(), qint16(normal + 100));
         QCOMPARE(m_h->messages.size(), 1);
         QVERIFY(m_h->messages.first().startsWith(message));
     }
@@ -310,32 +311,32 @@ private slots:
     void toolbarWhileOptionsOpenGivesNoCommand()
     {
         frm_Vantrel &w = start();
-        state.OptionsWindowOpen = True;
+        m_h->app().setOptionsWindowOpen(True);
         w.toolbarKeys().focusCurrent(Qt::TabFocusReason);
         press(&w, Qt::Key_Right);
         press(&w, Qt::Key_Return);  // as a mouse click on the normal image
         QVERIFY(!w.img_Btns().image(102)->isVisibleTo(&w));
-        QCOMPARE(state.LastButton, qint16(2));
-        QCOMPARE(state.ChartProperty, qint16(0));
+        QCOMPARE(m_h->app().LastButton(), qint16(2));
+        QCOMPARE(m_h->app().ChartProperty(), qint16(0));
     }
 
     void chartWindow()
     {
         frm_Vantrel &w = start();
-        state.ChartWindowsMode = 1;
+        m_h->setSetting(&Settings::Values::ChartWindowsMode, qint16(1));
         w.img_Btns_Click(Command::ShowChart);
         frm_Chart *chart = w.chartWindow();
         QVERIFY(chart);
         QCOMPARE(chart->focusWidget(), chart->img_Btns().image(1));
         press(chart, Qt::Key_Right);
-        QCOMPARE(state.HighlightedButton, qint16(102));
+        QCOMPARE(m_h->app().HighlightedButton(), qint16(102));
         press(chart, Qt::Key_Return);
-        QCOMPARE(state.ChartProperty, qint16(1));
+        QCOMPARE(m_h->app().ChartProperty(), qint16(1));
         QCOMPARE(chart->windowTitle(), QStringLiteral("熔点曲线"));
         press(chart, Qt::Key_End);
         QCOMPARE(chart->focusWidget(), chart->img_Btns().image(80));
         press(chart, Qt::Key_Return);  // the close button
-        QCOMPARE(state.ChartWindowOpen, False);
+        QCOMPARE(m_h->app().ChartWindowOpen(), False);
         flushDeletes();
         QVERIFY(!w.chartWindow());
     }
@@ -366,8 +367,8 @@ private slots:
         QCOMPARE(options->focusWidget(), options->img_Btns().image(70));
         QVERIFY(options->img_Btns().image(170)->isVisibleTo(options));
         for (Qt::Key key : keys) press(options, key);
-        QCOMPARE(state.OptionsWindowOpen, False);
-        QCOMPARE(state.ElementGroupMode, qint16(saved ? 1 : 0));
+        QCOMPARE(m_h->app().OptionsWindowOpen(), False);
+        QCOMPARE(m_h->app().settings().ElementGroupMode, qint16(saved ? 1 : 0));
         QCOMPARE(m_h->data().read(QStringLiteral("settings.prn")).contains("1\tElementGroup"),
                  saved);
     }
@@ -402,8 +403,8 @@ private slots:
         QAccessibleInterface *button = QAccessible::queryAccessibleInterface(w.img_Btns().image(4));
         QVERIFY(button->actionInterface());
         button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(state.LastButton, qint16(Command::DensityChart));
-        QCOMPARE(state.ChartProperty, qint16(3));
+        QTRY_COMPARE(m_h->app().LastButton(), qint16(Command::DensityChart));
+        QCOMPARE(m_h->app().ChartProperty(), qint16(3));
     }
 
     void movesAreAnnouncedAsFocus()

@@ -51,11 +51,11 @@ private slots:
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(kShipped));
         ListInput in(file, kShipped);
         try {
+            mod_Vantrel::ElementRecordType record;
             while (!in.atEnd()) {
-                mod_Vantrel::ReadElementRecord(in);
-                m_records.append(mod_Vantrel::state.ElementRecord);
-                m_byNumber.insert(mod_Vantrel::state.ElementRecord.AtomicNumber,
-                                  mod_Vantrel::state.ElementRecord);
+                mod_Vantrel::ReadElementRecord(in, record);
+                m_records.append(record);
+                m_byNumber.insert(record.AtomicNumber, record);
             }
         } catch (const DataError &e) {
             QFAIL(e.what());

@@ -1,6 +1,6 @@
 #include <QSet>
 
-#include "TestMain.h"
+#include "WidgetTestMain.h"
 #include "widgets/ButtonPictures.h"
 
 using namespace ButtonPictures;
@@ -132,5 +132,5 @@ void TestButtonPictures::windowIcons()
     QVERIFY(imageOf(chart.pixmap(32, 32)) != imageOf(main.pixmap(32, 32)));
 }
 
-FERROVA_TEST_MAIN(TestButtonPictures)
+FERROVA_WIDGET_TEST_MAIN(TestButtonPictures)
 #include "tst_buttonpictures.moc"

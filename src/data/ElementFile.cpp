@@ -1,0 +1,46 @@
+#include "ElementFile.h"
+
+#include "DataError.h"
+#include "DataFiles.h"
+
+using namespace mod_Vantrel;
+
+namespace ElementFile {
+
+namespace {
+
+// True for a number the scan does not accept.
+bool outOfRange(Numbers numbers, int atomicNumber, int lowest)
+{
+    if (numbers == Numbers::Any) return false;
+    return atomicNumber < lowest || atomicNumber > kElementCount;
+}
+
+}  // namespace
+
+QString path()
+{
+    return DataFiles::dataPath(QStringLiteral("Elements.prn"));
+}
+
+void scan(Numbers numbers, const Visit &visit)
+{
+    const QString file = path();
+    const int lowest = numbers == Numbers::Charted ? 1 : 0;
+    InputFile fileNumber1(file);
+    ElementRecordType ElementRecord;
+    while (!fileNumber1.atEnd()) {
+        ReadElementRecord(fileNumber1.input(), ElementRecord);
+        const int number = ElementRecord.AtomicNumber;
+        if (numbers == Numbers::Charted && number == 0) continue;  // the grid's hidden cell
+        if (outOfRange(numbers, number, lowest))
+            throw DataError(DataError::Kind::NoSuchElement, file, fileNumber1.input().itemLine(),
+                            QStringLiteral("原子序数 %1 不在 %2 到 %3 之间")
+                                .arg(number)
+                                .arg(lowest)
+                                .arg(kElementCount));
+        if (visit(ElementRecord) == Next::Stop) return;
+    }
+}
+
+}  // namespace ElementFile
