@@ -1,7 +1,8 @@
 // check_elements [FILE]
 //
 // Reads the element data file with the program's own reader and lists every problem with
-// its line number. FILE defaults to Data/Elements.prn beside this program.
+// its line number, and every value that has no defined source. FILE defaults to
+// Data/Elements.prn beside this program.
 // Exit status: 0 clean, 1 problems found, 2 the file cannot be read.
 
 #include "element_check.h"
@@ -31,7 +32,9 @@ int main(int argc, char *argv[])
         err << path << ": " << file.errorString() << "\n";
         return 2;
     }
-    const QList<ElementCheck::Problem> problems = ElementCheck::checkFile(file.readAll(), path);
+    const QByteArray bytes = file.readAll();
+    QList<ElementCheck::Problem> problems = ElementCheck::checkFile(bytes, path);
+    if (problems.isEmpty()) problems = ElementCheck::checkFileSources(bytes, path);
     for (const ElementCheck::Problem &p : problems) {
         if (p.line > 0)
             outStream << path << ':' << p.line << ": " << p.message << '\n';

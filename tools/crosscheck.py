@@ -9,6 +9,11 @@
     crosscheck.py --notes      the table's per-element notes (values changed or filled)
     crosscheck.py --current    the table against data/current-values.csv (current handbook
                                and IUPAC figures); exit status 1 when a value is out of date
+    crosscheck.py --sources    the source codes of data/sources.csv as a Markdown table
+    crosscheck.py --check-sources
+                               every value has a source, every source code is defined in
+                               data/sources.csv, every note of data/value-notes.csv names a
+                               known kind (a disputed one its range); exit status 1 if not
     crosscheck.py --limit 5    another threshold, in percent
 
 The disagreement tables carry a third value column, the current source's figure where
@@ -26,10 +31,14 @@ import xml.etree.ElementTree as ET
 from collections import Counter
 from decimal import Decimal
 
+import gen_elements
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 REFERENCE = os.environ.get("FERROVA_REFERENCE", "/work/shared/reference")
 TABLE = os.path.join(ROOT, "data", "elements.csv")
 CURRENT = os.path.join(ROOT, "data", "current-values.csv")
+SOURCES = os.path.join(ROOT, "data", "sources.csv")
+NOTES = os.path.join(ROOT, "data", "value-notes.csv")
 LAST = 109
 EV_KJ = 96.485
 
@@ -54,20 +63,13 @@ PAIRS = [
      1.0, "covalent_radius_A"),
 ]
 
-STAT_COLUMNS = [
-    ("atomic_weight", "atomic_weight_src"),
-    ("boiling_point_K", "boiling_point_src"),
-    ("melting_point_K", "melting_point_src"),
-    ("density_g_cm3", "density_src"),
-    ("atomic_radius_A", "atomic_radius_src"),
-    ("covalent_radius_A", "covalent_radius_src"),
-    ("electron_affinity_kJ_mol", "electron_affinity_src"),
-    ("fusion_kJ_mol", "fusion_src"),
-    ("vaporisation_kJ_mol", "vaporisation_src"),
-    ("stable_oxidation_states", "stable_oxidation_src"),
-    ("other_oxidation_states", "other_oxidation_src"),
-    ("config1", "config_src"),
-]
+STAT_COLUMNS = [(column, source) for column, source, _ in gen_elements.VALUE_FIELDS]
+
+# Empty values: 0 for numbers, "-" for the oxidation state lists.
+NO_VALUE = ("0", "-")
+NO_SOURCE = ("", "-")
+# A disputed value's note gives the range of the figures in dispute, e.g. "568–619".
+RANGE = re.compile(r"\d\s*[–-]\s*\d")
 
 
 def read_mendeleev(path):
@@ -222,6 +224,37 @@ def stats(table):
     return "\n".join(lines)
 
 
+def source_problems(table, sources, notes):
+    """Why the table's sources or notes cannot be shown to a user, one line per fault."""
+    problems = []
+    for z in sorted(table):
+        row = table[z]
+        for column, source_column in STAT_COLUMNS:
+            value, source = row[column], row[source_column]
+            where = f"{row['symbol']} {column}"
+            if value not in NO_VALUE and source in NO_SOURCE:
+                problems.append(f"{where}: value {value} has no source")
+            elif source not in NO_SOURCE and source not in sources:
+                problems.append(f"{where}: source {source} is not defined in sources.csv")
+    fields = dict(STAT_COLUMNS)
+    for n in notes:
+        where = f"note {n['Z']} {n['field']}"
+        if n["kind"] not in gen_elements.NOTE_KINDS:
+            problems.append(f"{where}: '{n['kind']}' is not a known kind of note")
+        if n["field"] not in fields or int(n["Z"]) not in table:
+            problems.append(f"{where}: no such value")
+        if n["kind"] == "disputed" and not RANGE.search(n["text"]):
+            problems.append(f"{where}: a disputed value's note names no range")
+    return problems
+
+
+def sources_markdown(sources):
+    lines = ["| code | shown as | source |", "|---|---|---|"]
+    for code, s in sources.items():
+        lines.append(f"| {code} | {s['short_zh']} | {s['definition']} |")
+    return "\n".join(lines)
+
+
 def notes(table):
     lines = ["| Z | el | note |", "|---|---|---|"]
     for z in sorted(table):
@@ -236,6 +269,9 @@ def main(argv=None):
     parser.add_argument("--notes", action="store_true", help="per-element notes of the table")
     parser.add_argument("--current", action="store_true",
                         help="the table against the current handbook and IUPAC figures")
+    parser.add_argument("--sources", action="store_true", help="source codes as a table")
+    parser.add_argument("--check-sources", action="store_true",
+                        help="every value sourced, every code defined, every note of a known kind")
     parser.add_argument("--limit", type=float, default=2.0, help="threshold in percent")
     parser.add_argument("--reference", default=REFERENCE, help="folder of the reference files")
     parser.add_argument("--table", default=TABLE)
@@ -244,6 +280,14 @@ def main(argv=None):
 
     table = read_table(args.table) if os.path.exists(args.table) else None
     current = read_current(args.current_values) if os.path.exists(args.current_values) else None
+    if args.sources or args.check_sources:
+        sources = {s["code"]: s for s in gen_elements.read_csv(SOURCES)}
+        if args.sources:
+            print(sources_markdown(sources))
+            return 0
+        problems = source_problems(table, sources, gen_elements.read_csv(NOTES))
+        print("\n".join(problems) or "every value has a defined source; every note a known kind")
+        return 1 if problems else 0
     if args.current:
         if table is None or current is None:
             print("crosscheck: table or current values not found", file=sys.stderr)

@@ -2,6 +2,7 @@
 
 #include "data/DataError.h"
 #include "data/ListInput.h"
+#include "data/ValueSources.h"
 
 #include <QBuffer>
 #include <QHash>
@@ -243,6 +244,41 @@ QList<Problem> checkRecord(const ElementRecordType &r, int line)
     return out;
 }
 
+QList<Problem> checkSources(const ElementRecordType &r, int line)
+{
+    using ValueSources::Field;
+    const auto hasList = [](const QString &states) { return states != QLatin1String("-"); };
+    const struct {
+        Field field;
+        bool hasValue;
+        const char *name;
+    } values[] = {
+        {Field::AtomicWeight, r.AtomicWeight != 0, "atomic weight"},
+        {Field::BoilingPoint, r.BoilingPoint != 0, "boiling point"},
+        {Field::MeltingPoint, r.MeltingPoint != 0, "melting point"},
+        {Field::Density, r.Density != 0, "density"},
+        {Field::AtomicRadius, r.AtomicRadius != 0, "atomic radius"},
+        {Field::CovalentRadius, r.CovalentRadius != 0, "covalent radius"},
+        {Field::ElectronAffinity, r.ElectronAffinity != 0, "electron affinity"},
+        {Field::FusionEnthalpy, r.FusionEnthalpy != 0, "enthalpy of fusion"},
+        {Field::VaporisationEnthalpy, r.VaporisationEnthalpy != 0, "enthalpy of vaporisation"},
+        {Field::StableOxidationStates, hasList(r.StableOxidationStates), "stable oxidation states"},
+        {Field::OtherOxidationStates, hasList(r.OxidationStates), "other oxidation states"},
+        {Field::Configuration, r.EConfigText1 != QLatin1String("0"), "electron configuration"},
+    };
+    QList<Problem> out;
+    for (const auto &v : values) {
+        const QString code = ValueSources::sourceCode(r.AtomicNumber, v.field);
+        if (!v.hasValue) continue;
+        if (code.isEmpty() || code == QLatin1String("-"))
+            out.append({line, QStringLiteral("%1 has no source").arg(QLatin1String(v.name))});
+        else if (!ValueSources::isDefined(code))
+            out.append({line, QStringLiteral("%1: source %2 has no definition")
+                                  .arg(QLatin1String(v.name), code)});
+    }
+    return out;
+}
+
 QList<Problem> checkSet(const QList<LineRecord> &records)
 {
     QList<Problem> out;
@@ -339,6 +375,20 @@ QList<Problem> checkFile(const QByteArray &bytes, const QString &fileName)
 
     std::stable_sort(out.begin(), out.end(),
                      [](const Problem &a, const Problem &b) { return a.line < b.line; });
+    return out;
+}
+
+QList<Problem> checkFileSources(const QByteArray &bytes, const QString &fileName)
+{
+    QBuffer device;
+    device.setData(bytes);
+    device.open(QIODevice::ReadOnly);
+    ListInput in(device, fileName);
+    QList<Problem> out;
+    for (int line = 1; !in.atEnd(); ++line) {
+        mod_Vantrel::ReadElementRecord(in);
+        out += checkSources(mod_Vantrel::state.ElementRecord, line);
+    }
     return out;
 }
 

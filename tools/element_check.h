@@ -33,6 +33,10 @@ const QList<MeltingAboveBoiling> &meltingAboveBoilingExceptions();
 // atomic number, oxidation state lists.
 QList<Problem> checkRecord(const mod_Vantrel::ElementRecordType &record, int line);
 
+// Every value of the record has a source, and data/sources.csv defines it: what the
+// program tells of a value's origin (ValueSources) covers the values the file holds.
+QList<Problem> checkSources(const mod_Vantrel::ElementRecordType &record, int line);
+
 // Rules over the whole set: every element 1..109 exactly once.
 QList<Problem> checkSet(const QList<LineRecord> &records);
 
@@ -40,5 +44,8 @@ QList<Problem> checkSet(const QList<LineRecord> &records);
 // line read on its own with the program's reader, the rules above, and finally the whole
 // file read the way the program reads it. Problems come sorted by line.
 QList<Problem> checkFile(const QByteArray &bytes, const QString &fileName);
+
+// checkSources over every record of a file that checkFile passes (one record a line).
+QList<Problem> checkFileSources(const QByteArray &bytes, const QString &fileName);
 
 }  // namespace ElementCheck

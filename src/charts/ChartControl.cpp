@@ -21,6 +21,7 @@
 
 #include "ChartProperties.h"
 #include "data/NumberText.h"
+#include "data/ValueSources.h"
 #include "widgets/Twips.h"
 
 namespace {
@@ -133,7 +134,11 @@ ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
     m_hint = new QGraphicsSimpleTextItem(kHint, m_chart);
     m_hint->setFont(m_axisY->labelsFont());
     m_hint->setBrush(m_axisY->labelsBrush());
-    const int headingHeight = QFontMetrics(headingFont).height();
+    m_sources = new QGraphicsSimpleTextItem(m_chart);
+    m_sources->setFont(m_axisY->labelsFont());
+    m_sources->setBrush(m_axisY->labelsBrush());
+    const int headingHeight =
+        QFontMetrics(headingFont).height() + QFontMetrics(m_sources->font()).height();
     m_chart->setMargins(kCropped + QMargins(2, kPad + headingHeight + kPad, 6, 2));
 
     m_view = new QChartView(m_chart, this);
@@ -222,11 +227,17 @@ void ChartControl::setChartProperty(int chartProperty)
     m_title->setText(heading);
     m_title->setVisible(!heading.isEmpty());
     m_view->setAccessibleName(heading.isEmpty() ? m_hint->text() : heading);
+    updateSourcesLine();
 }
 
 QString ChartControl::title() const
 {
     return m_property ? ChartProperties::title(*m_property) : QString();
+}
+
+QString ChartControl::sourcesLine() const
+{
+    return m_sources->text();
 }
 
 QRect ChartControl::titleGeometry() const
@@ -325,6 +336,7 @@ void ChartControl::refresh()
     m_axisY->setRange(low, high);
     m_axisY->applyNiceNumbers();
     updateEmptyLook();
+    updateSourcesLine();
 }
 
 // Without rows there is nothing to read off axes: the chart says how to draw one instead.
@@ -340,7 +352,9 @@ void ChartControl::updateEmptyLook()
 void ChartControl::placeTexts()
 {
     const QRectF plot = m_chart->plotArea();
-    m_title->setPos(plot.left(), plot.top() - kPad - m_title->boundingRect().height());
+    const qreal sourcesTop = plot.top() - kPad - QFontMetrics(m_sources->font()).height();
+    m_sources->setPos(plot.left(), sourcesTop);
+    m_title->setPos(plot.left(), sourcesTop - m_title->boundingRect().height());
     const QRectF visible = m_chart->rect().marginsRemoved(QMarginsF(m_chart->margins()));
     m_hint->setPos(visible.center() - m_hint->boundingRect().center());
 }
@@ -395,8 +409,25 @@ QString ChartControl::toolTipText(int row) const
     const QString value = ChartProperties::valueText(m_property, float(m_values.at(row - 1)));
     QStringList element{m_labels.at(row - 1), m_names.at(row - 1)};
     element.removeAll(QString());
-    return element.isEmpty() ? value
-                             : element.join(QLatin1Char(' ')) + QStringLiteral(": ") + value;
+    const QString tip =
+        element.isEmpty() ? value : element.join(QLatin1Char(' ')) + QStringLiteral(": ") + value;
+    if (!m_property) return tip;
+    // Rows are atomic numbers: the chart is filled one element per row.
+    return tip + QLatin1Char('\n') +
+           ValueSources::describe(row, m_property->source, m_values.at(row - 1) != 0);
+}
+
+// Which sources the charted values come from, in one short line under the heading.
+void ChartControl::updateSourcesLine()
+{
+    QList<int> rows, withoutValue;
+    for (int row = 1; row <= rowCount(); ++row) {
+        if (m_labels.at(row - 1).isEmpty()) continue;
+        rows.append(row);
+        if (m_values.at(row - 1) == 0) withoutValue.append(row);
+    }
+    m_sources->setText(m_property ? ValueSources::summary(m_property->source, rows, withoutValue)
+                                  : QString());
 }
 
 QPoint ChartControl::barPosition(int row) const

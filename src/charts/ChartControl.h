@@ -90,6 +90,9 @@ public:
     QString title() const;
     // Where the heading stands, in this widget's coordinates.
     QRect titleGeometry() const;
+    // The line under the heading naming the sources of the charted values, with how many
+    // each gave ("来源：mendeleev 87，…"); empty without a property or rows.
+    QString sourcesLine() const;
     // Whether the hint for an empty chart is shown, and where.
     bool hintShown() const;
     QRect hintGeometry() const;
@@ -115,7 +118,8 @@ public:
     QStringList axisLabels() const;
 
     // The tooltip of a row's bar: symbol, name, value and unit ("Fe 铁: 1811 K"), or
-    // "无数据" in place of a 0 that means no value for this property.
+    // "无数据" in place of a 0 that means no value for this property; with a property,
+    // the lines after it say where the value of the row's element comes from.
     QString toolTipText(int row) const;
     // The middle of a row's bar (half its height), in this widget's coordinates.
     QPoint barPosition(int row) const;
@@ -131,6 +135,7 @@ private:
     int labelStep() const;
     void updateEmptyLook();
     void placeTexts();
+    void updateSourcesLine();
     QRect toWidget(const QRectF &chartRect) const;
     int rowAt(const QPointF &viewportPos) const;
     void pointAt(int row, const QPoint &globalPos);
@@ -158,4 +163,5 @@ private:
     QValueAxis *m_axisY = nullptr;
     QGraphicsSimpleTextItem *m_title = nullptr;
     QGraphicsSimpleTextItem *m_hint = nullptr;
+    QGraphicsSimpleTextItem *m_sources = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "data/NumberText.h"
 
 using mod_Vantrel::ElementRecordType;
+using ValueSources::Field;
 
 namespace ChartProperties {
 
@@ -11,15 +12,16 @@ namespace {
 // Only electron affinity can be 0 in nature (the anion is not bound); every other
 // property of a real element is positive, so a 0 in the file is a gap in the data.
 const PropertyInfo kProperties[kCount] = {
-    {&ElementRecordType::AtomicWeight, "原子量", "", true},
-    {&ElementRecordType::MeltingPoint, "熔点", "K", true},
-    {&ElementRecordType::BoilingPoint, "沸点", "K", true},
-    {&ElementRecordType::Density, "密度", "g/cm³", true},
-    {&ElementRecordType::AtomicRadius, "原子半径", "Å", true},
-    {&ElementRecordType::CovalentRadius, "共价半径", "Å", true},
-    {&ElementRecordType::ElectronAffinity, "电子亲和能", "kJ/mol", false},
-    {&ElementRecordType::FusionEnthalpy, "熔化焓", "kJ/mol", true},
-    {&ElementRecordType::VaporisationEnthalpy, "汽化焓", "kJ/mol", true},
+    {&ElementRecordType::AtomicWeight, "原子量", "", true, Field::AtomicWeight},
+    {&ElementRecordType::MeltingPoint, "熔点", "K", true, Field::MeltingPoint},
+    {&ElementRecordType::BoilingPoint, "沸点", "K", true, Field::BoilingPoint},
+    {&ElementRecordType::Density, "密度", "g/cm³", true, Field::Density},
+    {&ElementRecordType::AtomicRadius, "原子半径", "Å", true, Field::AtomicRadius},
+    {&ElementRecordType::CovalentRadius, "共价半径", "Å", true, Field::CovalentRadius},
+    {&ElementRecordType::ElectronAffinity, "电子亲和能", "kJ/mol", false, Field::ElectronAffinity},
+    {&ElementRecordType::FusionEnthalpy, "熔化焓", "kJ/mol", true, Field::FusionEnthalpy},
+    {&ElementRecordType::VaporisationEnthalpy, "汽化焓", "kJ/mol", true,
+     Field::VaporisationEnthalpy},
 };
 
 }  // namespace

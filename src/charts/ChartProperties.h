@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "data/ModVantrel.h"
+#include "data/ValueSources.h"
 
 // The nine properties a chart can show, by chart property number 0 to 8: which record field
 // holds it, what a Chinese chemistry textbook calls it, its unit as the element data file
@@ -12,6 +13,7 @@ struct PropertyInfo {
     const char *name;  // UTF-8
     const char *unit;  // UTF-8; empty for a property without a unit
     bool zeroMeansNoData;
+    ValueSources::Field source;  // where each element's value comes from
 };
 
 namespace ChartProperties {

@@ -2,11 +2,13 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
 #include "PanelLayout.h"
 #include "data/NumberText.h"
+#include "data/ValueSources.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/ColourNumber.h"
 #include "widgets/Fonts.h"
@@ -117,6 +119,38 @@ QStringList recordConfigTexts(const ElementRecordType &r)
         r.EConfigText3, integerText(r.EConfigCount3), r.EConfigText4, integerText(r.EConfigCount4)};
 }
 
+// Each value label's tooltip keeps its first line, the name of the value, and adds where the
+// value comes from and under which conditions it holds; screen readers read the same.
+void describeSources(const QWidget &panel, const ElementRecordType &r)
+{
+    using ValueSources::Field;
+    const struct {
+        const char *label;
+        Field field;
+        bool hasValue;
+    } numbers[] = {
+        {"lbl_AtomicWeight", Field::AtomicWeight, r.AtomicWeight != 0},
+        {"lbl_BP", Field::BoilingPoint, r.BoilingPoint != 0},
+        {"lbl_MP", Field::MeltingPoint, r.MeltingPoint != 0},
+        {"lbl_Density", Field::Density, r.Density != 0},
+        {"lbl_OxidationStable", Field::StableOxidationStates, true},
+        {"lbl_Oxidation", Field::OtherOxidationStates, true},
+    };
+    const auto describe = [&r](QLabel *label, Field field, bool hasValue) {
+        const QString text = label->toolTip().section(QLatin1Char('\n'), 0, 0) + QLatin1Char('\n') +
+                             ValueSources::describe(r.AtomicNumber, field, hasValue);
+        label->setToolTip(text);
+        label->setAccessibleDescription(text);
+    };
+    for (const auto &n : numbers) {
+        QLabel *label = panel.findChild<QLabel *>(QLatin1String(n.label));
+        describe(label, n.field, n.hasValue && !label->text().isEmpty());
+    }
+    for (QLabel *label :
+         panel.findChildren<QLabel *>(QRegularExpression(QStringLiteral("^lbl_EConfig"))))
+        describe(label, Field::Configuration, !label->text().isEmpty());
+}
+
 }  // namespace
 
 PictureButton::PictureButton(const QPixmap &picture, QWidget *parent)
@@ -205,6 +239,7 @@ void DetailsPanel::ShowpicElements(ElementRecordType &record, qint32 symbolColou
     OxidationState(record);
     showConfigTexts(record);
     ElectronConfig();
+    describeSources(*this, record);
 }
 
 void DetailsPanel::placeAndShow()

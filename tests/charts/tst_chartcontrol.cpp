@@ -9,6 +9,7 @@
 #include "TestMain.h"
 #include "charts/ChartControl.h"
 #include "data/NumberText.h"
+#include "data/ValueSources.h"
 
 namespace {
 
@@ -246,15 +247,20 @@ void TestChartControl::toolTipStaysAndFollows()
         QTest::mouseMove(viewport, viewport->mapFrom(&chart, inChart));
     };
 
+    // Under the value, where it comes from: rows are atomic numbers.
+    const QString iron = QStringLiteral("S26 元素26: 39 K\n") +
+                         ValueSources::describe(26, ValueSources::Field::MeltingPoint, true);
+    QVERIFY(iron.contains(QStringLiteral("来源：mendeleev")));
     pointAt(chart.barPosition(26));
     QTRY_VERIFY(QToolTip::isVisible());
-    QCOMPARE(QToolTip::text(), QStringLiteral("S26 元素26: 39 K"));
+    QCOMPARE(QToolTip::text(), iron);
     QTest::qWait(2000);  // long past the moment the toolkit asks for a resting tooltip
     QVERIFY(QToolTip::isVisible());
-    QCOMPARE(QToolTip::text(), QStringLiteral("S26 元素26: 39 K"));
+    QCOMPARE(QToolTip::text(), iron);
 
     pointAt(chart.barPosition(27) + QPoint(0, 5));
-    QTRY_COMPARE(QToolTip::text(), QStringLiteral("S27 元素27: 40.5 K"));
+    QTRY_COMPARE(QToolTip::text().section(QLatin1Char('\n'), 0, 0),
+                 QStringLiteral("S27 元素27: 40.5 K"));
     QVERIFY(QToolTip::isVisible());
 
     pointAt(QPoint(chart.barPosition(27).x(), 2));  // above the plot

@@ -192,7 +192,13 @@ private slots:
                  QStringList());
         QCOMPARE(chart->msc_Options()->rowLabel(26), QStringLiteral("Fe"));
         QCOMPARE(visibleTitle(*chart->msc_Options(), *chart->fra_Chart()), title);
-        QCOMPARE(chart->msc_Options()->toolTipText(row), toolTip);
+        const QString tip = chart->msc_Options()->toolTipText(row);
+        QCOMPARE(tip.section(QLatin1Char('\n'), 0, 0), toolTip);
+        // Then where the value comes from; mendeleev gives most values of every property.
+        QVERIFY2(tip.section(QLatin1Char('\n'), 1, 1).startsWith(QStringLiteral("来源：")),
+                 qPrintable(tip));
+        QVERIFY2(chart->msc_Options()->sourcesLine().startsWith(QStringLiteral("来源：mendeleev ")),
+                 qPrintable(chart->msc_Options()->sourcesLine()));
         QVERIFY(!chart->msc_Options()->hintShown());
         // The radius buttons here only chart: the main window's grid stays as it is.
         QVERIFY(m_main->circles().isEmpty());
@@ -204,7 +210,7 @@ private slots:
         m_main->img_Btns_Click(index);
         ChartControl *pane = m_main->msc_Options();
         QTRY_COMPARE(visibleTitle(*pane, *m_main->fra_Chart()), title);
-        QCOMPARE(pane->toolTipText(row), toolTip);
+        QCOMPARE(pane->toolTipText(row), tip);
         QVERIFY(!pane->hintShown());
     }
 

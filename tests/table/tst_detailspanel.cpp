@@ -60,6 +60,8 @@ private slots:
     void oxidationStates();
     void electronConfig_data();
     void electronConfig();
+    void toolTipsTellSourceAndConditions_data();
+    void toolTipsTellSourceAndConditions();
 
 private:
     QList<QLabel *> labels() const { return m_panel->findChildren<QLabel *>(); }
@@ -214,6 +216,35 @@ void TestDetailsPanel::electronConfig()
                  DetailsPanel::leftTwips(shell(i - 1)) + DetailsPanel::widthTwips(shell(i - 1)));
         if (i % 2) QCOMPARE(Twips::fromPx(shell(i - 1)->y() - shell(i)->y()), 45.0);  // raised
     }
+}
+
+void TestDetailsPanel::toolTipsTellSourceAndConditions_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<float>("melting");
+    QTest::addColumn<QString>("toolTip");
+    QTest::newRow("carbon: triple point, with its source")
+        << 6 << 4762.15f
+        << "熔点 (K)\n来源：mendeleev 元素数据表（Julia 包 Mendeleev.jl 的数据表，MIT 许可）\n"
+           "注：三相点，约 10 MPa 下；常压下石墨不熔化，直接升华";
+    QTest::newRow("helium: no value, and why")
+        << 2 << 0.0f
+        << "熔点 (K)\n来源：无（没有测得的数值）\n注：常压下氦不凝固（约 2.5 MPa 下 0.95 K "
+           "才凝固），记为 0";
+}
+
+// The first line still names the value; a second fill does not pile lines up.
+void TestDetailsPanel::toolTipsTellSourceAndConditions()
+{
+    QFETCH(int, number);
+    QFETCH(float, melting);
+    fillLithium();
+    mod_Vantrel::ElementRecordType &r = mod_Vantrel::state.ElementRecord;
+    r.AtomicNumber = qint16(number);
+    r.MeltingPoint = melting;
+    for (int i = 0; i < 2; ++i) m_panel->ShowpicElements(r, mod_Vantrel::state.SymbolColor);
+    QTEST(label("lbl_MP")->toolTip(), "toolTip");
+    QTEST(label("lbl_MP")->accessibleDescription(), "toolTip");
 }
 
 FERROVA_TEST_MAIN(TestDetailsPanel)

@@ -136,7 +136,7 @@ class CurrentSources(unittest.TestCase):
 
     # Sources that exist only because a current figure was taken over: each such value
     # must be backed by a row of data/current-values.csv.
-    CURRENT_CODES = {"IUPAC2021", "CIAAW2024", "NUBASE"}
+    CURRENT_CODES = {"IUPAC2021", "CIAAW2024-news", "NUBASE-WP"}
 
     @classmethod
     def setUpClass(cls):
@@ -177,6 +177,39 @@ class CurrentSources(unittest.TestCase):
                 row = self.current.get((z, value_column))
                 self.assertIsNotNone(row, f"{r['symbol']} {value_column}")
                 self.assertEqual(row["source"], source, f"{r['symbol']} {value_column}")
+
+
+class SourceRules(unittest.TestCase):
+    """What the checker refuses before a value's source or note reaches a tooltip."""
+
+    def test_rules(self):
+        iron = {"Z": "26", "field": "density_g_cm3"}
+        cases = [  # (change to iron's row, note, expected problem or None)
+            ({}, dict(iron, kind="allotrope", text="α 铁"), None),
+            ({"density_src": "-"}, None, "value 7.874 has no source"),
+            ({"density_src": ""}, None, "has no source"),
+            ({"density_g_cm3": "0", "density_src": "-"}, None, None),  # no value, no source
+            ({"density_src": "CRC"}, None, "CRC is not defined"),
+            ({}, dict(iron, kind="sublime", text="x"), "not a known kind"),
+            ({}, dict(iron, field="colour", kind="allotrope", text="x"), "no such value"),
+            ({}, dict(iron, kind="disputed", text="有争议"), "names no range"),
+            ({}, dict(iron, kind="disputed", text="有争议：7.87–7.90"), None),
+        ]
+        sources = {s["code"]: s for s in gen.read_csv(gen.DEFAULT_SOURCES)}
+        for change, note, expected in cases:
+            table = {26: dict(shipped_rows()[25], **change)}
+            problems = crosscheck.source_problems(table, sources, [note] if note else [])
+            if expected is None:
+                self.assertEqual(problems, [], (change, note))
+            else:
+                self.assertEqual(len(problems), 1, (change, note, problems))
+                self.assertIn(expected, problems[0])
+
+    def test_shipped_data_passes(self):
+        table = {int(r["Z"]): r for r in shipped_rows()}
+        sources = {s["code"]: s for s in gen.read_csv(gen.DEFAULT_SOURCES)}
+        notes = gen.read_csv(gen.DEFAULT_NOTES)
+        self.assertEqual(crosscheck.source_problems(table, sources, notes), [])
 
 
 if __name__ == "__main__":
