@@ -46,7 +46,7 @@ struct ToolbarButton {
 const ToolbarButton kToolbar[] = {
     {ButtonPictures::AtomicWeight, 120, "原子量曲线"},
     {ButtonPictures::MeltingPoint, 480, "熔点曲线"},
-    {ButtonPictures::BoilingPoint, 840, "浮点曲线"},
+    {ButtonPictures::BoilingPoint, 840, "沸点曲线"},
     {ButtonPictures::Density, 1200, "密度曲线"},
     {ButtonPictures::AtomicRadius, 1680, "原子半径"},
     {ButtonPictures::CovalentRadius, 2040, "共有原子阶范围"},

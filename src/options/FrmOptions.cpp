@@ -54,6 +54,7 @@ frm_Options::frm_Options(AppState &app) : QWidget(nullptr), m_app(app)
     Palette::fillBackground(this, kDialogGrey);
     setFixedSize(Twips::toPx(kClientWidth), Twips::toPx(kClientHeight));
     createControls();
+    nameControls();
     setTabOrder();
     connectHandlers();
 }
@@ -154,6 +155,17 @@ void frm_Options::createControls()
                    QStringLiteral("保存设置"));
     m_buttons->add(ButtonPictures::Cancel, m_elementGroupFrame, QRectF(4320, 240, 330, 330),
                    QStringLiteral("取消"));
+}
+
+// Screen readers name each control by the label above it, and read its current value.
+void frm_Options::nameControls()
+{
+    for (QAbstractButton *option : m_chartWindows->buttons())
+        option->setAccessibleName(QStringLiteral("曲线图窗口：") + option->text());
+    for (QAbstractButton *option : m_elementGroup->buttons())
+        option->setAccessibleName(QStringLiteral("显示元素集合：") + option->text());
+    m_colours[0]->setAccessibleName(m_labels[0]->text());
+    m_colours[1]->setAccessibleName(m_labels[1]->text());
 }
 
 void frm_Options::setTabOrder()

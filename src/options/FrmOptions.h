@@ -59,6 +59,7 @@ private:
                                const QRectF &twips, const char *text);
     QComboBox *createColourList(int index, const QRectF &twips);
     void createControls();
+    void nameControls();
     void setTabOrder();
     void connectHandlers();
     void loadColourList(int index, float colour);

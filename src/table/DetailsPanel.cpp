@@ -1,5 +1,6 @@
 #include "DetailsPanel.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QRegularExpression>
@@ -7,6 +8,7 @@
 #include <QStyleOptionFocusRect>
 
 #include "PanelLayout.h"
+#include "PanelSpeech.h"
 #include "data/NumberText.h"
 #include "data/ValueSources.h"
 #include "widgets/ButtonPictures.h"
@@ -178,7 +180,58 @@ DetailsPanel::DetailsPanel(QWidget *parent) : QFrame(parent)
     createLabels();
     createConfigLabels();
     createCloseButton();
+    setUpReview();
     hide();
+}
+
+// A screen reader user reviews the values one by one: each value label takes the keyboard
+// in turn (Tab or the arrows), the shell labels as one, and the close button last.
+void DetailsPanel::setUpReview()
+{
+    m_review = {m_symbol,  m_atomicNumber, m_atomicWeight, m_meltingPoint, m_boilingPoint,
+                m_density, m_stableStates, m_otherStates,  m_config[0],    m_close};
+    for (QWidget *item : qAsConst(m_review)) {
+        if (item != m_close) item->setFocusPolicy(Qt::TabFocus);
+        item->installEventFilter(this);
+    }
+}
+
+// Names the reviewed labels by what they say and puts the keyboard on the symbol, whose
+// name is the whole panel: moving the focus there is what makes a screen reader speak it.
+void DetailsPanel::speak()
+{
+    QStringList config;
+    for (QLabel *label : m_config) config.append(label->text());
+    const PanelSpeech::Shown shown{m_name->text(),         m_symbol->text(),
+                                   m_atomicNumber->text(), m_atomicWeight->text(),
+                                   m_meltingPoint->text(), m_boilingPoint->text(),
+                                   m_density->text(),      m_stableStates->text(),
+                                   m_otherStates->text(),  config};
+    const QStringList items = PanelSpeech::items(shown);
+    m_symbol->setAccessibleName(PanelSpeech::summary(shown));
+    for (int i = 1; i < items.size(); ++i) m_review[i]->setAccessibleName(items[i]);
+    m_symbol->setFocus(Qt::OtherFocusReason);
+}
+
+bool DetailsPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress) return QFrame::eventFilter(watched, event);
+    const int at = int(m_review.indexOf(static_cast<QWidget *>(watched)));
+    const int last = int(m_review.size()) - 1;
+    int next = -1;
+    switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Down:
+        case Qt::Key_Right: next = at < last ? at + 1 : 0; break;
+        case Qt::Key_Backtab:
+        case Qt::Key_Up:
+        case Qt::Key_Left: next = at > 0 ? at - 1 : last; break;
+        case Qt::Key_Home: next = 0; break;
+        case Qt::Key_End: next = last; break;
+        default: return QFrame::eventFilter(watched, event);
+    }
+    m_review[next]->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 // The window colours of the system, not the grey of dialogs: the panel reads like a card.
@@ -240,6 +293,7 @@ void DetailsPanel::ShowpicElements(ElementRecordType &record, qint32 symbolColou
     showConfigTexts(record);
     ElectronConfig();
     describeSources(*this, record);
+    speak();
 }
 
 void DetailsPanel::placeAndShow()
@@ -268,7 +322,10 @@ void DetailsPanel::showConfigTexts(const ElementRecordType &record)
 
 void DetailsPanel::img_Close_Click()
 {
+    const QWidget *focus = window()->focusWidget();
+    const bool hadFocus = focus && isAncestorOf(focus);
     hide();
+    if (hadFocus) emit closedWithFocus();
 }
 
 void DetailsPanel::OxidationState(ElementRecordType &r)

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QFrame>
 #include <QPixmap>
+#include <QVector>
 #include <array>
 
 #include "data/ModVantrel.h"
@@ -49,6 +50,13 @@ public:
 public slots:
     void img_Close_Click();
 
+signals:
+    // The panel closed while the keyboard was in it: the keyboard goes back to the grid.
+    void closedWithFocus();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void applySystemColours();
     void createLabels();
@@ -58,6 +66,8 @@ private:
     void showNumbers(const mod_Vantrel::ElementRecordType &record);
     void showConfigTexts(const mod_Vantrel::ElementRecordType &record);
     void placeConfigLabels(const QStringList &shownTexts);
+    void setUpReview();
+    void speak();
 
     QLabel *m_atomicNumber = nullptr;
     QLabel *m_atomicWeight = nullptr;
@@ -70,4 +80,5 @@ private:
     QLabel *m_otherStates = nullptr;
     std::array<QLabel *, 8> m_config{};
     PictureButton *m_close = nullptr;
+    QVector<QWidget *> m_review;  // what Tab and the arrows go through, in reading order
 };

@@ -4,8 +4,36 @@
 #include "widgets/Palette.h"
 #include "widgets/Twips.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace {
+
+// A cell as screen readers see it: a button named "铁 Fe 26" that can be pressed like a
+// click, where a plain label would read as static text.
+class AccessibleCell : public QAccessibleWidget {
+public:
+    explicit AccessibleCell(QWidget *cell) : QAccessibleWidget(cell, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction()) static_cast<ElementCell *>(widget())->press();
+    }
+};
+
+QAccessibleInterface *cellFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("ElementCell") && object && object->isWidgetType())
+        return new AccessibleCell(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+}  // namespace
 
 ElementCell::ElementCell(int index, QWidget *parent) : IndexedLabel(index, parent)
 {
@@ -16,6 +44,13 @@ ElementCell::ElementCell(int index, QWidget *parent) : IndexedLabel(index, paren
     setBackColour(Qt::white);
     setTextColour(Qt::black);
     setTransparent(false);
+    static const bool factoryInstalled = (QAccessible::installFactory(cellFactory), true);
+    Q_UNUSED(factoryInstalled);
+}
+
+void ElementCell::press()
+{
+    emit clicked(index());
 }
 
 void ElementCell::setTransparent(bool transparent)
@@ -54,8 +89,15 @@ void ElementCell::setBorder(bool single)
 void ElementCell::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (!m_border) return;
     QPainter painter(this);
+    if (!m_border) {
+        // Without its border (the radius view) the keyboard position shows as a focus frame.
+        if (!hasFocus()) return;
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        return;
+    }
     painter.setPen(Qt::black);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

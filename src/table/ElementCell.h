@@ -18,6 +18,8 @@ public:
     void setBorder(bool single);
     bool hasBorder() const { return m_border; }
     void setFontPoints(double points);
+    // Pressed by a screen reader: a click.
+    void press();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

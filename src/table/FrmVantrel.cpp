@@ -51,7 +51,7 @@ struct ToolbarButton {
 const ToolbarButton kToolbar[] = {
     {ButtonPictures::AtomicWeight, 1560, 120, "原子量曲线"},
     {ButtonPictures::MeltingPoint, 1920, 120, "熔点曲线"},
-    {ButtonPictures::BoilingPoint, 2280, 120, "浮点曲线"},
+    {ButtonPictures::BoilingPoint, 2280, 120, "沸点曲线"},
     {ButtonPictures::Density, 2640, 120, "密度曲线"},
     {ButtonPictures::AtomicRadius, 1560, 600, "原子半径"},
     {ButtonPictures::CovalentRadius, 1920, 600, "共价半径"},
@@ -89,8 +89,10 @@ frm_Vantrel::frm_Vantrel(Browser browser)
     setObjectName(QStringLiteral("frm_Vantrel"));
     setWindowTitle(QStringLiteral("Ferrova元素周期表"));
     setWindowIcon(ButtonPictures::mainWindowIcon());
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    // A fixed size: no maximise button (the hints count only with CustomizeWindowHint).
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                   Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
     Palette::fillBackground(this, QColor(192, 192, 192));
     setMouseTracking(true);
     setFixedSize(Twips::toPx(kClientWidth), Twips::toPx(kClientHeight));
@@ -213,6 +215,8 @@ void frm_Vantrel::connectKeyboard()
     m_toolbarKeys->setTabHandler([this](bool forward) {
         m_grid->keys().focusPosition(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     });
+    connect(m_panel, &DetailsPanel::closedWithFocus, this,
+            [this] { m_grid->keys().focusPosition(Qt::OtherFocusReason); });
     connect(m_toolbarKeys, &ToolbarKeys::leftByTab, this,
             [this] { m_buttons->reset(m_app->HighlightedButton()); });
     m_grid->keys().focusPosition(Qt::OtherFocusReason);  // on hydrogen when the window opens

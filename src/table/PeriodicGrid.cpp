@@ -72,7 +72,9 @@ void PeriodicGrid::applyRecord(const ElementRecordType &record)
     ElementCell *cell = m_cells[record.AtomicNumber];
     cell->setText(record.Symbol);
     cell->setToolTip(record.ElementName);
-    cell->setAccessibleDescription(record.ElementName);
+    // What a screen reader says on the cell: name, symbol and atomic number.
+    cell->setAccessibleName(
+        QStringLiteral("%1 %2 %3").arg(record.ElementName, record.Symbol).arg(record.AtomicNumber));
     const QColor colour = ElementGrid::phaseColour(record.PhaseCode);
     if (colour.isValid()) cell->setTextColour(colour);
 }

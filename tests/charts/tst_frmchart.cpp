@@ -158,7 +158,7 @@ private slots:
         QTest::newRow("102 helium has no melting point")
             << int(Command::MeltingPointChart) << "熔点曲线"
             << "熔点 (K)" << 2 << "He 氦: 无数据";
-        QTest::newRow("103") << int(Command::BoilingPointChart) << "浮点曲线"
+        QTest::newRow("103") << int(Command::BoilingPointChart) << "沸点曲线"
                              << "沸点 (K)" << 26 << "Fe 铁: 3134.15 K";
         QTest::newRow("104") << int(Command::DensityChart) << "密度曲线"
                              << "密度 (g/cm³)" << 26 << "Fe 铁: 7.874 g/cm³";

@@ -145,7 +145,7 @@ private slots:
         ElementCell *cell = start().lbl_Elements(number);
         QCOMPARE(cell->text(), symbol);
         QCOMPARE(cell->toolTip(), name);
-        QCOMPARE(cell->accessibleDescription(), name);
+        QCOMPARE(cell->accessibleName(), QStringLiteral("%1 %2 %3").arg(name, symbol).arg(number));
         QCOMPARE(cell->textColour(), colour);
         QVERIFY(cell->hasBorder());
         QVERIFY(!m_h->main().lbl_Elements(0)->isVisibleTo(&m_h->main()));
@@ -415,7 +415,7 @@ private slots:
         w.img_Btns_MouseMove(Command::MeltingPointChart);  // on the highlight itself
         QCOMPARE(m_h->app().HighlightedButton(), qint16(Command::MeltingPointChart));
         QCOMPARE(b.image(Command::MeltingPointChart)->toolTip(), QStringLiteral("熔点曲线"));
-        QCOMPARE(b.image(Command::BoilingPointChart)->toolTip(), QStringLiteral("浮点曲线"));
+        QCOMPARE(b.image(Command::BoilingPointChart)->toolTip(), QStringLiteral("沸点曲线"));
         m_h->app().setHighlightedButton(Command::SaveSettings);  // a button of the options dialog
         w.img_Btns_MouseMove(ButtonPictures::BoilingPoint);
         QCOMPARE(m_h->app().HighlightedButton(), qint16(Command::BoilingPointChart));

@@ -206,9 +206,15 @@ private slots:
         press(&w, key);
         QVERIFY(w.pic_Elements()->isVisibleTo(&w));
         QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("Li"));
-        QCOMPARE(w.focusWidget(), w.lbl_Elements(3));  // the keyboard stays on the grid
+        // The keyboard goes into the panel, on the symbol that says it all, and back.
+        QWidget *symbol = w.pic_Elements()->findChild<QWidget *>("lbl_ElementSymbol");
+        QCOMPARE(w.focusWidget(), symbol);
+        QVERIFY(symbol->accessibleName().startsWith(QStringLiteral("锂 Li，原子序数 3，")));
+        press(&w, Qt::Key_Down);
+        QCOMPARE(w.focusWidget()->accessibleName(), QStringLiteral("原子序数 3"));
         press(&w, Qt::Key_Escape);
         QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
+        QCOMPARE(w.focusWidget(), w.lbl_Elements(3));
         press(&w, key);  // the same cell again
         QCOMPARE(panelText("lbl_AtomicNumber"), QStringLiteral("3"));
     }
@@ -387,10 +393,10 @@ private slots:
         };
         auto *number = w.pic_Elements()->findChild<QLabel *>(QStringLiteral("lbl_AtomicNumber"));
         const Expected expected[] = {
-            {w.lbl_Elements(26), QAccessible::StaticText, "Fe", "铁"},
+            {w.lbl_Elements(26), QAccessible::Button, "铁 Fe 26", "铁"},
             {w.img_Btns().image(1), QAccessible::Button, "原子量曲线", ""},
             {w.img_Btns().image(190), QAccessible::Button, "退出程序", "退出程序"},
-            {number, QAccessible::StaticText, "26", "原子序数"},
+            {number, QAccessible::StaticText, "原子序数 26", "原子序数"},
         };
         for (const Expected &e : expected) {
             QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(e.widget);
@@ -422,7 +428,8 @@ private slots:
         type(&w, "Fe");
         press(&w, Qt::Key_Right);
         press(&w, Qt::Key_Tab);
-        QCOMPARE(g_focusEvents, QStringList({"F|氟", "Fe|铁", "Co|钴", "原子量曲线|"}));
+        QCOMPARE(g_focusEvents,
+                 QStringList({"氟 F 9|氟", "铁 Fe 26|铁", "钴 Co 27|钴", "原子量曲线|"}));
         QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(w.lbl_Elements(27));
         QVERIFY(cell->state().focusable && !cell->state().focused);
     }
