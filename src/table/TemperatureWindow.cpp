@@ -154,7 +154,8 @@ void TemperatureWindow::showCounts(const PhaseAtTemperature::Phases &phases)
                      .arg(counts[static_cast<int>(phase)]);
     const QString text = parts.join(QStringLiteral("，"));
     m_counts->setText(text);
-    // Said with the temperature when the box has the focus, and again as it changes.
+    // Said with the temperature whenever the box takes the focus, and by screen readers
+    // that follow description changes also as it changes.
     m_box->setAccessibleDescription(text);
 }
 
