@@ -385,9 +385,10 @@ QList<Problem> checkFileSources(const QByteArray &bytes, const QString &fileName
     device.open(QIODevice::ReadOnly);
     ListInput in(device, fileName);
     QList<Problem> out;
+    mod_Vantrel::ElementRecordType record;
     for (int line = 1; !in.atEnd(); ++line) {
-        mod_Vantrel::ReadElementRecord(in);
-        out += checkSources(mod_Vantrel::state.ElementRecord, line);
+        mod_Vantrel::ReadElementRecord(in, record);
+        out += checkSources(record, line);
     }
     return out;
 }

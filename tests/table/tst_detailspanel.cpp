@@ -239,10 +239,10 @@ void TestDetailsPanel::toolTipsTellSourceAndConditions()
     QFETCH(int, number);
     QFETCH(float, melting);
     fillLithium();
-    mod_Vantrel::ElementRecordType &r = mod_Vantrel::state.ElementRecord;
+    mod_Vantrel::ElementRecordType &r = shownRecord;
     r.AtomicNumber = qint16(number);
     r.MeltingPoint = melting;
-    for (int i = 0; i < 2; ++i) m_panel->ShowpicElements(r, mod_Vantrel::state.SymbolColor);
+    for (int i = 0; i < 2; ++i) m_panel->ShowpicElements(r, symbolColour);
     QTEST(label("lbl_MP")->toolTip(), "toolTip");
     QTEST(label("lbl_MP")->accessibleDescription(), "toolTip");
 }
