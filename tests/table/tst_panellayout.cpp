@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include "table/PanelLayout.h"
+#include "table/PanelSpeech.h"
 
 using PanelLayout::kMaxLeftTwips;
 
@@ -14,6 +15,8 @@ private slots:
     void configFirstLeft();
     void chainLefts_data();
     void chainLefts();
+    void spoken_data();
+    void spoken();
 };
 
 // Texts and record rests are written "stable|other".
@@ -108,6 +111,32 @@ void TestPanelLayout::chainLefts()
     QFETCH(double, first);
     QFETCH(QVector<double>, widths);
     QTEST(PanelLayout::chainLefts(first, widths), "lefts");
+}
+
+// What a screen reader hears for the panel: units in words, missing values as such.
+void TestPanelLayout::spoken_data()
+{
+    QTest::addColumn<QStringList>("texts");  // name ... other states, then the shell labels
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("iron") << QStringList{"铁",      "Fe",    "26",    "55.845", "1811.15",
+                                         "3134.15", "7.874", "+2,+3", "+1,+4",  "[Ar]3d",
+                                         "6",       "4s",    "2"}
+                          << "铁 Fe，原子序数 26，原子量 55.845，熔点 1811.15 开尔文，沸点 3134.15 "
+                             "开尔文，密度 7.874 克每立方厘米，稳定氧化态 +2,+3，其他氧化态 "
+                             "+1,+4，电子结构 [Ar]3d6 4s2";
+    QTest::newRow("nothing measured")
+        << QStringList{"鿏", "Mt", "109", "0", "0", "0", "0", "", "", "[Rn]5f14 6d", "7", "", ""}
+        << "鿏 Mt，原子序数 109，原子量 无数据，熔点 无数据，沸点 无数据，密度 "
+           "无数据，稳定氧化态 "
+           "无数据，其他氧化态 无数据，电子结构 [Rn]5f14 6d7";
+}
+
+void TestPanelLayout::spoken()
+{
+    QFETCH(QStringList, texts);
+    const PanelSpeech::Shown shown{texts[0], texts[1], texts[2], texts[3], texts[4],
+                                   texts[5], texts[6], texts[7], texts[8], texts.mid(9)};
+    QTEST(PanelSpeech::summary(shown), "summary");
 }
 
 QTEST_APPLESS_MAIN(TestPanelLayout)
