@@ -4,6 +4,7 @@
 #include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QSslError>
 
 namespace {
 
@@ -32,8 +33,14 @@ void PageProbe::ask(const QUrl &url)
     request.setTransferTimeout(int(m_timeout.count()));
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
+    // The web view will not follow a redirect off the site either.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::SameOriginRedirectPolicy);
+    m_untrusted = false;
     m_reply = m_network->get(request);
     connect(m_reply, &QNetworkReply::finished, this, &PageProbe::finished);
+    // Not ignored, so the request fails; noted to tell the user why.
+    connect(m_reply, &QNetworkReply::sslErrors, this, [this] { m_untrusted = true; });
 }
 
 void PageProbe::finished()
@@ -46,5 +53,8 @@ void PageProbe::finished()
         reply->error() == QNetworkReply::NoError && status >= kHttpOk && status < kHttpFirstNotOk;
     QString reason;
     if (!ok) reason = status > 0 ? QStringLiteral("HTTP %1").arg(status) : reply->errorString();
-    emit answered(ok, reason);
+    const Answer answer = ok            ? Answer::Reachable
+                          : m_untrusted ? Answer::UntrustedCertificate
+                                        : Answer::Unreachable;
+    emit answered(answer, reason);
 }

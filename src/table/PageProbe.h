@@ -9,11 +9,15 @@ class QNetworkAccessManager;
 class QNetworkReply;
 
 // Asks a web server whether a page can be shown, before anything heavier is started for it:
-// one GET through Qt Network, with the system's proxy settings and a time limit.
+// one GET through Qt Network, with the system's proxy settings and a time limit. Only what
+// the web view would show counts: a certificate that cannot be verified or a redirect to
+// another site (scheme, host or port) is a no.
 class PageProbe : public QObject {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{4000};
+
+    enum class Answer { Reachable, Unreachable, UntrustedCertificate };
 
     explicit PageProbe(QObject *parent = nullptr);
     ~PageProbe() override;
@@ -24,13 +28,15 @@ public:
     bool asking() const { return !m_reply.isNull(); }
 
 signals:
-    // reachable: the server answered with success (2xx, after redirects). Otherwise reason
-    // says why not (no network, unknown name, HTTP error, no answer in time).
-    void answered(bool reachable, const QString &reason);
+    // Reachable: the server answered with success (2xx, after redirects on the same site).
+    // Otherwise reason says why not (no network, unknown name, HTTP error, no answer in
+    // time, a redirect elsewhere, the certificate).
+    void answered(PageProbe::Answer answer, const QString &reason);
 
 private:
     void finished();
     QNetworkAccessManager *m_network = nullptr;  // made on the first ask, after start-up
     QPointer<QNetworkReply> m_reply;
+    bool m_untrusted = false;  // the reply reported certificate errors
     std::chrono::milliseconds m_timeout = kDefaultTimeout;
 };

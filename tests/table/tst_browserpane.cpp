@@ -5,7 +5,8 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QTcpServer>
+#include <QSslKey>
+#include <QSslServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -13,6 +14,7 @@
 
 #include "TempDataFolder.h"
 #include "TestMain.h"
+#include "browser/BrowserPaneFactory.h"
 #include "data/ModVantrel.h"
 #include "table/BrowserEngine.h"
 #include "table/BrowserPane.h"
@@ -24,44 +26,84 @@ using namespace std::chrono_literals;
 namespace {
 
 const QString kTitle = QStringLiteral("Ferrova test page");
+const QString kCertificateLine = QStringLiteral("无法验证产品网站的证书");
 
-// A web server on 127.0.0.1 answering every request with one status, or not at all.
+// A web server on 127.0.0.1 answering every request with one status, or not at all, over
+// TLS when given a certificate. /elsewhere redirects to the same server under another host
+// name, /download is a file to save, and the page runs the given script a moment after it
+// has loaded. It keeps the host
+// and path of every request.
 class LocalSite : public QObject {
 public:
     static constexpr int kSilent = 0;
 
-    explicit LocalSite(int status = 200) : m_status(status)
+    explicit LocalSite(int status = 200, const QSslConfiguration *tls = nullptr,
+                       const QByteArray &script = {})
+        : m_server(tls ? new QSslServer : new QTcpServer), m_status(status), m_script(script)
     {
-        connect(&m_server, &QTcpServer::newConnection, this, &LocalSite::accept);
+        if (tls) static_cast<QSslServer *>(m_server.get())->setSslConfiguration(*tls);
+        connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, &LocalSite::accept);
     }
-    bool listen(quint16 port = 0) { return m_server.listen(QHostAddress::LocalHost, port); }
-    void close() { m_server.close(); }
-    quint16 port() const { return m_server.serverPort(); }
-    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port())); }
+    bool listen(quint16 port = 0) { return m_server->listen(QHostAddress::LocalHost, port); }
+    void close() { m_server->close(); }
+    quint16 port() const { return m_server->serverPort(); }
+    QUrl url(const QString &host = QStringLiteral("127.0.0.1")) const
+    {
+        const bool tls = qobject_cast<QSslServer *>(m_server.get());
+        return QUrl(QStringLiteral("%1://%2:%3/").arg(tls ? "https" : "http", host).arg(port()));
+    }
+    QByteArrayList requests;  // "host:port/path"
 
 private:
     void accept()
     {
-        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+        while (QTcpSocket *socket = m_server->nextPendingConnection()) {
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
                 m_request[socket] += socket->readAll();
                 if (!m_request[socket].contains("\r\n\r\n") || m_status == kSilent) return;
-                const QByteArray body = "<html><head><title>" + kTitle.toUtf8() +
-                                        "</title></head><body>ok</body></html>";
-                socket->write("HTTP/1.0 " + QByteArray::number(m_status) +
-                              " Status\r\nContent-Type: text/html\r\nContent-Length: " +
-                              QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" +
-                              body);
-                socket->disconnectFromHost();
+                answer(socket, m_request[socket]);
             });
         }
     }
+    void answer(QTcpSocket *socket, const QByteArray &request)
+    {
+        const QByteArray path = request.split(' ').value(1);
+        const qsizetype host = request.indexOf("\r\nHost: ") + 8;
+        requests << request.mid(host, request.indexOf('\r', host) - host) + path;
+        QByteArray head = QByteArray::number(m_status) + " Status\r\nContent-Type: text/html";
+        if (path == "/elsewhere") head = "302 Found\r\nLocation: " + url("localhost").toEncoded();
+        if (path == "/download") head += "\r\nContent-Disposition: attachment; filename=a.html";
+        const QByteArray body = "<html><head><title>" + kTitle.toUtf8() +
+                                "</title></head><body>ok<script>onload = () => setTimeout(() => {" +
+                                m_script + "}, 200)</script></body></html>";
+        socket->write("HTTP/1.0 " + head + "\r\nContent-Length: " +
+                      QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
 
-    QTcpServer m_server;
+    std::unique_ptr<QTcpServer> m_server;
     int m_status;
+    QByteArray m_script;
     QHash<QTcpSocket *, QByteArray> m_request;
 };
+
+// A certificate that nobody vouches for, made for this run.
+QSslConfiguration selfSigned(const QTemporaryDir &folder)
+{
+    const QString key = folder.filePath(QStringLiteral("key.pem"));
+    const QString certificate = folder.filePath(QStringLiteral("certificate.pem"));
+    QProcess::execute(QStringLiteral("openssl"),
+                      {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:P-256",
+                       "-nodes", "-days", "1", "-subj", "/CN=127.0.0.1", "-addext",
+                       "subjectAltName=IP:127.0.0.1", "-keyout", key, "-out", certificate});
+    QFile keyFile(key);
+    keyFile.open(QIODevice::ReadOnly);
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificate(QSslCertificate::fromPath(certificate).value(0));
+    tls.setPrivateKey(QSslKey(&keyFile, QSsl::Ec));
+    return tls;
+}
 
 bool engineMapped()
 {
@@ -100,12 +142,25 @@ private slots:
         QTest::addColumn<bool>("listening");
         QTest::addColumn<QString>("plugin");  // empty: the built one
         QTest::addColumn<bool>("engineProblem");
-        QTest::newRow("nothing listening") << 0 << false << QString() << false;
-        QTest::newRow("HTTP 404") << 404 << true << QString() << false;
-        QTest::newRow("HTTP 503") << 503 << true << QString() << false;
-        QTest::newRow("no answer in time") << int(LocalSite::kSilent) << true << QString() << false;
-        QTest::newRow("plugin missing") << 200 << true << QStringLiteral("none") << true;
-        QTest::newRow("plugin broken") << 200 << true << QStringLiteral("junk") << true;
+        QTest::addColumn<QString>("page");  // asked for, relative to the site
+        QTest::addColumn<bool>("tls");      // with a self-signed certificate
+        const QString home;
+        QTest::newRow("nothing listening") << 0 << false << QString() << false << home << false;
+        QTest::newRow("HTTP 404") << 404 << true << QString() << false << home << false;
+        QTest::newRow("HTTP 503") << 503 << true << QString() << false << home << false;
+        QTest::newRow("no answer in time")
+            << int(LocalSite::kSilent) << true << QString() << false << home << false;
+        QTest::newRow("plugin missing")
+            << 200 << true << QStringLiteral("none") << true << home << false;
+        QTest::newRow("plugin broken")
+            << 200 << true << QStringLiteral("junk") << true << home << false;
+        QTest::newRow("self-signed certificate")
+            << 200 << true << QString() << false << home << true;
+        QTest::newRow("redirect to another host")
+            << 200 << true << QString() << false << QStringLiteral("elsewhere") << false;
+        QTest::newRow("local file")
+            << 200 << true << QString() << false
+            << QStringLiteral("file://" FERROVA_SOURCE_DIR "/README.md") << false;
     }
 
     void offlineWithoutTheEngine()
@@ -114,10 +169,13 @@ private slots:
         QFETCH(bool, listening);
         QFETCH(QString, plugin);
         QFETCH(bool, engineProblem);
-        LocalSite site(status);
+        QFETCH(QString, page);
+        QFETCH(bool, tls);
+        QTemporaryDir folder;
+        const QSslConfiguration certificate = tls ? selfSigned(folder) : QSslConfiguration();
+        LocalSite site(status, tls ? &certificate : nullptr);
         QVERIFY(site.listen(listening ? 0 : closedPort()));
         if (!listening) site.close();
-        QTemporaryDir folder;
         if (!plugin.isEmpty()) BrowserPane::setPluginFolder(folder.path());
         if (plugin == QLatin1String("junk")) {
             QFile junk(folder.filePath(QStringLiteral("ferrova-browser.so")));
@@ -129,8 +187,8 @@ private slots:
         pane.resize(201, 553);
         pane.show();
         QSignalSpy offline(&pane, &BrowserPane::offlinePageShown);
-        pane.navigate(site.url());
-        QVERIFY(offline.wait(10000));
+        pane.navigate(site.url().resolved(page));
+        QVERIFY(offline.count() || offline.wait(10000));
         QVERIFY(pane.showsOfflinePage());
         QVERIFY(!pane.webView());
         QVERIFY(pane.offlineView()->isVisible());
@@ -139,6 +197,7 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("数据来源")));
         QVERIFY(pane.offlineView()->toHtml().contains(BrowserPane::kRetryLink));
         QCOMPARE(text.contains(QStringLiteral("无法加载网页视图")), engineProblem);
+        QCOMPARE(text.contains(kCertificateLine), tls);
         QCOMPARE(pane.engineProblem().isEmpty(), !engineProblem);
         // The line names the file, so the user knows what to put back.
         if (engineProblem) QVERIFY(text.contains(QDir::toNativeSeparators(folder.path())));
@@ -276,10 +335,42 @@ private slots:
 
     // Last: from here on the browser engine is in this process. The site is down at first;
     // once it is up, the user follows "重试" (by keyboard) and the page shows in the web view.
+    // Whatever the page then tries, the pane stays on it and the other host hears nothing.
+    void retryLoadsThePage_data()
+    {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QByteArray>("awaited");  // the page asks for it once it has tried
+        QTest::addColumn<QString>("refused");     // what the web view says it refused
+        const QByteArray later = "; setTimeout(() => fetch('/still-here'), 500)";
+        const QByteArray there = "'http://localhost:' + location.port + '/'";
+        const QString offSite = QStringLiteral("a page off the product site");
+        QTest::newRow("plain page") << QByteArray() << QByteArray() << QString();
+        QTest::newRow("redirect to another host")
+            << "location = '/elsewhere'" + later << QByteArray("/still-here") << offSite;
+        QTest::newRow("script to another host")
+            << "location = " + there + later << QByteArray("/still-here") << offSite;
+        QTest::newRow("form post to another host")
+            << "document.body.innerHTML = '<form method=post action=' + " + there +
+                   " + '>'; document.forms[0].submit()" + later
+            << QByteArray("/still-here") << offSite;
+        QTest::newRow("download") << "location = '/download'" + later << QByteArray("/still-here")
+                                  << QStringLiteral("a download");
+        QTest::newRow("permission request")
+            << QByteArray("Notification.requestPermission().then(answer => fetch('/' + answer))")
+            << QByteArray("/denied") << QStringLiteral("a permission request");
+        QTest::newRow("new window")
+            << "window.open('/popup')" + later << QByteArray("/still-here") << QString();
+    }
+
     void retryLoadsThePage()
     {
+        QFETCH(QByteArray, script);
+        QFETCH(QByteArray, awaited);
+        QFETCH(QString, refused);
+        if (!refused.isEmpty())
+            QTest::ignoreMessage(QtInfoMsg, QRegularExpression("refused " + refused));
         const quint16 port = closedPort();
-        LocalSite site;
+        LocalSite site(200, nullptr, script);
         BrowserPane pane(nullptr);
         pane.resize(201, 553);
         pane.show();
@@ -287,7 +378,7 @@ private slots:
         QSignalSpy shown(&pane, &BrowserPane::webPageShown);
         pane.navigate(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)));
         QVERIFY(offline.wait(10000));
-        QVERIFY(!engineMapped());
+        if (script.isEmpty()) QVERIFY(!engineMapped());  // the first row starts it
 
         QVERIFY(site.listen(port));
         QTextBrowser *text = pane.offlineView();
@@ -299,10 +390,16 @@ private slots:
         QCOMPARE(pane.shows(), BrowserPane::Shows::WebPage);
         QVERIFY(pane.webView()->isVisible());
         QVERIFY(!text->isVisible());
-        QTRY_COMPARE(pane.webView()->property("title").toString(), kTitle);
+        QWidget *view = pane.webView()->focusProxy();
+        QTRY_COMPARE(view->property("title").toString(), kTitle);
         // One off-the-record profile: nothing is written to the user's disk.
         QVERIFY(pane.webView()->property("offTheRecord").toBool());
         QVERIFY(engineMapped());  // the check above would see it
+
+        QTRY_VERIFY_WITH_TIMEOUT(site.requests.join(' ').contains(awaited), 10000);
+        QCOMPARE(view->property("url").toUrl(), site.url());
+        QVERIFY2(!site.requests.join(' ').contains("localhost"), site.requests.join(' '));
+        QVERIFY(!site.requests.join(' ').contains("/popup"));
     }
 };
 
