@@ -44,7 +44,7 @@ QSslConfiguration selfSigned()
 
 // A web server on 127.0.0.1 answering every request with one status, or not at all, or over
 // TLS with a self-signed certificate. A 3xx status and /elsewhere redirect to another name of
-// it, /download is a file to save, pages run the script. It keeps host:port/path of requests.
+// it (answered 200), /download is a file, pages run the script. Keeps host:port/path of requests.
 class LocalSite : public QObject {
 public:
     static constexpr int kSilent = 0;
@@ -80,9 +80,9 @@ private:
                 const QByteArray path = request.split(' ').value(1);
                 const qsizetype host = request.indexOf("\r\nHost: ") + 8;
                 requests << request.mid(host, request.indexOf('\r', host) - host) + path;
-                QByteArray head =
-                    QByteArray::number(m_status) + " Status\r\nContent-Type: text/html";
-                if (m_status / 100 == 3 || path == "/elsewhere")
+                const int status = request.contains("Host: localhost") ? 200 : m_status;
+                QByteArray head = QByteArray::number(status) + " Status\r\nContent-Type: text/html";
+                if (status / 100 == 3 || path == "/elsewhere")
                     head = "302 Found\r\nLocation: " + url("localhost").toEncoded();
                 if (path == "/download") head += "\r\nContent-Disposition: attachment";
                 const QByteArray body =
