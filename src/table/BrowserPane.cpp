@@ -78,8 +78,8 @@ void BrowserPane::navigate(const QUrl &url)
     ask();
 }
 
-// Files and the program's own resources would open in the web view as if the site had sent
-// them: only web addresses are asked for.
+// Only web addresses are asked for: reading a file could wait forever on a device, and the
+// web view would show it as if the site had sent it.
 void BrowserPane::ask()
 {
     if (m_home.scheme() == QLatin1String("https") || m_home.scheme() == QLatin1String("http"))
