@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 #include <QUrl>
 #include <chrono>
 
@@ -25,7 +27,7 @@ public:
 
     // answered() follows once; asking again while a request is out starts nothing new.
     void ask(const QUrl &url);
-    bool asking() const { return !m_reply.isNull(); }
+    bool asking() const { return !m_reply.isNull() || m_lookup != kNoLookup; }
 
 signals:
     // Reachable: the server answered with success (2xx, after redirects on the same site).
@@ -34,9 +36,16 @@ signals:
     void answered(PageProbe::Answer answer, const QString &reason);
 
 private:
+    static constexpr int kNoLookup = -1;
+
+    void lookUp(const QUrl &url);
+    void get(const QUrl &url);
     void finished();
     QNetworkAccessManager *m_network = nullptr;  // made on the first ask, after start-up
     QPointer<QNetworkReply> m_reply;
-    bool m_untrusted = false;  // the reply reported certificate errors
+    int m_lookup = kNoLookup;  // the host name lookup that goes before an https request
+    QTimer m_lookupLimit;
+    QDeadlineTimer m_deadline;  // for the whole question, lookup and request
+    bool m_untrusted = false;   // the reply reported certificate errors
     std::chrono::milliseconds m_timeout = kDefaultTimeout;
 };
