@@ -11,6 +11,8 @@ packages=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-webengine-dev qt6-svg-d
 if [ "$mode" = test ]; then
   packages+=(python3 xvfb xauth libx11-dev clang clang-format libclang-rt-14-dev desktop-file-utils
              appstream qt6-base-private-dev)
+  # The browser pane test makes a throwaway certificate for its HTTPS server.
+  packages+=(openssl)
   # The Debian package test: cpack's dependency list, lintian, and what the package depends
   # on beyond the build's own packages, so that apt installs it without a download.
   packages+=(dpkg-dev lintian)

@@ -2,7 +2,7 @@
 
 #include "WebPane.h"
 
-QWidget *WebPanePlugin::createPane(QWidget *parent)
+BrowserView *WebPanePlugin::createPane(QWidget *parent)
 {
     return new WebPane(parent);
 }

@@ -10,5 +10,5 @@ class WebPanePlugin : public QObject, public BrowserPaneFactory {
     Q_PLUGIN_METADATA(IID BrowserPaneFactory_iid)
     Q_INTERFACES(BrowserPaneFactory)
 public:
-    QWidget *createPane(QWidget *parent) override;
+    BrowserView *createPane(QWidget *parent) override;
 };

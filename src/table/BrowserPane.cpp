@@ -1,6 +1,5 @@
 #include "BrowserPane.h"
 
-#include "PageProbe.h"
 #include "StartupTrace.h"
 #include "browser/BrowserPaneFactory.h"
 #include "widgets/Palette.h"
@@ -12,6 +11,7 @@
 #include <QPluginLoader>
 #include <QStackedLayout>
 #include <QTextBrowser>
+#include <utility>
 
 const QString BrowserPane::kRetryLink = QStringLiteral("ferrova:retry");
 
@@ -63,7 +63,8 @@ BrowserPane::BrowserPane(QWidget *parent)
     setAccessibleName(QStringLiteral("产品网页"));
     Palette::fillBackground(this, Qt::white);
     m_stack->setContentsMargins(0, 0, 0, 0);
-    connect(m_probe, &PageProbe::answered, this, [this](bool reachable) { answered(reachable); });
+    connect(m_probe, &PageProbe::answered, this,
+            [this](PageProbe::Answer answer) { answered(answer); });
 }
 
 void BrowserPane::setProbeTimeout(std::chrono::milliseconds timeout)
@@ -74,17 +75,30 @@ void BrowserPane::setProbeTimeout(std::chrono::milliseconds timeout)
 void BrowserPane::navigate(const QUrl &url)
 {
     m_home = url;
-    m_probe->ask(url);
+    ask();
 }
 
-void BrowserPane::answered(bool reachable)
+// Only web addresses are asked for: reading a file could wait forever on a device, and the
+// web view would show it as if the site had sent it.
+void BrowserPane::ask()
 {
+    if (m_home.scheme() == QLatin1String("https") || m_home.scheme() == QLatin1String("http"))
+        m_probe->ask(m_home);
+    else
+        answered(PageProbe::Answer::Unreachable);
+}
+
+void BrowserPane::answered(PageProbe::Answer answer)
+{
+    const bool reachable = answer == PageProbe::Answer::Reachable;
+    m_untrusted = answer == PageProbe::Answer::UntrustedCertificate;
     if (reachable) StartupTrace::mark("browser-site-answered");
     if (!reachable || !loadWebView()) {
         showOffline();
         return;
     }
-    QMetaObject::invokeMethod(m_web, "navigate", Q_ARG(QUrl, m_home));
+    m_awaitingPage = true;
+    m_web->navigate(m_home);
 }
 
 QString BrowserPane::pluginFile()
@@ -108,9 +122,8 @@ bool BrowserPane::loadWebView()
     if (m_web) return true;
     QPluginLoader loader(pluginFile());
     auto *factory = qobject_cast<BrowserPaneFactory *>(loader.instance());
-    QWidget *web = factory ? factory->createPane(this) : nullptr;
-    if (!web || !connect(web, SIGNAL(loadFinished(bool)), this, SLOT(webLoaded(bool)))) {
-        delete web;
+    BrowserView *web = factory ? factory->createPane(this) : nullptr;
+    if (!web) {
         const QString file = QDir::toNativeSeparators(pluginFile());
         m_engineProblem = factory || !loader.isLoaded()
                               ? QStringLiteral("%1（%2）").arg(file, loader.errorString())
@@ -119,6 +132,8 @@ bool BrowserPane::loadWebView()
         return false;
     }
     StartupTrace::mark("browser-engine-loaded");
+    connect(web, &BrowserView::loadFinished, this, &BrowserPane::webLoaded);
+    connect(web, &BrowserView::certificateRejected, this, &BrowserPane::certificateRejected);
     m_web = web;
     m_web->setObjectName(QStringLiteral("webView"));
     m_stack->addWidget(m_web);
@@ -129,7 +144,7 @@ bool BrowserPane::loadWebView()
 // the load) gets the built-in page too; later pages are the web view's own business.
 void BrowserPane::webLoaded(bool ok)
 {
-    if (m_shows == Shows::WebPage) return;
+    if (!std::exchange(m_awaitingPage, false)) return;
     if (!ok) {
         showOffline();
         return;
@@ -138,6 +153,15 @@ void BrowserPane::webLoaded(bool ok)
     m_stack->setCurrentWidget(m_web);
     StartupTrace::mark("browser-page-shown");
     emit webPageShown();
+}
+
+// The web view can distrust a certificate that Qt Network accepted (each has its own list
+// of authorities), and at any page, not only the first: the built-in page says so.
+void BrowserPane::certificateRejected()
+{
+    m_untrusted = true;
+    m_awaitingPage = false;
+    showOffline();
 }
 
 void BrowserPane::showOffline()
@@ -155,7 +179,10 @@ void BrowserPane::showOffline()
         connect(m_offline, &QTextBrowser::anchorClicked, this, &BrowserPane::linkClicked);
         m_stack->addWidget(m_offline);
     }
-    QString status = QStringLiteral("<p><a href=\"%1\">重试</a></p>").arg(kRetryLink);
+    QString status;
+    if (m_untrusted)
+        status += QStringLiteral("<p>无法验证产品网站的证书，为了安全没有打开它。</p>");
+    status += QStringLiteral("<p><a href=\"%1\">重试</a></p>").arg(kRetryLink);
     if (!m_engineProblem.isEmpty())
         status += QStringLiteral("<p>无法加载网页视图：%1。请重新安装本程序。</p>")
                       .arg(m_engineProblem.toHtmlEscaped());
@@ -169,7 +196,7 @@ void BrowserPane::showOffline()
 void BrowserPane::linkClicked(const QUrl &url)
 {
     if (url == QUrl(kRetryLink))
-        m_probe->ask(m_home);
+        ask();
     else
         QDesktopServices::openUrl(url);
 }

@@ -4,14 +4,17 @@
 #include <QWidget>
 #include <chrono>
 
-class PageProbe;
+#include "PageProbe.h"
+
+class BrowserView;
 class QStackedLayout;
 class QTextBrowser;
 
 // The browser pane: the maker's product page, or a built-in page when it cannot be shown.
 // The browser engine is heavy, so the pane first asks the site (PageProbe); only when it
 // answers is the web view plugin loaded and the page shown in it. Otherwise the built-in
-// page shows in a plain text browser, with a link that asks again.
+// page shows in a plain text browser, with a link that asks again. Only web addresses are
+// asked for, and a certificate that cannot be verified is never accepted.
 class BrowserPane : public QWidget {
     Q_OBJECT
 public:
@@ -23,8 +26,8 @@ public:
 
     Shows shows() const { return m_shows; }
     bool showsOfflinePage() const { return m_shows == Shows::OfflinePage; }
-    QUrl requestedUrl() const { return m_home; }  // the page asked for, shown or not
-    QWidget *webView() const { return m_web; }    // null until the plugin is loaded
+    QUrl requestedUrl() const { return m_home; }    // the page asked for, shown or not
+    BrowserView *webView() const { return m_web; }  // null until the plugin is loaded
     QTextBrowser *offlineView() const { return m_offline; }
     QString engineProblem() const { return m_engineProblem; }  // empty unless the plugin failed
 
@@ -39,20 +42,22 @@ signals:
     void offlinePageShown();
     void webPageShown();
 
-private slots:
-    void webLoaded(bool ok);  // the plugin's signal, connected by its signature
-
 private:
-    void answered(bool reachable);
+    void ask();
+    void answered(PageProbe::Answer answer);
     bool loadWebView();
+    void webLoaded(bool ok);
+    void certificateRejected();
     void showOffline();
     void linkClicked(const QUrl &url);
 
     PageProbe *m_probe;
     QStackedLayout *m_stack;
     QTextBrowser *m_offline = nullptr;  // made when first needed
-    QWidget *m_web = nullptr;
+    BrowserView *m_web = nullptr;
     QUrl m_home;
     QString m_engineProblem;
+    bool m_untrusted = false;     // the last answer: the certificate could not be verified
+    bool m_awaitingPage = false;  // the web view was sent to the page and has not finished
     Shows m_shows = Shows::Nothing;
 };

@@ -81,7 +81,7 @@ void openWindow(QPointer<Window> &window, AppState &app, ConnectIt connectIt)
 }  // namespace
 
 const QString frm_Vantrel::kProductPage =
-    QStringLiteral("http://www.ferrova.example/soft/kelor/?ver=" FERROVA_VERSION);
+    QStringLiteral("https://www.ferrova.example/soft/kelor/?ver=" FERROVA_VERSION);
 
 frm_Vantrel::frm_Vantrel(Browser browser)
     : QWidget(nullptr), m_app(new AppState(this)), m_withBrowser(browser == Browser::Shown)

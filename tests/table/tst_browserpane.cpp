@@ -5,7 +5,8 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QTcpServer>
+#include <QSslKey>
+#include <QSslServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -13,6 +14,7 @@
 
 #include "TempDataFolder.h"
 #include "TestMain.h"
+#include "browser/BrowserPaneFactory.h"
 #include "data/ModVantrel.h"
 #include "table/BrowserEngine.h"
 #include "table/BrowserPane.h"
@@ -25,41 +27,79 @@ namespace {
 
 const QString kTitle = QStringLiteral("Ferrova test page");
 
-// A web server on 127.0.0.1 answering every request with one status, or not at all.
+// A certificate that nobody vouches for, made for this run.
+QSslConfiguration selfSigned()
+{
+    QProcess openssl;
+    openssl.start("openssl", {"req", "-x509", "-newkey", "ec", "-pkeyopt",
+                              "ec_paramgen_curve:P-256", "-nodes", "-subj", "/CN=127.0.0.1",
+                              "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", "/dev/stdout"});
+    openssl.waitForFinished();
+    const QByteArray pem = openssl.readAllStandardOutput();
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.setLocalCertificate(QSslCertificate(pem));
+    tls.setPrivateKey(QSslKey(pem, QSsl::Ec));
+    return tls;
+}
+
+// A web server on 127.0.0.1 answering every request with one status, or not at all, or over
+// TLS with a self-signed certificate. A 3xx status and /elsewhere redirect to another name of
+// it (answered 200), /download is a file, pages run the script. Keeps host:port/path of requests.
 class LocalSite : public QObject {
 public:
     static constexpr int kSilent = 0;
+    static constexpr int kSelfSigned = 1;
 
-    explicit LocalSite(int status = 200) : m_status(status)
+    explicit LocalSite(int status = 200, const QByteArray &script = {})
+        : m_server(status == kSelfSigned ? new QSslServer : new QTcpServer),
+          m_status(status == kSelfSigned ? 200 : status),
+          m_script(script)
     {
-        connect(&m_server, &QTcpServer::newConnection, this, &LocalSite::accept);
+        if (status == kSelfSigned)
+            static_cast<QSslServer *>(m_server.get())->setSslConfiguration(selfSigned());
+        connect(m_server.get(), &QTcpServer::pendingConnectionAvailable, this, &LocalSite::accept);
     }
-    bool listen(quint16 port = 0) { return m_server.listen(QHostAddress::LocalHost, port); }
-    void close() { m_server.close(); }
-    quint16 port() const { return m_server.serverPort(); }
-    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port())); }
+    bool listen(quint16 port = 0) { return m_server->listen(QHostAddress::LocalHost, port); }
+    void close() { m_server->close(); }
+    quint16 port() const { return m_server->serverPort(); }
+    QUrl url(const char *host = "127.0.0.1") const
+    {
+        const char *scheme = qobject_cast<QSslServer *>(m_server.get()) ? "https" : "http";
+        return QUrl(QStringLiteral("%1://%2:%3/").arg(scheme, host).arg(port()));
+    }
+    QByteArrayList requests;
 
 private:
     void accept()
     {
-        while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+        while (QTcpSocket *socket = m_server->nextPendingConnection()) {
             connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-                m_request[socket] += socket->readAll();
-                if (!m_request[socket].contains("\r\n\r\n") || m_status == kSilent) return;
-                const QByteArray body = "<html><head><title>" + kTitle.toUtf8() +
-                                        "</title></head><body>ok</body></html>";
-                socket->write("HTTP/1.0 " + QByteArray::number(m_status) +
-                              " Status\r\nContent-Type: text/html\r\nContent-Length: " +
-                              QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" +
-                              body);
+                const QByteArray request = m_request[socket] += socket->readAll();
+                if (!request.contains("\r\n\r\n") || m_status == kSilent) return;
+                const QByteArray path = request.split(' ').value(1);
+                const qsizetype host = request.indexOf("\r\nHost: ") + 8;
+                requests << request.mid(host, request.indexOf('\r', host) - host) + path;
+                const int status = request.contains("Host: localhost") ? 200 : m_status;
+                QByteArray head = QByteArray::number(status) + " Status\r\nContent-Type: text/html";
+                if (status / 100 == 3 || path == "/elsewhere")
+                    head = "302 Found\r\nLocation: " + url("localhost").toEncoded();
+                if (path == "/download") head += "\r\nContent-Disposition: attachment";
+                const QByteArray body =
+                    "<html><head><title>" + kTitle.toUtf8() +
+                    "</title></head><body>ok<script>onload = () => setTimeout(() => {" + m_script +
+                    "}, 200)</script></body></html>";
+                socket->write("HTTP/1.0 " + head +
+                              "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                              "\r\nConnection: close\r\n\r\n" + body);
                 socket->disconnectFromHost();
             });
         }
     }
 
-    QTcpServer m_server;
+    std::unique_ptr<QTcpServer> m_server;
     int m_status;
+    QByteArray m_script;
     QHash<QTcpSocket *, QByteArray> m_request;
 };
 
@@ -106,6 +146,9 @@ private slots:
         QTest::newRow("no answer in time") << int(LocalSite::kSilent) << true << QString() << false;
         QTest::newRow("plugin missing") << 200 << true << QStringLiteral("none") << true;
         QTest::newRow("plugin broken") << 200 << true << QStringLiteral("junk") << true;
+        QTest::newRow("self-signed certificate")
+            << int(LocalSite::kSelfSigned) << true << QString() << false;
+        QTest::newRow("redirect to another host") << 302 << true << QString() << false;
     }
 
     void offlineWithoutTheEngine()
@@ -139,6 +182,8 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("数据来源")));
         QVERIFY(pane.offlineView()->toHtml().contains(BrowserPane::kRetryLink));
         QCOMPARE(text.contains(QStringLiteral("无法加载网页视图")), engineProblem);
+        QCOMPARE(text.contains(QStringLiteral("无法验证产品网站的证书")),
+                 status == LocalSite::kSelfSigned);
         QCOMPARE(pane.engineProblem().isEmpty(), !engineProblem);
         // The line names the file, so the user knows what to put back.
         if (engineProblem) QVERIFY(text.contains(QDir::toNativeSeparators(folder.path())));
@@ -150,7 +195,8 @@ private slots:
         TempDataFolder data;
         data.copyShippedElements();
         frm_Vantrel window(frm_Vantrel::Browser::Shown);
-        const QUrl page(QStringLiteral("http://127.0.0.1:%1/").arg(closedPort()));
+        // A file is never shown as the product page.
+        const QUrl page = QUrl::fromLocalFile(QStringLiteral(FERROVA_SOURCE_DIR "/README.md"));
         window.setProductPage(page);
         window.Form_Load();  // asks for the page before any pane exists
         QVERIFY(!window.WebBrowser1());
@@ -276,10 +322,29 @@ private slots:
 
     // Last: from here on the browser engine is in this process. The site is down at first;
     // once it is up, the user follows "重试" (by keyboard) and the page shows in the web view.
+    // Whatever the page then tries, it stays on the site. The first row starts the engine.
+    void retryLoadsThePage_data()
+    {
+        QTest::addColumn<QByteArray>("script");  // ends by asking for /still-here
+        QTest::addColumn<QString>("refused");    // what the web view says it refused
+        const QByteArray then = "; setTimeout(() => fetch('/still-here'), 500)";
+        const QString offSite = QStringLiteral("a page off the product site");
+        QTest::newRow("redirect") << "location = '/elsewhere'" + then << offSite;
+        QTest::newRow("script") << "location = '//localhost:' + location.port" + then << offSite;
+        QTest::newRow("download") << "location = '/download'" + then
+                                  << QStringLiteral("a download");
+        QTest::newRow("permission request")
+            << QByteArray("Notification.requestPermission().then(a => fetch('/still-here/' + a))")
+            << QStringLiteral("a permission request");
+    }
+
     void retryLoadsThePage()
     {
+        QFETCH(QByteArray, script);
+        QFETCH(QString, refused);
+        QTest::ignoreMessage(QtInfoMsg, QRegularExpression("refused " + refused));
         const quint16 port = closedPort();
-        LocalSite site;
+        LocalSite site(200, script);
         BrowserPane pane(nullptr);
         pane.resize(201, 553);
         pane.show();
@@ -287,7 +352,7 @@ private slots:
         QSignalSpy shown(&pane, &BrowserPane::webPageShown);
         pane.navigate(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)));
         QVERIFY(offline.wait(10000));
-        QVERIFY(!engineMapped());
+        if (QTest::currentDataTag() == QByteArray("redirect")) QVERIFY(!engineMapped());
 
         QVERIFY(site.listen(port));
         QTextBrowser *text = pane.offlineView();
@@ -299,10 +364,13 @@ private slots:
         QCOMPARE(pane.shows(), BrowserPane::Shows::WebPage);
         QVERIFY(pane.webView()->isVisible());
         QVERIFY(!text->isVisible());
-        QTRY_COMPARE(pane.webView()->property("title").toString(), kTitle);
+        QTRY_COMPARE(pane.webView()->focusProxy()->property("title").toString(), kTitle);
         // One off-the-record profile: nothing is written to the user's disk.
         QVERIFY(pane.webView()->property("offTheRecord").toBool());
         QVERIFY(engineMapped());  // the check above would see it
+        QTRY_VERIFY_WITH_TIMEOUT(site.requests.join().contains("/still-here"), 10000);
+        const QString heard = site.requests.join(' ');  // nothing elsewhere, nothing granted
+        QVERIFY2(!heard.contains(QRegularExpression("localhost|granted")), qPrintable(heard));
     }
 };
 
