@@ -179,9 +179,11 @@ void BrowserPane::showOffline()
         connect(m_offline, &QTextBrowser::anchorClicked, this, &BrowserPane::linkClicked);
         m_stack->addWidget(m_offline);
     }
-    QString status;
-    if (m_untrusted)
-        status += QStringLiteral("<p>无法验证产品网站的证书，为了安全没有打开它。</p>");
+    // Why the page is not shown comes first: a certificate that failed is not a missing network.
+    QString status = m_untrusted
+                         ? QStringLiteral("<p>无法验证产品网站的证书，为了安全没有打开它。")
+                         : QStringLiteral("<p>无法打开产品网页（没有网络连接或找不到服务器）。");
+    status += QStringLiteral("下面是本程序的使用说明。</p>");
     status += QStringLiteral("<p><a href=\"%1\">重试</a></p>").arg(kRetryLink);
     if (!m_engineProblem.isEmpty())
         status += QStringLiteral("<p>无法加载网页视图：%1。请重新安装本程序。</p>")
