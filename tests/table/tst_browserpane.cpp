@@ -178,12 +178,14 @@ private slots:
         QVERIFY(!pane.webView());
         QVERIFY(pane.offlineView()->isVisible());
         const QString text = pane.offlineView()->toPlainText();
-        QVERIFY(text.contains(QStringLiteral("无法打开产品网页")));
+        QVERIFY(text.contains(QStringLiteral("下面是本程序的使用说明")));
         QVERIFY(text.contains(QStringLiteral("数据来源")));
         QVERIFY(pane.offlineView()->toHtml().contains(BrowserPane::kRetryLink));
         QCOMPARE(text.contains(QStringLiteral("无法加载网页视图")), engineProblem);
+        // The reason comes first: a certificate that failed is not a missing network.
         QCOMPARE(text.contains(QStringLiteral("无法验证产品网站的证书")),
                  status == LocalSite::kSelfSigned);
+        QCOMPARE(text.contains(QStringLiteral("没有网络连接")), status != LocalSite::kSelfSigned);
         QCOMPARE(pane.engineProblem().isEmpty(), !engineProblem);
         // The line names the file, so the user knows what to put back.
         if (engineProblem) QVERIFY(text.contains(QDir::toNativeSeparators(folder.path())));
