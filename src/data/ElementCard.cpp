@@ -3,6 +3,8 @@
 #include <QMimeData>
 #include <QStringList>
 #include <QVector>
+#include <QtGlobal>
+#include <cmath>
 
 #include "NumberText.h"
 
@@ -13,6 +15,7 @@ namespace ElementCard {
 namespace {
 
 constexpr double kKelvinAtZeroCelsius = 273.15;
+constexpr int kCelsiusOffsetDecimals = 2;
 const QString kNoData = QStringLiteral("无数据");
 
 struct Line {
@@ -98,8 +101,15 @@ QString heading(const ElementRecordType &r)
 
 float celsius(float kelvin)
 {
-    // In double, so the 273.15 adds no rounding error of its own: 1811.15 K is 1538 °C.
-    return float(double(kelvin) - kKelvinAtZeroCelsius);
+    // From the kelvin as shown, in its own decimals: a single's 273.15 is 273.149994, and
+    // 273.15 K must read 0 °C, not -6.103516E-06.
+    const QString shown = singleText(kelvin, QLocale::c());
+    const qsizetype point = shown.indexOf(QLatin1Char('.'));
+    int decimals = kCelsiusOffsetDecimals;
+    if (point >= 0 && !shown.contains(QLatin1Char('E')))
+        decimals = qMax(decimals, int(shown.size() - point - 1));
+    const double scale = std::pow(10.0, decimals);
+    return float(std::round((shown.toDouble() - kKelvinAtZeroCelsius) * scale) / scale);
 }
 
 QString celsiusText(float kelvin)

@@ -11,7 +11,7 @@ class QMimeData;
 // them (NumberText); a value the data file leaves at 0 because it is unknown reads "无数据".
 namespace ElementCard {
 
-// Degrees Celsius of a temperature in kelvin.
+// Degrees Celsius of a temperature in kelvin, worked from the kelvin as the panel shows it.
 float celsius(float kelvin);
 // The same written as the panel writes its numbers: 1811.15 gives "1538".
 QString celsiusText(float kelvin);
