@@ -4,9 +4,14 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
 #include <QSvgGenerator>
 
 namespace PictureFiles {
+
+namespace {
+constexpr int kScreenDpi = 96;  // what the pixels of the layout stand for
+}
 
 QImage image(QSize size, qreal scale, const Painting &paint)
 {
@@ -38,6 +43,7 @@ QByteArray svg(QSize size, const QString &title, const Painting &paint)
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setTitle(title);
+    generator.setResolution(kScreenDpi);  // so that the picture opens at its size in pixels
     QPainter painter(&generator);
     paint(painter);
     painter.end();
@@ -60,6 +66,13 @@ QByteArray pdf(QSize size, const QString &title, const Painting &paint)
 
 bool paintFitted(QPagedPaintDevice &device, QSize size, const Painting &paint)
 {
+    // Widgets draw themselves on a printer through a bitmap, which would print the text as
+    // dots and make the file large: they draw into a recording instead, played back as
+    // lines and text.
+    QPicture recording;
+    QPainter recorder(&recording);
+    paint(recorder);
+    recorder.end();
     QPainter painter;
     if (!painter.begin(&device)) return false;
     // The device's size is that of the page's printable area, in its own pixels.
@@ -68,8 +81,11 @@ bool paintFitted(QPagedPaintDevice &device, QSize size, const Painting &paint)
         qMin(qreal(area.width()) / size.width(), qreal(area.height()) / size.height());
     const QSizeF fitted = QSizeF(size) * scale;
     painter.translate((area.width() - fitted.width()) / 2, (area.height() - fitted.height()) / 2);
-    painter.scale(scale, scale);
-    paint(painter);
+    // A recording plays back scaled from its resolution to the device's; the fitted scale
+    // already says how large it is to be.
+    const qreal playback = qreal(recording.logicalDpiX()) / device.logicalDpiX();
+    painter.scale(scale * playback, scale * playback);
+    painter.drawPicture(0, 0, recording);
     return painter.end();
 }
 
