@@ -14,7 +14,6 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMimeData>
 
 using ChartProperties::TemperatureUnit;
 
@@ -36,8 +35,7 @@ QString fileBaseName(const ChartControl &chart)
 
 ChartActions::ChartActions(ChartControl *chart) : QObject(chart), m_chart(chart)
 {
-    m_copyData = addAction(QStringLiteral("复制数据"), &ChartActions::copyData);
-    m_copyData->setShortcut(QKeySequence::Copy);
+    addAction(QStringLiteral("复制数据"), &ChartActions::copyData)->setShortcut(QKeySequence::Copy);
     addAction(QStringLiteral("复制图片"), &ChartActions::copyPicture);
     addAction(QStringLiteral("保存图片…"), &ChartActions::savePicture)
         ->setShortcut(QKeySequence::Save);

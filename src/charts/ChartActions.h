@@ -24,10 +24,6 @@ public:
     // The keys also work while the keyboard is anywhere in `widget`.
     void listenOn(QWidget *widget);
 
-    // The menu as a right click shows it; the caller owns it.
-    QMenu *menu(QWidget *parent);
-
-    QAction *copyDataAction() const { return m_copyData; }
     QAction *celsiusAction() const { return m_celsius; }
 
 protected:
@@ -36,6 +32,7 @@ protected:
 private:
     QAction *addAction(const QString &text, void (ChartActions::*run)());
     QAction *actionForKey(const QKeyCombination &key) const;
+    QMenu *menu(QWidget *parent);  // as a right click shows it; the caller owns it
     void showMenu(const QPoint &globalPos);
     QPoint keyboardMenuPos() const;
     void updateActions();
@@ -49,7 +46,6 @@ private:
 
     ChartControl *m_chart;
     QList<QAction *> m_actions;  // copy, save, export, print
-    QAction *m_copyData = nullptr;
     QAction *m_kelvin = nullptr;
     QAction *m_celsius = nullptr;
 };

@@ -20,19 +20,15 @@ public:
     // `area` gives the part of `window` that holds the table, at the moment it is asked.
     TableExport(QWidget *window, std::function<QRect()> area);
 
-    enum class Format { Png, Svg };
-    // The file's bytes; a PNG has `scale` device pixels to the window's pixel.
-    QByteArray encode(Format format, qreal scale) const;
-    bool paintPage(QPagedPaintDevice &device) const;
-
-    QMenu *menu(QWidget *parent) const;
-    QAction *printAction() const { return m_print; }
-    QAction *saveAction() const { return m_save; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    enum class Format { Png, Svg };
+    // The file's bytes; a PNG has `scale` device pixels to the window's pixel.
+    QByteArray encode(Format format, qreal scale) const;
+    bool paintPage(QPagedPaintDevice &device) const;
+    QMenu *menu(QWidget *parent) const;
     void print();
     void savePicture();
 
