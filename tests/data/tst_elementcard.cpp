@@ -5,8 +5,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "data/DataFiles.h"
 #include "data/ElementCard.h"
+#include "data/ElementFile.h"
 #include "data/ModVantrel.h"
 
 using mod_Vantrel::ElementRecordType;
@@ -16,13 +16,13 @@ namespace {
 
 ElementRecordType shippedRecord(int atomicNumber)
 {
-    InputFile file(DataFiles::dataPath(QStringLiteral("Elements.prn")));
-    while (!file.atEnd()) {
-        mod_Vantrel::ReadElementRecord(file.input());
-        if (mod_Vantrel::state.ElementRecord.AtomicNumber == atomicNumber)
-            return mod_Vantrel::state.ElementRecord;
-    }
-    return {};
+    ElementRecordType found;
+    ElementFile::scan(ElementFile::Numbers::Any, [&](const ElementRecordType &record) {
+        if (record.AtomicNumber != atomicNumber) return ElementFile::Next::Continue;
+        found = record;
+        return ElementFile::Next::Stop;
+    });
+    return found;
 }
 
 // Every value the data can leave out, left out.
