@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
+#include "CommandLine.h"
 #include "data/DataError.h"
 #include "table/BrowserEngine.h"
 #include "table/FrmVantrel.h"
@@ -12,6 +13,7 @@
 int main(int argc, char *argv[])
 {
     StartupTrace::start();
+    if (CommandLine::isWindowless(argc, argv)) return CommandLine::run(argc, argv);
     BrowserEngine::configure();
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

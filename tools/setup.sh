@@ -13,6 +13,8 @@ if [ "$mode" = test ]; then
              appstream qt6-base-private-dev)
   # The browser pane test makes a throwaway certificate for its HTTPS server.
   packages+=(openssl)
+  # pdftotext reads back the text of the PDF files the chart export writes.
+  packages+=(poppler-utils)
   # The Debian package test: cpack's dependency list, lintian, and what the package depends
   # on beyond the build's own packages, so that apt installs it without a download.
   packages+=(dpkg-dev lintian)

@@ -22,14 +22,12 @@ std::optional<float> propertyValue(const ElementRecordType &record, qint16 chart
     return record.*(property->field);
 }
 
-namespace {
-
-// The record each row shows: the last one in the file with that atomic number, so at most
+// The record each row shows is the last one in the file with that atomic number, so at most
 // one per row whatever the file's size. All of them are read before anything is shown: a
 // file that breaks half-way must not leave a chart (or circles) half of the new property
 // and half of the old one. They come in the order of those last records in the file, which
 // leaves the chart and the circles as one pass over the file would.
-QVector<ElementRecordType> readLatestRecords()
+QVector<ElementRecordType> latestRecords()
 {
     std::vector<ElementRecordType> latest(kElementCount + 1);
     std::array<qint64, kElementCount + 1> lastSeen{};  // 0: no record with that number
@@ -50,11 +48,9 @@ QVector<ElementRecordType> readLatestRecords()
     return records;
 }
 
-}  // namespace
-
 void fill(ChartControl &chart, qint16 chartProperty, const RowStep &afterRowSetUp)
 {
-    const QVector<ElementRecordType> records = readLatestRecords();
+    const QVector<ElementRecordType> records = latestRecords();
     ChartControl::UpdateBatch batch(chart);
     // A property outside 0..8 hands over no values, so the chart keeps its old heading too.
     if (ChartProperties::find(chartProperty)) chart.setChartProperty(chartProperty);

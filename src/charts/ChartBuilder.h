@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QVector>
 #include <QtGlobal>
 #include <functional>
 #include <optional>
@@ -14,6 +15,11 @@ namespace ChartBuilder {
 // The value of `record` that `chartProperty` (0 to 8) selects; none outside 0..8.
 std::optional<float> propertyValue(const mod_Vantrel::ElementRecordType &record,
                                    qint16 chartProperty);
+
+// Reads the element data file from its start: of several records with one atomic
+// number the last, none for atomic number 0, in the order of those records in the file.
+// Throws DataError on a bad file or an atomic number outside 0..109.
+QVector<mod_Vantrel::ElementRecordType> latestRecords();
 
 // Called for each record once its row is set up, before its value goes in.
 using RowStep = std::function<void(const mod_Vantrel::ElementRecordType &record)>;

@@ -19,6 +19,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "ChartActions.h"
 #include "ChartProperties.h"
 #include "data/NumberText.h"
 #include "data/ValueSources.h"
@@ -156,6 +157,7 @@ ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
     });
     connect(m_chart, &QGraphicsWidget::geometryChanged, this, &ChartControl::placeTexts);
     updateEmptyLook();
+    new ChartActions(this);  // its context menu and keys: copy, save, export, print
 }
 
 ChartControl::~ChartControl() = default;
@@ -222,12 +224,22 @@ QString ChartControl::rowName(int row) const
 
 void ChartControl::setChartProperty(int chartProperty)
 {
-    m_property = ChartProperties::find(chartProperty);
+    m_chartProperty = chartProperty;
+    m_property = ChartProperties::find(chartProperty, m_unit);
     const QString heading = title();
     m_title->setText(heading);
     m_title->setVisible(!heading.isEmpty());
     m_view->setAccessibleName(heading.isEmpty() ? m_hint->text() : heading);
     updateSourcesLine();
+}
+
+void ChartControl::setTemperatureUnit(ChartProperties::TemperatureUnit unit)
+{
+    if (unit == m_unit) return;
+    m_unit = unit;
+    if (!ChartProperties::isTemperature(m_chartProperty)) return;
+    setChartProperty(m_chartProperty);
+    changed();
 }
 
 QString ChartControl::title() const
@@ -293,6 +305,11 @@ void ChartControl::setWidthTwips(double twips)
     resize(Twips::toPx(std::max(0.0, twips)), height());
 }
 
+QMargins ChartControl::frameCrop()
+{
+    return kCropped;
+}
+
 QStringList ChartControl::axisLabels() const
 {
     return m_axisX->categoriesLabels();
@@ -322,7 +339,7 @@ void ChartControl::refresh()
     bars.reserve(m_values.size());
     double low = 0, high = 0;
     for (double v : m_values) {
-        const double shown = std::isfinite(v) ? v : 0.0;
+        const double shown = std::isfinite(v) ? ChartProperties::shownValue(m_property, v) : 0.0;
         bars.append(shown);
         low = std::min(low, shown);
         high = std::max(high, shown);
@@ -432,7 +449,8 @@ void ChartControl::updateSourcesLine()
 
 QPoint ChartControl::barPosition(int row) const
 {
-    const QPointF inChart = m_chart->mapToPosition(QPointF(row - 1, value(row) / 2), m_series);
+    const double shown = ChartProperties::shownValue(m_property, value(row));
+    const QPointF inChart = m_chart->mapToPosition(QPointF(row - 1, shown / 2), m_series);
     const QPoint inView = m_view->mapFromScene(m_chart->mapToScene(inChart));
     return m_view->viewport()->mapTo(this, inView);
 }

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "ChartProperties.h"
+
 class QBarSeries;
 class QBarSet;
 class QCategoryAxis;
@@ -12,7 +14,6 @@ class QChart;
 class QChartView;
 class QGraphicsSimpleTextItem;
 class QValueAxis;
-struct PropertyInfo;
 
 // The property chart: one bar per element, the element symbols along the bottom.
 //
@@ -86,6 +87,11 @@ public:
     // The property the values belong to (chart property number 0 to 8), for the heading
     // and the tooltips; -1 (the start) or any other number for none.
     void setChartProperty(int chartProperty);
+    int chartProperty() const { return m_chartProperty; }
+    const PropertyInfo *property() const { return m_property; }  // nullptr for none
+    // The melting and boiling points in K or °C: the heading, axis and tooltips follow.
+    void setTemperatureUnit(ChartProperties::TemperatureUnit unit);
+    ChartProperties::TemperatureUnit temperatureUnit() const { return m_unit; }
     // The heading as shown ("熔点 (K)"); empty without a property.
     QString title() const;
     // Where the heading stands, in this widget's coordinates.
@@ -109,6 +115,9 @@ public:
     void setHeightTwips(double twips);
     double widthTwips() const;
     void setWidthTwips(double twips);
+
+    // What the frame around the chart hides of it on each side, in pixels.
+    static QMargins frameCrop();
 
     // How often the chart's series and axes were rebuilt.
     int refreshCount() const { return m_refreshCount; }
@@ -144,6 +153,8 @@ private:
     QStringList m_labels;
     QStringList m_names;
     const PropertyInfo *m_property = nullptr;
+    int m_chartProperty = -1;
+    ChartProperties::TemperatureUnit m_unit = ChartProperties::TemperatureUnit::Kelvin;
     QString m_pendingLabel;
     bool m_labelPending = false;
     int m_columnCount = 1;

@@ -1,5 +1,6 @@
 #include "ChartProperties.h"
 
+#include "data/ElementCard.h"
 #include "data/NumberText.h"
 
 using mod_Vantrel::ElementRecordType;
@@ -12,23 +13,61 @@ namespace {
 // Only electron affinity can be 0 in nature (the anion is not bound); every other
 // property of a real element is positive, so a 0 in the file is a gap in the data.
 const PropertyInfo kProperties[kCount] = {
-    {&ElementRecordType::AtomicWeight, "原子量", "", true, Field::AtomicWeight},
-    {&ElementRecordType::MeltingPoint, "熔点", "K", true, Field::MeltingPoint},
-    {&ElementRecordType::BoilingPoint, "沸点", "K", true, Field::BoilingPoint},
-    {&ElementRecordType::Density, "密度", "g/cm³", true, Field::Density},
-    {&ElementRecordType::AtomicRadius, "原子半径", "Å", true, Field::AtomicRadius},
-    {&ElementRecordType::CovalentRadius, "共价半径", "Å", true, Field::CovalentRadius},
-    {&ElementRecordType::ElectronAffinity, "电子亲和能", "kJ/mol", false, Field::ElectronAffinity},
-    {&ElementRecordType::FusionEnthalpy, "熔化焓", "kJ/mol", true, Field::FusionEnthalpy},
+    {&ElementRecordType::AtomicWeight, "原子量", "", true, Field::AtomicWeight, "weight"},
+    {&ElementRecordType::MeltingPoint, "熔点", "K", true, Field::MeltingPoint, "melting"},
+    {&ElementRecordType::BoilingPoint, "沸点", "K", true, Field::BoilingPoint, "boiling"},
+    {&ElementRecordType::Density, "密度", "g/cm³", true, Field::Density, "density"},
+    {&ElementRecordType::AtomicRadius, "原子半径", "Å", true, Field::AtomicRadius, "atomic-radius"},
+    {&ElementRecordType::CovalentRadius, "共价半径", "Å", true, Field::CovalentRadius,
+     "covalent-radius"},
+    {&ElementRecordType::ElectronAffinity, "电子亲和能", "kJ/mol", false, Field::ElectronAffinity,
+     "affinity"},
+    {&ElementRecordType::FusionEnthalpy, "熔化焓", "kJ/mol", true, Field::FusionEnthalpy, "fusion"},
     {&ElementRecordType::VaporisationEnthalpy, "汽化焓", "kJ/mol", true,
-     Field::VaporisationEnthalpy},
+     Field::VaporisationEnthalpy, "vaporisation"},
 };
+
+constexpr int kMeltingPoint = 1;
+constexpr int kBoilingPoint = 2;
+const PropertyInfo kInCelsius[] = {
+    {&ElementRecordType::MeltingPoint, "熔点", "°C", true, Field::MeltingPoint, "melting", true},
+    {&ElementRecordType::BoilingPoint, "沸点", "°C", true, Field::BoilingPoint, "boiling", true},
+};
+
+const QString kNoData = QStringLiteral("无数据");
 
 }  // namespace
 
-const PropertyInfo *find(int chartProperty)
+bool isMissing(const PropertyInfo *property, double value)
 {
-    return chartProperty >= 0 && chartProperty < kCount ? &kProperties[chartProperty] : nullptr;
+    return property && value == 0 && property->zeroMeansNoData;
+}
+
+const PropertyInfo *find(int chartProperty, TemperatureUnit unit)
+{
+    if (chartProperty < 0 || chartProperty >= kCount) return nullptr;
+    if (unit == TemperatureUnit::Celsius && isTemperature(chartProperty))
+        return &kInCelsius[chartProperty - kMeltingPoint];
+    return &kProperties[chartProperty];
+}
+
+bool isTemperature(int chartProperty)
+{
+    return chartProperty == kMeltingPoint || chartProperty == kBoilingPoint;
+}
+
+std::optional<int> byKey(const QString &key)
+{
+    for (int n = 0; n < kCount; ++n)
+        if (key == QLatin1String(kProperties[n].key)) return n;
+    return std::nullopt;
+}
+
+QStringList keys()
+{
+    QStringList words;
+    for (const PropertyInfo &property : kProperties) words.append(QLatin1String(property.key));
+    return words;
 }
 
 QString title(const PropertyInfo &property)
@@ -38,12 +77,24 @@ QString title(const PropertyInfo &property)
     return QStringLiteral("%1 (%2)").arg(name, QString::fromUtf8(property.unit));
 }
 
+double shownValue(const PropertyInfo *property, double value)
+{
+    if (!property) return value;
+    if (isMissing(property, value)) return 0;
+    return property->celsius ? double(ElementCard::celsius(float(value))) : value;
+}
+
+QString numberText(const PropertyInfo *property, float value)
+{
+    if (isMissing(property, value)) return kNoData;
+    return singleText(float(shownValue(property, value)));
+}
+
 QString valueText(const PropertyInfo *property, float value)
 {
-    if (!property) return singleText(value);
-    if (value == 0 && property->zeroMeansNoData) return QStringLiteral("无数据");
-    if (*property->unit == '\0') return singleText(value);
-    return singleText(value) + QLatin1Char(' ') + QString::fromUtf8(property->unit);
+    const QString number = numberText(property, value);
+    if (!property || isMissing(property, value) || *property->unit == '\0') return number;
+    return number + QLatin1Char(' ') + QString::fromUtf8(property->unit);
 }
 
 }  // namespace ChartProperties

@@ -1,5 +1,6 @@
 #include "FrmChart.h"
 
+#include "ChartActions.h"
 #include "ChartBuilder.h"
 #include "ChartControl.h"
 #include "app/AppState.h"
@@ -105,6 +106,7 @@ void frm_Chart::createChart()
     m_chart = new ChartControl(m_chartFrame);
     m_chart->setObjectName(QStringLiteral("msc_Options"));
     m_chart->setGeometry(Twips::rect(-210, -480, 6615, 5250));
+    ChartActions::of(*m_chart)->listenOn(this);  // nothing else here takes Ctrl+C, S or P
 }
 
 void frm_Chart::connectHandlers()

@@ -1,8 +1,8 @@
 #include "Settings.h"
 
+#include "AtomicSave.h"
 #include "DataError.h"
 #include "DataFiles.h"
-#include "FileReason.h"
 #include "ListInput.h"
 #include "NumberText.h"
 #include "SettingsLocation.h"
@@ -57,30 +57,6 @@ QByteArray nextLine(QIODevice &device, qsizetype limit)
         if (text.size() < limit) text += c;
     }
     return text;
-}
-
-// Why the folder of a file to save is missing and could not be made: the nearest folder
-// above it that is there does not take new entries, or is not a folder at all.
-QString missingFolderReason(const QString &folder)
-{
-    QFileInfo existing(folder);
-    while (!existing.exists() && !existing.isRoot()) existing.setFile(existing.path());
-    if (!existing.isDir()) return QStringLiteral("路径中有一项不是文件夹");
-    if (!existing.isWritable()) return QStringLiteral("没有权限");
-    return QStringLiteral("所在的文件夹不存在");
-}
-
-// Why saving to `target` failed, from the save file's error text and a look at the target;
-// nullopt when neither tells.
-std::optional<QString> saveFailureReason(const QString &systemText, const QString &target)
-{
-    const QFileInfo file(target);
-    if (file.isDir()) return QStringLiteral("目标是一个文件夹");
-    if (!QFileInfo(file.path()).isDir()) return missingFolderReason(file.path());
-    if (const std::optional<QString> reason = FileReason::forSystemText(systemText)) return reason;
-    // The toolkit's own text for an existing file it may not replace.
-    if (file.exists() && !file.isWritable()) return QStringLiteral("没有权限");
-    return std::nullopt;
 }
 
 // A save killed at the wrong moment leaves its temporary file behind, named by the save
@@ -177,7 +153,7 @@ QString save(const Values &values)
     // full disk) the system gives no reason, and Qt has only its untranslated "Unknown
     // error" to say; the step's guess stands then.
     const auto fail = [&](const QString &step, const QString &guess) {
-        const std::optional<QString> reason = saveFailureReason(file.errorString(), target);
+        const std::optional<QString> reason = AtomicSave::failureReason(file.errorString(), target);
         throw DataError(DataError::Kind::WriteFailed, filePath, 0,
                         reason ? QStringLiteral("%1，%2").arg(step, *reason) : guess);
     };

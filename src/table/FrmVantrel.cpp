@@ -6,6 +6,7 @@
 #include "GridKeys.h"
 #include "PeriodicGrid.h"
 #include "StartupTrace.h"
+#include "TableExport.h"
 #include "app/AppState.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartControl.h"
@@ -102,6 +103,8 @@ frm_Vantrel::frm_Vantrel(Browser browser)
     createPanes();
     connectHandlers();
     connectKeyboard();
+    // Printed and saved: the whole window but the browser pane.
+    new TableExport(this, [this] { return QRect(0, 0, browserRect().left(), height()); });
 }
 
 frm_Vantrel::~frm_Vantrel()

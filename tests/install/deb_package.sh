@@ -37,7 +37,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 # The libraries the program links (dpkg-shlibdeps) and what it needs that they do not say.
 depends=$(field Depends | tr -d ' ' | tr ',' '\n' | sed 's/(.*//')
 for package in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6network6 libqt6charts6 libqt6svg6 \
-  libqt6webenginewidgets6 fonts-noto-cjk fonts-liberation2 qt6-translations-l10n; do
+  libqt6printsupport6 libqt6webenginewidgets6 fonts-noto-cjk fonts-liberation2 qt6-translations-l10n; do
   grep -qx "$package" <<< "$depends" || fail "Depends lacks $package: $(field Depends)"
 done
 [ "$(field Description | sed -n '2,$p' | wc -l)" -ge 2 ] || fail "no long description"

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QRect>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QPagedPaintDevice;
+class QWidget;
+
+// The periodic table on paper or in a picture, as the window shows it: group colours,
+// radius circles, the open chart pane, all drawn by the widgets themselves. Ctrl+P prints
+// it in landscape fitted to the page, Ctrl+S and "保存图片…" save it as PNG or SVG; both are
+// also in the window's context menu.
+class TableExport : public QObject {
+    Q_OBJECT
+public:
+    // `area` gives the part of `window` that holds the table, at the moment it is asked.
+    TableExport(QWidget *window, std::function<QRect()> area);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    enum class Format { Png, Svg };
+    // The file's bytes; a PNG has `scale` device pixels to the window's pixel.
+    QByteArray encode(Format format, qreal scale) const;
+    bool paintPage(QPagedPaintDevice &device) const;
+    QMenu *menu(QWidget *parent) const;
+    void print();
+    void savePicture();
+
+    QWidget *m_window;
+    std::function<QRect()> m_area;
+    QAction *m_print;
+    QAction *m_save;
+};

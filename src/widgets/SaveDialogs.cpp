@@ -1,0 +1,85 @@
+#include "SaveDialogs.h"
+
+#include "Dialogs.h"
+#include "data/AtomicSave.h"
+#include "data/DataError.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+namespace SaveDialogs {
+
+namespace {
+
+QString startFolder(bool pictures)
+{
+    QList<QStandardPaths::StandardLocation> places{QStandardPaths::DocumentsLocation,
+                                                   QStandardPaths::HomeLocation};
+    if (pictures) places.prepend(QStandardPaths::PicturesLocation);
+    for (const QStandardPaths::StandardLocation place : places) {
+        const QString folder = QStandardPaths::writableLocation(place);
+        if (!folder.isEmpty() && QFileInfo(folder).isDir()) return folder;
+    }
+    return QDir::homePath();
+}
+
+int typeOfSuffix(const QList<FileType> &types, const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    for (int i = 0; i < types.size(); ++i)
+        if (suffix.compare(types.at(i).suffix, Qt::CaseInsensitive) == 0) return i;
+    return -1;
+}
+
+}  // namespace
+
+std::optional<Choice> askFileName(QWidget *parent, const QString &title,
+                                  const QList<FileType> &types, const QString &baseName,
+                                  bool pictures)
+{
+    QFileDialog dialog(parent, title, startFolder(pictures));
+    // Qt's own dialog: the desktop's may be missing, or speak another language.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QStringList filters;
+    for (const FileType &type : types) filters.append(type.filter);
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(types.value(0).suffix);
+    dialog.selectFile(baseName + QLatin1Char('.') + types.value(0).suffix);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &filter) {
+        dialog.setDefaultSuffix(types.value(int(filters.indexOf(filter))).suffix);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const QString path = dialog.selectedFiles().constFirst();
+    const int bySuffix = typeOfSuffix(types, path);
+    const int chosen = int(filters.indexOf(dialog.selectedNameFilter()));
+    return Choice{path, bySuffix >= 0 ? bySuffix : qMax(0, chosen)};
+}
+
+void print(QWidget *parent, const QString &documentName,
+           const std::function<bool(QPagedPaintDevice &device)> &paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (paint(printer)) return;
+    // Printing to a file fails like a save; a printer says only that it did not start.
+    const QString file = printer.outputFileName();
+    if (!file.isEmpty()) {
+        Dialogs::showError(parent, DataError(DataError::Kind::WriteFailed, file, 0,
+                                             AtomicSave::failureReason(QString(), file)
+                                                 .value_or(QStringLiteral("无法创建新文件"))));
+        return;
+    }
+    Dialogs::message(parent, QStringLiteral("打印机“%1”无法开始打印。").arg(printer.printerName()),
+                     QStringLiteral("Ferrova元素周期表 - 打印"));
+}
+
+}  // namespace SaveDialogs
