@@ -34,14 +34,14 @@ std::optional<QString> failureReason(const QString &systemText, const QString &t
     return std::nullopt;
 }
 
-void write(const QString &path, const QByteArray &bytes)
+void write(const QString &path, const QByteArray &bytes, const QString &shownPath)
 {
     QSaveFile file(path);
     // Each step names itself, and says why when that can be known; after a short write (a
     // full disk) the system gives no reason, and the step's guess stands.
     const auto fail = [&](const QString &step, const QString &guess) {
         const std::optional<QString> reason = failureReason(file.errorString(), path);
-        throw DataError(DataError::Kind::WriteFailed, path, 0,
+        throw DataError(DataError::Kind::WriteFailed, shownPath.isEmpty() ? path : shownPath, 0,
                         reason ? QStringLiteral("%1，%2").arg(step, *reason) : guess);
     };
     if (!file.open(QIODevice::WriteOnly))

@@ -14,7 +14,8 @@ namespace AtomicSave {
 std::optional<QString> failureReason(const QString &systemText, const QString &target);
 
 // Writes `bytes` to `path`. Throws DataError(WriteFailed) with the Chinese reason when the
-// file cannot be created, written or put in place.
-void write(const QString &path, const QByteArray &bytes);
+// file cannot be created, written or put in place; the error names `shownPath` when given
+// (the path as the user knows it), else `path`.
+void write(const QString &path, const QByteArray &bytes, const QString &shownPath = {});
 
 }  // namespace AtomicSave

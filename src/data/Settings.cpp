@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <cmath>
 #include <limits>
 
@@ -147,31 +146,16 @@ QString save(const Values &values)
         SettingsLocation::fileToSave(SettingsLocation::userFile(), SettingsLocation::programFile());
     const QString target = DataFiles::resolve(filePath);
     removeLeftoverTemporaries(target);
-    QSaveFile file(target);
-    const QByteArray text = fileText(values);
-    // Each step names itself, and says why when that can be known: after a short write (a
-    // full disk) the system gives no reason, and Qt has only its untranslated "Unknown
-    // error" to say; the step's guess stands then.
-    const auto fail = [&](const QString &step, const QString &guess) {
-        const std::optional<QString> reason = AtomicSave::failureReason(file.errorString(), target);
-        throw DataError(DataError::Kind::WriteFailed, filePath, 0,
-                        reason ? QStringLiteral("%1，%2").arg(step, *reason) : guess);
-    };
     // The user's own file may be the first one in their configuration folder.
     const QString folder = QFileInfo(filePath).absolutePath();
     if (filePath == SettingsLocation::userFile() && !QDir().mkpath(folder)) {
         const QString step =
             QStringLiteral("无法创建文件夹 %1").arg(QDir::toNativeSeparators(folder));
-        fail(step, step);
+        const std::optional<QString> reason = AtomicSave::failureReason(QString(), target);
+        throw DataError(DataError::Kind::WriteFailed, filePath, 0,
+                        reason ? QStringLiteral("%1，%2").arg(step, *reason) : step);
     }
-    if (!file.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("无法创建新文件"), QStringLiteral("无法创建新文件"));
-    // flush() before commit(): commit() does not notice a short final write (disk full) and
-    // would put a cut-off file in place of the old one.
-    if (file.write(text) != text.size() || !file.flush())
-        fail(QStringLiteral("写入未完成"), QStringLiteral("写入未完成，磁盘可能已满"));
-    if (!file.commit())
-        fail(QStringLiteral("无法替换原来的文件"), QStringLiteral("无法替换原来的文件"));
+    AtomicSave::write(target, fileText(values), filePath);
     return filePath;
 }
 
