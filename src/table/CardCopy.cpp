@@ -40,6 +40,8 @@ void CardCopy::showMenu(QWidget *over, const QPoint &pos, int atomicNumber)
     m_menuElement = atomicNumber;
     m_menu->setAccessibleName(QStringLiteral("元素 %1").arg(atomicNumber));
     m_menu->popup(over->mapToGlobal(pos));
+    // Its one command at hand, for Enter and for screen readers, which name it at once.
+    m_menu->setActiveAction(m_menu->actions().constFirst());
 }
 
 void CardCopy::copyCurrent()

@@ -1,10 +1,12 @@
 #include "FindField.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "data/ElementNames.h"
@@ -22,12 +24,12 @@ constexpr int kNumberRole = Qt::UserRole;
 
 }  // namespace
 
-FindField::FindField(QWidget *window) : QFrame(window)
+// A plain widget, not a frame: screen readers take a frame for a window of its own and
+// say nothing of what happens inside while it is not the active one.
+FindField::FindField(QWidget *window) : QWidget(window)
 {
     setObjectName(QStringLiteral("findField"));
-    setFrameStyle(QFrame::Box | QFrame::Plain);
     setAutoFillBackground(true);
-    setAccessibleName(QStringLiteral("查找元素"));
     m_edit = new QLineEdit(this);
     m_edit->setAccessibleName(QStringLiteral("查找元素"));
     m_edit->setPlaceholderText(QStringLiteral("名称、拼音、英文名、符号或原子序数"));
@@ -36,7 +38,7 @@ FindField::FindField(QWidget *window) : QFrame(window)
     m_list->setAccessibleName(QStringLiteral("找到的元素"));
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(1);
     layout->addWidget(m_edit);
     layout->addWidget(m_list);
@@ -59,12 +61,13 @@ FindField::FindField(QWidget *window) : QFrame(window)
 void FindField::open(const QString &text)
 {
     if (!isVisible()) m_returnFocus = QApplication::focusWidget();
-    m_edit->setText(text);
-    updateSuggestions();
     show();
     raise();  // over the cells and the details panel
-    m_edit->setFocus(Qt::ShortcutFocusReason);
-    m_edit->end(false);
+    // The keyboard first, the text after, and no reason for the field to select its text on
+    // the way in: a screen reader names the field only when nothing in it moved before.
+    m_edit->setFocus(Qt::OtherFocusReason);
+    if (m_edit->text() != text) m_edit->setText(text);  // the caret goes to its end
+    updateSuggestions();
 }
 
 void FindField::dismiss()
@@ -89,7 +92,10 @@ void FindField::updateSuggestions()
         m_list->addItem(item);
     }
     const int found = m_list->count();
-    m_list->setCurrentRow(found ? 0 : -1);
+    // Enter takes the first suggestion: selected, not current, while the keyboard is in the
+    // field, because a list tells screen readers it has the focus whenever its current
+    // item changes.
+    if (found) m_list->item(0)->setSelected(true);
     QString summary;
     if (found)
         summary = QStringLiteral("找到 %1 个元素").arg(found);
@@ -110,8 +116,7 @@ void FindField::fitHeight()
     m_list->setVisible(rows > 0);
     const int listHeight = rows ? rows * m_list->sizeHintForRow(0) + 2 * m_list->frameWidth() : 0;
     m_list->setFixedHeight(listHeight);
-    const int margins = 2 * (frameWidth() + 1) + (rows ? 1 : 0);
-    resize(width(), m_edit->sizeHint().height() + listHeight + margins);
+    resize(width(), m_edit->sizeHint().height() + listHeight + (rows ? 1 : 0));
 }
 
 void FindField::choose(int row)
@@ -119,27 +124,36 @@ void FindField::choose(int row)
     const QListWidgetItem *item = m_list->item(row);
     const int number = item ? item->data(kNumberRole).toInt() : 0;
     if (number == 0) return;  // nothing found: the field stays for the next try
+    emit chosen(number);      // the keyboard goes to the grid first, not through the window
     hide();
-    emit chosen(number);
 }
 
 bool FindField::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress) return QFrame::eventFilter(watched, event);
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
     if (watched == m_edit) return editKey(key);
     if (watched == m_list) return listKey(key);
-    return QFrame::eventFilter(watched, event);
+    return QWidget::eventFilter(watched, event);
 }
 
 bool FindField::editKey(const QKeyEvent *key)
 {
     switch (key->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: choose(m_list->currentRow()); return true;
+        case Qt::Key_Enter: choose(qMax(m_list->currentRow(), 0)); return true;
         case Qt::Key_Escape: dismiss(); return true;
         case Qt::Key_Down:
-            if (m_list->currentRow() >= 0) m_list->setFocus(Qt::OtherFocusReason);
+            if (!m_list->item(0) || !(m_list->item(0)->flags() & Qt::ItemIsEnabled)) return true;
+            if (m_list->currentRow() < 0) m_list->setCurrentRow(0);
+            m_list->setFocus(Qt::OtherFocusReason);
+            // The list says which item is current only when that changes, and here it
+            // changed before the list had the keyboard: say it again after the list's own.
+            QTimer::singleShot(0, m_list, [this] {
+                QAccessibleEvent current(m_list, QAccessible::Focus);
+                current.setChild(m_list->currentRow());
+                QAccessible::updateAccessibility(&current);
+            });
             return true;
         default: return false;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QFrame>
 #include <QPointer>
+#include <QWidget>
 
 class QLineEdit;
 class QListWidget;
@@ -10,7 +10,7 @@ class QListWidget;
 // its text names listed beneath, best first. Ctrl+F in the window opens it; Enter (or a
 // click on a suggestion) chooses, Esc closes. Down and Up go between the field and the
 // list, so a screen reader reads each suggestion as the keyboard reaches it.
-class FindField : public QFrame {
+class FindField : public QWidget {
     Q_OBJECT
 public:
     explicit FindField(QWidget *window);
