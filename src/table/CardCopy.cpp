@@ -26,11 +26,12 @@ CardCopy::CardCopy(QWidget *window, DetailsPanel *panel, PeriodicGrid *grid)
     panel->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(panel, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { showMenu(m_panel, pos, m_panel->shownElement()); });
+    // First among the commands of each cell's own menu.
     for (int n = 1; n <= mod_Vantrel::kElementCount; ++n) {
         ElementCell *cell = grid->cell(n);
-        cell->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(cell, &QWidget::customContextMenuRequested, this,
-                [this, cell, n](const QPoint &pos) { showMenu(cell, pos, n); });
+        auto *copyCell = new QAction(copyAction->text(), cell);
+        connect(copyCell, &QAction::triggered, this, [this, n] { copyHandled(n); });
+        cell->insertAction(cell->actions().value(0), copyCell);
     }
 }
 

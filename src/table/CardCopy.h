@@ -9,8 +9,8 @@ class QWidget;
 
 // Copying an element's card (ElementCard) to the clipboard, as text and as an HTML table.
 // Ctrl+C in the window copies the element of the details panel while it is shown, else the
-// one at the keyboard position; "复制" on the context menu of the panel or of a cell (the
-// menu key opens it for the cell at the keyboard position) copies theirs.
+// one at the keyboard position; "复制" on the context menu of the panel, and first on each
+// cell's menu (the menu key opens it at the keyboard position), copies theirs.
 class CardCopy : public QObject {
     Q_OBJECT
 public:
