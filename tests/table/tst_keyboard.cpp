@@ -293,12 +293,14 @@ private slots:
         }
         QCOMPARE(field->edit()->text(), typed);
         QCOMPARE(w.focusWidget(), field->edit());
-        state.OptionsWindowOpen = optionsOpen ? True : False;
+        m_h->app().setOptionsWindowOpen(optionsOpen ? True : False);
         press(&w, Qt::Key_Return);
         QCOMPARE(field->isVisible(), to == 0);
         if (to == 0) return;
         QCOMPARE(w.gridKeys().position(), to);
-        QCOMPARE(w.focusWidget(), w.lbl_Elements(to));
+        // The keyboard goes where a click sends it: into the panel, or stays on the cell.
+        QWidget *symbol = w.pic_Elements()->findChild<QWidget *>("lbl_ElementSymbol");
+        QCOMPARE(w.focusWidget(), optionsOpen ? w.lbl_Elements(to) : symbol);
         QCOMPARE(w.pic_Elements()->isVisibleTo(&w), !optionsOpen);
         if (!optionsOpen) QCOMPARE(panelText("lbl_AtomicNumber"), QString::number(to));
     }
