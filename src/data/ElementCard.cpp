@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "NumberText.h"
+#include "PhaseAtTemperature.h"
 
 using mod_Vantrel::ElementRecordType;
 
@@ -14,7 +15,6 @@ namespace ElementCard {
 
 namespace {
 
-constexpr double kKelvinAtZeroCelsius = 273.15;
 constexpr int kCelsiusOffsetDecimals = 2;
 const QString kNoData = QStringLiteral("无数据");
 
@@ -109,7 +109,7 @@ float celsius(float kelvin)
     if (point >= 0 && !shown.contains(QLatin1Char('E')))
         decimals = qMax(decimals, int(shown.size() - point - 1));
     const double scale = std::pow(10.0, decimals);
-    return float(std::round((shown.toDouble() - kKelvinAtZeroCelsius) * scale) / scale);
+    return float(std::round((shown.toDouble() - PhaseAtTemperature::kCelsiusZero) * scale) / scale);
 }
 
 QString celsiusText(float kelvin)

@@ -9,6 +9,7 @@
 
 #include "PanelLayout.h"
 #include "PanelSpeech.h"
+#include "data/ElementCard.h"
 #include "data/NumberText.h"
 #include "data/ValueSources.h"
 #include "widgets/ButtonPictures.h"
@@ -31,6 +32,8 @@ constexpr char kAutoSizeProperty[] = "autoSize";
 constexpr int kEmptyWidthPx = 1;
 // Room for the overhang of bold glyphs past their advance.
 constexpr int kTextMarginPx = 1;
+constexpr char kBoilingTip[] = "沸点 (K)";
+constexpr char kMeltingTip[] = "熔点 (K)";
 
 struct LabelDesign {
     const char *name;
@@ -48,8 +51,9 @@ const LabelDesign kLabels[] = {
      "原子序数"},
     {"lbl_AtomicWeight", 840, 120, 1575, 375, 13.5, true, Qt::AlignHCenter, false,
      QColor(255, 0, 0), "原子量"},
-    {"lbl_BP", 120, 720, 75, 195, 8.25, true, Qt::AlignLeft, true, QColor(0, 128, 0), "沸点 (K)"},
-    {"lbl_MP", 120, 960, 75, 195, 8.25, true, Qt::AlignLeft, true, QColor(255, 128, 0), "熔点 (K)"},
+    {"lbl_BP", 120, 720, 75, 195, 8.25, true, Qt::AlignLeft, true, QColor(0, 128, 0), kBoilingTip},
+    {"lbl_MP", 120, 960, 75, 195, 8.25, true, Qt::AlignLeft, true, QColor(255, 128, 0),
+     kMeltingTip},
     {"lbl_Density", 120, 1320, 75, 195, 8.25, true, Qt::AlignLeft, true, QColor(0, 0, 192),
      "密度 (g/cm^3)"},
     {"lbl_ElementSymbol", 780, 600, 1815, 1110, 48, true, Qt::AlignHCenter, false, QColor(),
@@ -98,6 +102,15 @@ void setLabelText(QLabel *label, const QString &text)
     const int width = text.isEmpty() ? kEmptyWidthPx
                                      : label->fontMetrics().horizontalAdvance(text) + kTextMarginPx;
     label->resize(width, label->height());
+}
+
+// The temperatures show in kelvin; their tooltips add the same in °C.
+void setCelsiusTip(QLabel *label, const char *tip, float kelvin)
+{
+    const QString caption = QString::fromUtf8(tip);
+    label->setToolTip(
+        kelvin == 0 ? caption
+                    : QStringLiteral("%1：%2 °C").arg(caption, ElementCard::celsiusText(kelvin)));
 }
 
 QLabel *makeLabel(const LabelDesign &design, QWidget *parent)
@@ -287,6 +300,7 @@ double DetailsPanel::widthTwips(const QWidget *control)
 void DetailsPanel::ShowpicElements(ElementRecordType &record, qint32 symbolColour)
 {
     placeAndShow();
+    m_shownElement = record.AtomicNumber;
     setTextColour(m_symbol, ColourNumber::toColor(quint32(symbolColour)));
     showNumbers(record);
     OxidationState(record);
@@ -310,6 +324,8 @@ void DetailsPanel::showNumbers(const ElementRecordType &r)
     setLabelText(m_symbol, r.Symbol);
     setLabelText(m_boilingPoint, singleText(r.BoilingPoint));
     setLabelText(m_meltingPoint, singleText(r.MeltingPoint));
+    setCelsiusTip(m_boilingPoint, kBoilingTip, r.BoilingPoint);
+    setCelsiusTip(m_meltingPoint, kMeltingTip, r.MeltingPoint);
     setLabelText(m_density, singleText(r.Density));
     setLabelText(m_name, r.ElementName);
 }

@@ -43,6 +43,9 @@ public:
     // Blanks zero shell counts and centres the configuration labels on the panel.
     void ElectronConfig();
 
+    // The atomic number of the element shown last; 0 before the first.
+    int shownElement() const { return m_shownElement; }
+
     // Left edge of a child in twips, kept exactly: centred layouts give half pixels.
     static double leftTwips(const QWidget *control);
     static double widthTwips(const QWidget *control);
@@ -81,4 +84,5 @@ private:
     std::array<QLabel *, 8> m_config{};
     PictureButton *m_close = nullptr;
     QVector<QWidget *> m_review;  // what Tab and the arrows go through, in reading order
+    int m_shownElement = 0;
 };

@@ -6,10 +6,13 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTimer>
 
 namespace {
 
@@ -46,6 +49,19 @@ ElementCell::ElementCell(int index, QWidget *parent) : IndexedLabel(index, paren
     setTransparent(false);
     static const bool factoryInstalled = (QAccessible::installFactory(cellFactory), true);
     Q_UNUSED(factoryInstalled);
+}
+
+void ElementCell::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (actions().isEmpty()) return QLabel::contextMenuEvent(event);
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("cellMenu"));
+    menu.addActions(actions());
+    // Opened from the keyboard, the first command is at hand for Enter, and a screen reader
+    // names it at once; it can be set only once the menu is up.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().value(0)); });
+    menu.exec(event->globalPos());
 }
 
 void ElementCell::press()

@@ -23,6 +23,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The menu of the actions the grid's features add to the cell (copy, temperature view).
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     bool m_border = true;

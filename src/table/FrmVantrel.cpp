@@ -1,8 +1,10 @@
 #include "FrmVantrel.h"
 
 #include "BrowserPane.h"
+#include "CardCopy.h"
 #include "DetailsPanel.h"
 #include "ElementCell.h"
+#include "FindField.h"
 #include "GridKeys.h"
 #include "PeriodicGrid.h"
 #include "StartupTrace.h"
@@ -223,6 +225,11 @@ void frm_Vantrel::connectKeyboard()
     connect(m_toolbarKeys, &ToolbarKeys::leftByTab, this,
             [this] { m_buttons->reset(m_app->HighlightedButton()); });
     m_grid->keys().focusPosition(Qt::OtherFocusReason);  // on hydrogen when the window opens
+    // Finding (Ctrl+F, or letters that name no symbol) ends as Enter on the grid does.
+    auto *find = new FindField(this);
+    connect(find, &FindField::chosen, &m_grid->keys(), &GridKeys::choose);
+    connect(&m_grid->keys(), &GridKeys::findRequested, find, &FindField::open);
+    new CardCopy(this, m_panel, m_grid);
 }
 
 void frm_Vantrel::keyPressEvent(QKeyEvent *event)

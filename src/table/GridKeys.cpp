@@ -69,6 +69,17 @@ void GridKeys::focusPosition(Qt::FocusReason reason)
     m_cells[m_position]->setFocus(reason);
 }
 
+void GridKeys::choose(int index)
+{
+    // A cell hidden in the radius view cannot be clicked, nor found.
+    if (!reachable(index)) {
+        focusPosition(Qt::OtherFocusReason);
+        return;
+    }
+    moveTo(index);
+    emit activated(index);
+}
+
 void GridKeys::moveTo(int index)
 {
     // With nowhere to go the keyboard stays on the position, wherever the mouse left it.
@@ -113,7 +124,11 @@ bool GridKeys::handleKey(const QKeyEvent *key)
         return true;
     }
     if (isTypeAhead(key)) {
-        moveTo(typeAhead(key->text()));
+        const int found = typeAhead(key->text());
+        if (found == 0 && !TypeAhead::isNumber(m_typeAhead.typed()))
+            emit findRequested(m_typeAhead.take());
+        else
+            moveTo(found);
         return true;
     }
     return false;

@@ -6,7 +6,6 @@
 #include "widgets/Windows.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QShortcut>
 
 using PhaseAtTemperature::Phase;
@@ -38,15 +37,13 @@ TemperatureView::TemperatureView(QWidget *grid, const QVector<ElementCell *> &ce
     for (int n = 1; n < m_cells.size(); ++n) connectCell(m_cells[n]);
 }
 
-// A right click, the menu key or Shift+F10 on a cell; the left button stays the cell's.
+// A right click, the menu key or Shift+F10 on a cell lists it among the cell's commands;
+// the left button stays the cell's.
 void TemperatureView::connectCell(ElementCell *cell)
 {
-    cell->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(cell, &QWidget::customContextMenuRequested, this, [this, cell](const QPoint &pos) {
-        QMenu menu(cell);
-        menu.addAction(QString::fromUtf8(kMenuText), this, &TemperatureView::openWindow);
-        menu.exec(cell->mapToGlobal(pos));
-    });
+    auto *open = new QAction(QString::fromUtf8(kMenuText), cell);
+    connect(open, &QAction::triggered, this, &TemperatureView::openWindow);
+    cell->addAction(open);
 }
 
 TemperatureWindow *TemperatureView::window() const

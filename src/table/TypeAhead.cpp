@@ -1,13 +1,8 @@
 #include "TypeAhead.h"
 
-namespace {
+#include <utility>
 
-bool allDigits(const QString &text)
-{
-    for (QChar c : text)
-        if (!c.isDigit()) return false;
-    return !text.isEmpty();
-}
+namespace {
 
 using Entries = QVector<TypeAhead::Entry>;
 
@@ -36,7 +31,7 @@ int findText(const QString &typed, const Entries &entries, bool whole)
 int TypeAhead::find(const QString &typed, const Entries &entries)
 {
     if (typed.isEmpty()) return 0;
-    if (allDigits(typed)) return findNumber(typed, entries);
+    if (isNumber(typed)) return findNumber(typed, entries);
     if (int exact = findText(typed, entries, true)) return exact;
     return findText(typed, entries, false);
 }
@@ -47,9 +42,21 @@ int TypeAhead::type(const QString &text, qint64 ms, const Entries &entries)
     m_lastMs = ms;
     m_typed += text;
     int found = find(m_typed, entries);
-    if (found == 0 && m_typed.size() > text.size()) {
+    if (found == 0 && isNumber(m_typed) && m_typed.size() > text.size()) {
         m_typed = text;
         found = find(m_typed, entries);
     }
     return found;
+}
+
+QString TypeAhead::take()
+{
+    return std::exchange(m_typed, QString());
+}
+
+bool TypeAhead::isNumber(const QString &typed)
+{
+    for (QChar c : typed)
+        if (!c.isDigit()) return false;
+    return !typed.isEmpty();
 }

@@ -16,9 +16,13 @@ public:
     };
 
     // Adds `text` typed at `ms` (any steady clock, in milliseconds) and returns the index of
-    // the entry the keys typed so far name, or 0. Keys that name nothing together start over
-    // with the last one, so a mistyped letter does not block the next search.
+    // the entry the keys typed so far name, or 0. Digits that name nothing together start
+    // over with the last one; letters are kept for the find field (take()).
     int type(const QString &text, qint64 ms, const QVector<Entry> &entries);
+    const QString &typed() const { return m_typed; }
+    // The keys typed so far; the next key starts afresh.
+    QString take();
+    static bool isNumber(const QString &typed);
 
     // The entry `typed` names: digits an atomic number; otherwise a symbol or name, an
     // exact match before one that begins with the text, letter case ignored. 0 for none.

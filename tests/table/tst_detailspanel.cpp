@@ -223,9 +223,10 @@ void TestDetailsPanel::toolTipsTellSourceAndConditions_data()
     QTest::addColumn<int>("number");
     QTest::addColumn<float>("melting");
     QTest::addColumn<QString>("toolTip");
-    QTest::newRow("carbon: triple point, with its source")
+    QTest::newRow("carbon: °C, triple point, with its source")
         << 6 << 4762.15f
-        << "熔点 (K)\n来源：mendeleev 元素数据表（Julia 包 Mendeleev.jl 的数据表，MIT 许可）\n"
+        << "熔点 (K)：4489 °C\n来源：mendeleev 元素数据表（Julia 包 Mendeleev.jl 的数据表，MIT "
+           "许可）\n"
            "注：三相点，约 10 MPa 下；常压下石墨不熔化，直接升华";
     QTest::newRow("helium: no value, and why")
         << 2 << 0.0f

@@ -285,6 +285,14 @@ private slots:
         QCOMPARE(panelText("lbl_AtomicWeight"), QStringLiteral("1.00794"));
         QCOMPARE(panelText("lbl_BP"), QStringLiteral("20"));
         QCOMPARE(panelText("lbl_MP"), QStringLiteral("14.01"));
+        const auto tip = [&](const char *name) {  // its first line; the sources follow
+            return w.pic_Elements()
+                ->findChild<QLabel *>(QLatin1String(name))
+                ->toolTip()
+                .section('\n', 0, 0);
+        };
+        QCOMPARE(tip("lbl_MP"), QStringLiteral("熔点 (K)：-259.14 °C"));
+        QCOMPARE(tip("lbl_BP"), QStringLiteral("沸点 (K)：-253.15 °C"));
         QCOMPARE(panelText("lbl_Density"), QStringLiteral("8.99E-05"));
     }
 

@@ -4,9 +4,15 @@
 #include <qpa/qplatformintegration.h>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "MainWindowHarness.h"
 #include "TestMain.h"
@@ -15,6 +21,7 @@
 #include "options/FrmOptions.h"
 #include "table/DetailsPanel.h"
 #include "table/ElementCell.h"
+#include "table/FindField.h"
 #include "table/FrmVantrel.h"
 #include "table/GridKeys.h"
 #include "table/TypeAhead.h"
@@ -229,7 +236,6 @@ private slots:
         QTest::newRow("2 then 6") << "26" << 26;
         QTest::newRow("three digits") << "109" << 109;
         QTest::newRow("a letter that only begins symbols") << "Z" << 30;
-        QTest::newRow("a key that fits nothing starts over") << "Fq" << 9;
         QTest::newRow("no such number stays") << "0" << 1;
     }
     void typeAhead()
@@ -252,6 +258,92 @@ private slots:
         QCOMPARE(typeAhead.type("H", 5000, entries), 1);
         QCOMPARE(typeAhead.type("e", 5000 + TypeAhead::kPauseMs + 1, entries), 63);
         QCOMPARE(TypeAhead::find(QStringLiteral("氦"), entries), 2);
+    }
+
+    // ---- finding and copying ----
+
+    void find_data()
+    {
+        QTest::addColumn<int>("how");  // 0 Ctrl+F and keys, 1 keys on the grid, 2 input method
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("to");  // 0: nothing found, the field stays
+        QTest::addColumn<bool>("optionsOpen");
+        QTest::newRow("pinyin") << 0 << "wu" << 74 << false;
+        QTest::newRow("letters on the grid that name no symbol") << 1 << "wu" << 74 << false;
+        QTest::newRow("a key on the grid that fits nothing") << 1 << "Fq" << 0 << false;
+        QTest::newRow("Chinese through an input method") << 2 << "钨" << 74 << false;
+        QTest::newRow("the click's guards hold") << 0 << "tie" << 26 << true;
+    }
+    void find()
+    {
+        QFETCH(int, how);
+        QFETCH(QString, typed);
+        QFETCH(int, to);
+        QFETCH(bool, optionsOpen);
+        frm_Vantrel &w = start();
+        QVERIFY(activate(&w));
+        FindField *field = w.findChild<FindField *>();
+        if (how != 1) QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
+        if (how == 2) {
+            QInputMethodEvent commit;
+            commit.setCommitString(typed);
+            QApplication::sendEvent(w.focusWidget(), &commit);
+        } else {
+            type(&w, typed);
+        }
+        QCOMPARE(field->edit()->text(), typed);
+        QCOMPARE(w.focusWidget(), field->edit());
+        m_h->app().setOptionsWindowOpen(optionsOpen ? True : False);
+        press(&w, Qt::Key_Return);
+        QCOMPARE(field->isVisible(), to == 0);
+        if (to == 0) return;
+        QCOMPARE(w.gridKeys().position(), to);
+        // The keyboard goes where a click sends it: into the panel, or stays on the cell.
+        QWidget *symbol = w.pic_Elements()->findChild<QWidget *>("lbl_ElementSymbol");
+        QCOMPARE(w.focusWidget(), optionsOpen ? w.lbl_Elements(to) : symbol);
+        QCOMPARE(w.pic_Elements()->isVisibleTo(&w), !optionsOpen);
+        if (!optionsOpen) QCOMPARE(panelText("lbl_AtomicNumber"), QString::number(to));
+    }
+
+    void findListByKeysEscapeReturns()
+    {
+        frm_Vantrel &w = start();
+        QVERIFY(activate(&w));
+        FindField *field = w.findChild<FindField *>();
+        QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
+        type(&w, "xi");
+        press(&w, Qt::Key_Down);
+        press(&w, Qt::Key_Down);
+        QCOMPARE(w.focusWidget(), field->suggestions());
+        QCOMPARE(field->suggestions()->currentItem()->text(), "锡 Sn 50 xī tin");
+        press(&w, Qt::Key_Escape);
+        QVERIFY(!field->isVisible());
+        QCOMPARE(w.focusWidget(), w.lbl_Elements(1));
+    }
+
+    void copyCard()
+    {
+        frm_Vantrel &w = start();
+        QVERIFY(activate(&w));
+        w.lbl_Elements_Click(26);
+        QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier);
+        const QMimeData *copied = QApplication::clipboard()->mimeData();
+        QVERIFY(copied->text().startsWith("铁 Fe\n原子序数 26\n原子量 55.845\n熔点 1811.15 K"));
+        QVERIFY(copied->html().contains("<th colspan=\"2\">铁 Fe</th>"));
+        // The menu key on a cell: its menu comes up with 复制 at hand.
+        QString active;
+        QTimer::singleShot(100, [&] {
+            QMenu *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu || !menu->activeAction()) return;
+            active = menu->activeAction()->text();
+            menu->activeAction()->trigger();
+            menu->close();
+        });
+        QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, {1, 1},
+                                  w.lbl_Elements(8)->mapToGlobal(QPoint(1, 1)));
+        QApplication::sendEvent(w.lbl_Elements(8), &menuKey);
+        QCOMPARE(active, "复制");
+        QVERIFY(QApplication::clipboard()->text().startsWith("氧 O\n原子序数 8\n"));
     }
 
     // ---- the toolbars ----

@@ -1,0 +1,65 @@
+#include "CardCopy.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QShortcut>
+
+#include "DetailsPanel.h"
+#include "ElementCell.h"
+#include "GridKeys.h"
+#include "PeriodicGrid.h"
+#include "data/ElementCard.h"
+#include "data/ElementFile.h"
+#include "widgets/Dialogs.h"
+
+CardCopy::CardCopy(QWidget *window, DetailsPanel *panel, PeriodicGrid *grid)
+    : QObject(window), m_window(window), m_panel(panel), m_grid(grid)
+{
+    m_menu = new QMenu(window);
+    m_menu->setObjectName(QStringLiteral("copyMenu"));
+    QAction *copyAction = m_menu->addAction(QStringLiteral("复制"));
+    copyAction->setShortcut(QKeySequence::Copy);  // shown in the menu; the window's shortcut acts
+    connect(copyAction, &QAction::triggered, this, [this] { copyHandled(m_menuElement); });
+    auto *shortcut = new QShortcut(QKeySequence::Copy, window);
+    connect(shortcut, &QShortcut::activated, this, &CardCopy::copyCurrent);
+    panel->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(panel, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { showMenu(m_panel, pos, m_panel->shownElement()); });
+    // First among the commands of each cell's own menu.
+    for (int n = 1; n <= mod_Vantrel::kElementCount; ++n) {
+        ElementCell *cell = grid->cell(n);
+        auto *copyCell = new QAction(copyAction->text(), cell);
+        connect(copyCell, &QAction::triggered, this, [this, n] { copyHandled(n); });
+        cell->insertAction(cell->actions().value(0), copyCell);
+    }
+}
+
+void CardCopy::showMenu(QWidget *over, const QPoint &pos, int atomicNumber)
+{
+    if (atomicNumber <= 0) return;
+    m_menuElement = atomicNumber;
+    m_menu->setAccessibleName(QStringLiteral("元素 %1").arg(atomicNumber));
+    m_menu->popup(over->mapToGlobal(pos));
+    // Its one command at hand, for Enter and for screen readers, which name it at once.
+    m_menu->setActiveAction(m_menu->actions().constFirst());
+}
+
+void CardCopy::copyCurrent()
+{
+    copyHandled(m_panel->isVisible() ? m_panel->shownElement() : m_grid->keys().position());
+}
+
+void CardCopy::copyHandled(int atomicNumber)
+{
+    Dialogs::runHandler(m_window, [atomicNumber] { copy(atomicNumber); });
+}
+
+void CardCopy::copy(int atomicNumber)
+{
+    ElementFile::scan(ElementFile::Numbers::Any, [atomicNumber](const auto &record) {
+        if (record.AtomicNumber != atomicNumber) return ElementFile::Next::Continue;
+        QApplication::clipboard()->setMimeData(ElementCard::mimeData(record));
+        return ElementFile::Next::Stop;
+    });
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QObject>
+
+class DetailsPanel;
+class PeriodicGrid;
+class QMenu;
+class QWidget;
+
+// Copying an element's card (ElementCard) to the clipboard, as text and as an HTML table.
+// Ctrl+C in the window copies the element of the details panel while it is shown, else the
+// one at the keyboard position; "复制" on the context menu of the panel, and first on each
+// cell's menu (the menu key opens it at the keyboard position), copies theirs.
+class CardCopy : public QObject {
+    Q_OBJECT
+public:
+    CardCopy(QWidget *window, DetailsPanel *panel, PeriodicGrid *grid);
+
+    QMenu *menu() const { return m_menu; }
+    // Reads element `atomicNumber` from the data file and puts its card on the clipboard.
+    // Throws DataError when the file cannot be read; an element the file lacks copies nothing.
+    static void copy(int atomicNumber);
+
+private:
+    void copyCurrent();
+    void showMenu(QWidget *over, const QPoint &pos, int atomicNumber);
+    void copyHandled(int atomicNumber);
+
+    QWidget *m_window;
+    DetailsPanel *m_panel;
+    PeriodicGrid *m_grid;
+    QMenu *m_menu = nullptr;
+    int m_menuElement = 0;
+};
