@@ -7,6 +7,7 @@
 #include "widgets/ButtonPictures.h"
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
+#include "widgets/FrameRole.h"
 #include "widgets/ImageButtons.h"
 #include "widgets/Palette.h"
 #include "widgets/ToolbarKeys.h"
@@ -76,6 +77,7 @@ frm_Chart::Layout frm_Chart::layoutFor(double outerWidthTwips, double outerHeigh
 frm_Chart::frm_Chart(AppState &app) : QWidget(nullptr), m_app(app)
 {
     setObjectName(QStringLiteral("frm_Chart"));
+    FrameRole::install();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("曲线图窗口"));
     setWindowIcon(ButtonPictures::chartWindowIcon());

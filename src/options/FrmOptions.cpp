@@ -7,6 +7,7 @@
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Fonts.h"
+#include "widgets/FrameRole.h"
 #include "widgets/ImageButtons.h"
 #include "widgets/Palette.h"
 #include "widgets/ToolbarKeys.h"
@@ -42,6 +43,7 @@ void setTextColour(QWidget *widget, const QColor &colour)
 frm_Options::frm_Options(AppState &app) : QWidget(nullptr), m_app(app)
 {
     setObjectName(QStringLiteral("frm_Options"));
+    FrameRole::install();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -21,6 +21,7 @@
 #include "widgets/ColourNumber.h"
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
+#include "widgets/FrameRole.h"
 #include "widgets/ImageButtons.h"
 #include "widgets/Palette.h"
 #include "widgets/ToolbarKeys.h"
@@ -90,6 +91,7 @@ frm_Vantrel::frm_Vantrel(Browser browser)
     : QWidget(nullptr), m_app(new AppState(this)), m_withBrowser(browser == Browser::Shown)
 {
     setObjectName(QStringLiteral("frm_Vantrel"));
+    FrameRole::install();
     setWindowTitle(QStringLiteral("Ferrova元素周期表"));
     setWindowIcon(ButtonPictures::mainWindowIcon());
     // A fixed size: no maximise button (the hints count only with CustomizeWindowHint).
