@@ -18,6 +18,9 @@ if [ "$mode" = test ]; then
   # The Debian package test: cpack's dependency list, lintian, and what the package depends
   # on beyond the build's own packages, so that apt installs it without a download.
   packages+=(dpkg-dev lintian)
+  # What Orca says, on a virtual X server with a window manager, the accessibility bus and
+  # key events from xdotool.
+  packages+=(orca at-spi2-core dbus-daemon openbox xdotool)
 fi
 
 missing=()

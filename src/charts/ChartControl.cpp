@@ -19,7 +19,9 @@
 #include <stdexcept>
 #include <utility>
 
+#include "ChartAccessible.h"
 #include "ChartActions.h"
+#include "ChartKeys.h"
 #include "ChartProperties.h"
 #include "data/NumberText.h"
 #include "data/ValueSources.h"
@@ -142,7 +144,9 @@ ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
         QFontMetrics(headingFont).height() + QFontMetrics(m_sources->font()).height();
     m_chart->setMargins(kCropped + QMargins(2, kPad + headingHeight + kPad, 6, 2));
 
+    ChartAccessible::install();  // before the view is made
     m_view = new QChartView(m_chart, this);
+    m_keys = new ChartKeys(this, m_view);
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setFrameShape(QFrame::NoFrame);
     m_view->viewport()->setMouseTracking(true);
@@ -464,6 +468,12 @@ int ChartControl::rowAt(const QPointF &viewportPos) const
     if (!m_chart->plotArea().contains(inChart)) return 0;
     const int index = qRound(m_chart->mapToValue(inChart, m_series).x());
     return index >= 0 && index < rowCount() ? index + 1 : 0;
+}
+
+void ChartControl::markBar(int row)
+{
+    if (row < 1 || row > rowCount()) row = 0;
+    pointAt(row, row == 0 ? QPoint() : mapToGlobal(barPosition(row)));
 }
 
 void ChartControl::pointAt(int row, const QPoint &globalPos)

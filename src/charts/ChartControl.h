@@ -7,6 +7,7 @@
 
 #include "ChartProperties.h"
 
+class ChartKeys;
 class QBarSeries;
 class QBarSet;
 class QCategoryAxis;
@@ -133,6 +134,14 @@ public:
     // The middle of a row's bar (half its height), in this widget's coordinates.
     QPoint barPosition(int row) const;
 
+    // Marks a row's bar as the pointer does: highlighted, its tooltip shown at the bar, its
+    // text the chart's accessible description; 0 takes the mark away. markedBar() is the
+    // row marked by either, 0 for none.
+    void markBar(int row);
+    int markedBar() const { return m_tipRow; }
+    // The keyboard: the chart takes the focus and steps through the bars (ChartKeys.h).
+    ChartKeys &keys() const { return *m_keys; }
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -175,4 +184,5 @@ private:
     QGraphicsSimpleTextItem *m_title = nullptr;
     QGraphicsSimpleTextItem *m_hint = nullptr;
     QGraphicsSimpleTextItem *m_sources = nullptr;
+    ChartKeys *m_keys = nullptr;
 };

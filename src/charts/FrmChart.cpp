@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMouseEvent>
+#include <QShortcut>
 
 namespace {
 
@@ -121,6 +122,8 @@ void frm_Chart::connectHandlers()
     auto *keys = new ToolbarKeys(m_buttons, this);
     connect(keys, &ToolbarKeys::leftByTab, this, [this] { Form_MouseMove(); });
     keys->focusCurrent(Qt::OtherFocusReason);
+    // Esc closes the window the way its close box does.
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void frm_Chart::Form_Load()

@@ -12,6 +12,7 @@
 #include "app/AppState.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartControl.h"
+#include "charts/ChartKeys.h"
 #include "charts/FrmChart.h"
 #include "data/ElementFile.h"
 #include "data/ModVantrel.h"
@@ -185,6 +186,12 @@ ChartControl *frm_Vantrel::msc_Options() const
         m_chart->setObjectName(QStringLiteral("msc_Options"));
         m_chart->setGeometry(Twips::rect(-210, -480, 9015, kChartHeight));
         if (m_chartFrame->isVisible()) m_chart->show();
+        m_chart->keys().setTabHandler([this](bool forward) {
+            if (forward)
+                m_grid->keys().focusPosition(Qt::TabFocusReason);
+            else
+                m_toolbarKeys->focusCurrent(Qt::BacktabFocusReason);
+        });
     }
     return m_chart;
 }
@@ -215,12 +222,15 @@ void frm_Vantrel::connectHandlers()
 void frm_Vantrel::connectKeyboard()
 {
     m_toolbarKeys = new ToolbarKeys(m_buttons, this);
-    // Tab and Shift+Tab go between the grid and the toolbar, the window's two stops.
+    // Tab and Shift+Tab go round the window's stops: the grid, the toolbar and, while its
+    // pane is open, the chart (whose keys are hooked up in msc_Options).
     connect(m_grid, &PeriodicGrid::tabbed, this, [this](bool forward) {
-        m_toolbarKeys->focusCurrent(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        if (forward || !focusChart(Qt::BacktabFocusReason))
+            m_toolbarKeys->focusCurrent(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     });
     m_toolbarKeys->setTabHandler([this](bool forward) {
-        m_grid->keys().focusPosition(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        if (!forward || !focusChart(Qt::TabFocusReason))
+            m_grid->keys().focusPosition(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     });
     connect(m_panel, &DetailsPanel::closedWithFocus, this,
             [this] { m_grid->keys().focusPosition(Qt::OtherFocusReason); });
@@ -372,11 +382,23 @@ bool frm_Vantrel::confirmExit()
     return true;
 }
 
-void frm_Vantrel::toggleChartPane()
+bool frm_Vantrel::chartPaneFolded() const
 {
     // The toolkit keeps heights in whole pixels, so "folded" is anything within a pixel.
-    const bool folded = qAbs(outerHeightTwips() - kFoldedHeight) < Twips::kPerPixel;
-    setOuterHeightTwips(folded ? msc_Options()->heightTwips() + kFoldedHeight : kFoldedHeight);
+    return qAbs(outerHeightTwips() - kFoldedHeight) < Twips::kPerPixel;
+}
+
+void frm_Vantrel::toggleChartPane()
+{
+    setOuterHeightTwips(chartPaneFolded() ? msc_Options()->heightTwips() + kFoldedHeight
+                                          : kFoldedHeight);
+}
+
+bool frm_Vantrel::focusChart(Qt::FocusReason reason)
+{
+    if (!m_chart || chartPaneFolded()) return false;
+    m_chart->setFocus(reason);
+    return true;
 }
 
 void frm_Vantrel::restoreGrid()

@@ -92,6 +92,8 @@ private:
     void DrawCircleForRadii(const mod_Vantrel::ElementRecordType &record);
     void restoreGrid();
     void toggleChartPane();
+    bool chartPaneFolded() const;
+    bool focusChart(Qt::FocusReason reason);  // false while the chart pane is not open
     void showAbout();
     bool confirmExit();
     void openOptions();

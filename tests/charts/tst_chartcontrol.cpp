@@ -8,6 +8,7 @@
 
 #include "TestMain.h"
 #include "charts/ChartControl.h"
+#include "charts/ChartKeys.h"
 #include "data/NumberText.h"
 #include "data/ValueSources.h"
 
@@ -43,6 +44,17 @@ QList<int> ascending()
     return order;
 }
 
+// Melting points n × 1.5 K with element names, and no value for element 3.
+void fillNamed(ChartControl &chart)
+{
+    ChartControl::UpdateBatch batch(chart);
+    chart.setChartProperty(1);
+    for (int n : ascending()) {
+        writeRecord(chart, n, symbolOf(n), n == 3 ? QStringLiteral("0") : singleText(n * 1.5f));
+        chart.setRowName(QStringLiteral("元素%1").arg(n));
+    }
+}
+
 }  // namespace
 
 class TestChartControl : public QObject {
@@ -61,6 +73,8 @@ private slots:
     void sizeInTwips();
     void axisLabelsThinnedAndDistinct();
     void toolTipStaysAndFollows();
+    void keysStepThroughBars_data();
+    void keysStepThroughBars();
 };
 
 void TestChartControl::eachRowGetsItsOwnLabel_data()
@@ -233,14 +247,7 @@ void TestChartControl::toolTipStaysAndFollows()
     chart.resize(800, 300);
     chart.show();
     QVERIFY(QTest::qWaitForWindowExposed(&chart));
-    {
-        ChartControl::UpdateBatch batch(chart);
-        chart.setChartProperty(1);  // melting point, in K
-        for (int n : ascending()) {
-            writeRecord(chart, n, symbolOf(n), singleText(float(n) * 1.5f));
-            chart.setRowName(QStringLiteral("元素%1").arg(n));
-        }
-    }
+    fillNamed(chart);
     QCoreApplication::processEvents();  // the chart lays itself out for the new values
     QWidget *viewport = chart.findChild<QChartView *>()->viewport();
     auto pointAt = [&](const QPoint &inChart) {
@@ -265,6 +272,50 @@ void TestChartControl::toolTipStaysAndFollows()
 
     pointAt(QPoint(chart.barPosition(27).x(), 2));  // above the plot
     QTRY_VERIFY(!QToolTip::isVisible());
+}
+
+void TestChartControl::keysStepThroughBars_data()
+{
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("bar");  // marked, with its tooltip; 0: none
+    QTest::addColumn<QString>("tip");
+    const QString first = QStringLiteral("S1 元素1: 1.5 K");
+    QTest::newRow("coming in marks the first") << QList<int>{} << 1 << first;
+    QTest::newRow("right") << QList<int>{Qt::Key_Right} << 2 << QStringLiteral("S2 元素2: 3 K");
+    QTest::newRow("no data") << QList<int>{Qt::Key_Right, Qt::Key_Right} << 3
+                             << QStringLiteral("S3 元素3: 无数据");
+    QTest::newRow("left stops at the first") << QList<int>{Qt::Key_Left} << 1 << first;
+    const QString last = QStringLiteral("S109 元素109: 163.5 K");
+    QTest::newRow("end") << QList<int>{Qt::Key_End} << 109 << last;
+    QTest::newRow("right stops at the last")
+        << QList<int>{Qt::Key_End, Qt::Key_Right} << 109 << last;
+    QTest::newRow("home") << QList<int>{Qt::Key_End, Qt::Key_Home} << 1 << first;
+    QTest::newRow("tab leaves, the mark goes")
+        << QList<int>{Qt::Key_Right, Qt::Key_Tab} << 0 << QString();
+}
+
+// The keyboard marks bars as the pointer does, and screen readers get the tooltip's text.
+void TestChartControl::keysStepThroughBars()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(int, bar);
+    QFETCH(QString, tip);
+    QWidget window;
+    auto *chart = new ChartControl(&window);
+    chart->setGeometry(0, 0, 800, 300);
+    QWidget *after = new QWidget(&window);
+    after->setFocusPolicy(Qt::TabFocus);
+    chart->keys().setTabHandler([after](bool) { after->setFocus(Qt::TabFocusReason); });
+    fillNamed(*chart);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    chart->setFocus(Qt::TabFocusReason);
+    for (int key : keys) QTest::keyClick(window.focusWidget(), Qt::Key(key));
+    QTRY_COMPARE(chart->markedBar(), bar);  // coming in, the mark waits for the focus to settle
+    QTRY_COMPARE(QToolTip::isVisible(), bar > 0);
+    if (bar == 0) return;
+    QCOMPARE(QToolTip::text(), tip);
+    QCOMPARE(chart->focusProxy()->accessibleDescription(), tip);
 }
 
 FERROVA_TEST_MAIN(TestChartControl)

@@ -56,6 +56,22 @@ QString visibleTitle(const ChartControl &chart, const QFrame &frame)
     return frame.rect().contains(title) && !title.isEmpty() ? chart.title() : QString();
 }
 
+// Closes the chart window the way `how` says: its handler, a click, the close box, Esc.
+void closeBy(frm_Chart *chart, const QString &how)
+{
+    if (how == QLatin1String("handler")) chart->img_Btns_Click(Command::ShowChart);
+    if (how == QLatin1String("click")) {
+        chart->img_Btns_MouseMove(ButtonPictures::Chart);
+        QTest::mouseClick(chart->img_Btns().image(Command::ShowChart), Qt::LeftButton);
+    }
+    if (how == QLatin1String("close box")) QVERIFY(chart->close());
+    if (how == QLatin1String("Esc")) {
+        chart->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(chart));
+        QTest::keyClick(chart->focusWidget(), Qt::Key_Escape);
+    }
+}
+
 bool isFolded(const frm_Vantrel &main)
 {
     return qAbs(main.outerHeightTwips() - frm_Vantrel::kFoldedHeight) <= Twips::kPerPixel;
@@ -232,18 +248,14 @@ private slots:
         QTest::newRow("handler 180") << "handler";
         QTest::newRow("clicked highlight 180") << "click";
         QTest::newRow("title-bar close box") << "close box";
+        QTest::newRow("Esc") << "Esc";
     }
     void closing()
     {
         QFETCH(QString, how);
         QPointer<frm_Chart> chart = openChart();
         m_main->hide();
-        if (how == QLatin1String("handler")) chart->img_Btns_Click(Command::ShowChart);
-        if (how == QLatin1String("click")) {
-            chart->img_Btns_MouseMove(ButtonPictures::Chart);
-            QTest::mouseClick(chart->img_Btns().image(Command::ShowChart), Qt::LeftButton);
-        }
-        if (how == QLatin1String("close box")) QVERIFY(chart->close());
+        closeBy(chart, how);
         QCOMPARE(m_h->app().ChartWindowOpen(), False);
         flushDeletes();
         QVERIFY(!chart);
@@ -269,12 +281,7 @@ private slots:
         QCOMPARE(closed.count(), 0);
         chart->img_Btns_Click(Command::DensityChart);
         QCOMPARE(closed.count(), 0);
-        if (how == QLatin1String("handler")) chart->img_Btns_Click(Command::ShowChart);
-        if (how == QLatin1String("click")) {
-            chart->img_Btns_MouseMove(ButtonPictures::Chart);
-            QTest::mouseClick(chart->img_Btns().image(Command::ShowChart), Qt::LeftButton);
-        }
-        if (how == QLatin1String("close box")) QVERIFY(chart->close());
+        closeBy(chart, how);
         QCOMPARE(closed.count(), 1);
         QCOMPARE(fold.count(), 1);
         flushDeletes();

@@ -16,6 +16,7 @@
 
 #include "MainWindowHarness.h"
 #include "TestMain.h"
+#include "charts/ChartControl.h"
 #include "charts/FrmChart.h"
 #include "data/ModVantrel.h"
 #include "options/FrmOptions.h"
@@ -431,6 +432,11 @@ private slots:
         press(chart, Qt::Key_Return);
         QCOMPARE(m_h->app().ChartProperty(), qint16(1));
         QCOMPARE(chart->windowTitle(), QStringLiteral("熔点曲线"));
+        press(chart, Qt::Key_Tab);  // to the chart and its first bar
+        QCOMPARE(chart->focusWidget(), chart->msc_Options()->focusProxy());
+        press(chart, Qt::Key_Right);
+        QCOMPARE(chart->msc_Options()->markedBar(), 2);
+        press(chart, Qt::Key_Backtab);
         press(chart, Qt::Key_End);
         QCOMPARE(chart->focusWidget(), chart->img_Btns().image(80));
         press(chart, Qt::Key_Return);  // the close button
@@ -524,6 +530,17 @@ private slots:
                  QStringList({"氟 F 9|氟", "铁 Fe 26|铁", "钴 Co 27|钴", "原子量曲线|"}));
         QAccessibleInterface *cell = QAccessible::queryAccessibleInterface(w.lbl_Elements(27));
         QVERIFY(cell->state().focusable && !cell->state().focused);
+        // Tab goes on to the chart, whose bars are announced one by one, and round.
+        press(&w, Qt::Key_Return);
+        for (Qt::Key key :
+             {Qt::Key_Tab, Qt::Key_Right, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab})
+            press(&w, key);
+        QCOMPARE(g_focusEvents.mid(4),
+                 QStringList({"原子量|H 氢: 1.008", "He 氦: 4.002602|", "Co|钴",
+                              "原子量|He 氦: 4.002602", "原子量曲线|"}));
+        w.img_Btns_Click(Command::ShowChart);  // folds the pane: no chart to Tab to
+        press(&w, Qt::Key_Tab);
+        QCOMPARE(g_focusEvents.last(), QStringLiteral("Co|钴"));
     }
 
 private:
