@@ -30,7 +30,6 @@ void ChartKeys::setTabHandler(std::function<void(bool)> handler)
 
 void ChartKeys::moveTo(int row)
 {
-    if (row < 1) return;
     m_row = row;
     m_chart->markBar(row);
     ChartAccessible::focusBar(m_focusWidget, row);
@@ -70,7 +69,7 @@ bool ChartKeys::handleKey(const QKeyEvent *key)
     }
     const int row = target(key->key());
     if (row < 0) return false;
-    moveTo(m_chart->rowCount() > 0 ? row : 0);
+    if (m_chart->rowCount() > 0) moveTo(row);
     return true;
 }
 

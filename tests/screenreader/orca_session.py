@@ -18,6 +18,7 @@ import argparse
 import json
 import os
 import re
+import select
 import shutil
 import signal
 import subprocess
@@ -26,13 +27,14 @@ import time
 
 # Bounded waits, in seconds.
 STARTUP_TIMEOUT = 30  # X server, buses, Orca, the program's first words
-FIRST_WORD_TIMEOUT = 4  # from a key to the first utterance it causes
+FIRST_WORD_TIMEOUT = 6  # from a key to the first utterance it causes
 QUIET_TIME = 1.0  # no new utterance for this long: the key has been answered
 STEP_TIMEOUT = 12  # a key's whole answer
 KEY_DELAY_MS = 120  # between the keys of one step
 
 TOOLS = ["Xvfb", "xdotool", "dbus-daemon", "openbox"]
-BUS_LAUNCHER_DIRS = ["/usr/libexec", "/usr/lib/at-spi2-core", "/usr/lib/at-spi2"]
+# How the session bus starts the accessibility bus (at-spi2-core).
+A11Y_BUS_SERVICE = "/usr/share/dbus-1/services/org.a11y.Bus.service"
 
 SPEECH_LINE = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?\s*(?:\{.*\})?$")
 
@@ -76,14 +78,6 @@ class SessionError(RuntimeError):
     pass
 
 
-def find_bus_launcher():
-    for folder in BUS_LAUNCHER_DIRS:
-        path = os.path.join(folder, "at-spi-bus-launcher")
-        if os.access(path, os.X_OK):
-            return path
-    return None
-
-
 def orca_interpreter(orca):
     """The Python that Orca's script names on its first line (the one with its modules)."""
     with open(orca, "rb") as script:
@@ -94,9 +88,7 @@ def orca_interpreter(orca):
 def missing_tools():
     """The tools a session needs that this machine lacks (Orca itself is checked apart)."""
     missing = [tool for tool in TOOLS if not shutil.which(tool)]
-    if not find_bus_launcher():
-        missing.append("at-spi-bus-launcher")
-    return missing
+    return missing + ([] if os.path.exists(A11Y_BUS_SERVICE) else ["at-spi2-core"])
 
 
 def print_logs(work, lines=15):
@@ -108,18 +100,11 @@ def print_logs(work, lines=15):
             print("---- %s\n%s" % (name, "".join(tail).rstrip()))
 
 
-def parse_speech(line):
-    """The utterance of one debug line, or None when the line is not speech."""
-    match = SPEECH_LINE.search(line.rstrip("\n"))
-    return match.group(1) if match else None
-
-
 class OrcaSession:
     """with OrcaSession(program, work) as session: session.press(["Right"]) -> utterances"""
 
-    def __init__(self, program, work, program_args=(), user_settings=None):
+    def __init__(self, program, work, user_settings=None):
         self.program = os.path.abspath(program)
-        self.program_args = list(program_args)
         self.work = os.path.abspath(work)
         self.user_settings = user_settings  # the program's settings.prn text, or None
         self.utterances = []
@@ -145,9 +130,10 @@ class OrcaSession:
 
     def _spawn(self, name, argv, env=None, **kwargs):
         log = open(os.path.join(self.work, name + ".log"), "wb")
+        group = self._group
         proc = subprocess.Popen(argv, env=env or self.env, stdin=subprocess.DEVNULL,
                                 stdout=log, stderr=subprocess.STDOUT,
-                                process_group=self._group, **kwargs)
+                                preexec_fn=lambda: os.setpgid(0, group), **kwargs)
         log.close()
         if not self._group:
             self._group = proc.pid
@@ -199,22 +185,10 @@ class OrcaSession:
         # and the launcher starts at-spi2-registryd: one of each, in this process group.
 
     def _read_line(self, fd, failure):
-        deadline = time.monotonic() + STARTUP_TIMEOUT
-        data = b""
-        with os.fdopen(fd, "rb", buffering=0) as pipe:
-            os.set_blocking(fd, False)
-            while b"\n" not in data and time.monotonic() < deadline:
-                try:
-                    chunk = pipe.read(256)
-                except BlockingIOError:
-                    chunk = None
-                if chunk:
-                    data += chunk
-                elif chunk == b"":
-                    break
-                else:
-                    time.sleep(0.05)
-        line = data.decode().strip()
+        """The first line a process writes into pipe `fd` (it writes it whole)."""
+        with os.fdopen(fd, "rb") as pipe:
+            ready = select.select([pipe], [], [], STARTUP_TIMEOUT)[0]
+            line = pipe.readline().decode().strip() if ready else ""
         if not line:
             raise SessionError(failure)
         return line
@@ -247,11 +221,11 @@ class OrcaSession:
                 f.write(self.user_settings)
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    QT_ACCESSIBILITY="1")
+        env.update((k, v) for k, v in os.environ.items() if k.endswith("SAN_OPTIONS"))
         if os.geteuid() == 0:
             env["QTWEBENGINE_DISABLE_SANDBOX"] = "1"  # the browser engine refuses root
         # A product site that refuses at once: the browser pane shows its built-in page.
-        self._spawn("program", [self.program, "--product-url", "http://127.0.0.1:9/"]
-                    + self.program_args, env=env)
+        self._spawn("program", [self.program, "--product-url", "http://127.0.0.1:9/"], env=env)
         if not self._settle(STARTUP_TIMEOUT):
             raise SessionError("Orca said nothing when the program's window opened")
 
@@ -293,13 +267,9 @@ class OrcaSession:
         text = self._partial + self._log.read()
         lines = text.split("\n")
         self._partial = lines.pop()
-        count = 0
-        for line in lines:
-            utterance = parse_speech(line)
-            if utterance is not None:
-                self.utterances.append(utterance)
-                count += 1
-        return count
+        said = [m.group(1) for m in map(SPEECH_LINE.search, lines) if m]
+        self.utterances += said
+        return len(said)
 
     def _settle(self, first_timeout):
         """Waits for speech to start and then to pause; whether anything was said."""
