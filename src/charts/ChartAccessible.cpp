@@ -40,10 +40,14 @@ public:
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    // The bar's value is its name, heard first; where it comes from follows as its
+    // description, the tooltip's other lines.
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Name && isValid() ? chartOf(m_view)->toolTipText(m_row)
-                                                   : QString();
+        const QString tip = isValid() ? chartOf(m_view)->toolTipText(m_row) : QString();
+        if (t == QAccessible::Name) return tip.section(QLatin1Char('\n'), 0, 0);
+        if (t == QAccessible::Description) return tip.section(QLatin1Char('\n'), 1);
+        return QString();
     }
     void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override

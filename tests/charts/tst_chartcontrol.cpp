@@ -314,8 +314,8 @@ void TestChartControl::keysStepThroughBars()
     QTRY_COMPARE(chart->markedBar(), bar);  // coming in, the mark waits for the focus to settle
     QTRY_COMPARE(QToolTip::isVisible(), bar > 0);
     if (bar == 0) return;
-    QCOMPARE(QToolTip::text(), tip);
-    QCOMPARE(chart->focusProxy()->accessibleDescription(), tip);
+    QCOMPARE(QToolTip::text().section(QLatin1Char('\n'), 0, 0), tip);  // the source follows
+    QCOMPARE(chart->focusProxy()->accessibleDescription(), QToolTip::text());
 }
 
 FERROVA_TEST_MAIN(TestChartControl)

@@ -36,7 +36,10 @@ TOOLS = ["Xvfb", "xdotool", "dbus-daemon", "openbox"]
 # How the session bus starts the accessibility bus (at-spi2-core).
 A11Y_BUS_SERVICE = "/usr/share/dbus-1/services/org.a11y.Bus.service"
 
-SPEECH_LINE = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?\s*(?:\{.*\})?$")
+SPEECH_LINE = re.compile(r"SPEECH OUTPUT: '(.*?)'(?: voice=\w+)?\s*(?:\{.*\})?$", re.DOTALL)
+# Orca indents the further lines of a debug entry (an utterance of several lines) by 18.
+CONTINUATION = "\n" + " " * 18
+ENTRY_START = re.compile(r"\n(?! {18})")
 
 # Orca's own settings for the session: no key echo (it would answer keys before the program
 # does), no braille or sound devices. The debug file is made line-buffered so each utterance
@@ -264,10 +267,9 @@ class OrcaSession:
 
     def _read_speech(self):
         """Takes in the utterances written since the last call; returns how many came."""
-        text = self._partial + self._log.read()
-        lines = text.split("\n")
-        self._partial = lines.pop()
-        said = [m.group(1) for m in map(SPEECH_LINE.search, lines) if m]
+        entries = ENTRY_START.split(self._partial + self._log.read())
+        self._partial = entries.pop()  # it may go on in the next read
+        said = [m.group(1).replace(CONTINUATION, " ") for m in map(SPEECH_LINE.search, entries) if m]
         self.utterances += said
         return len(said)
 

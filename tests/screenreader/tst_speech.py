@@ -32,31 +32,35 @@ SESSIONS = {"chart pane": None, "chart window": CHART_WINDOW_SETTINGS}
 # (session, keys, texts heard, texts pending). Orca speaks its own words in English here.
 SPEECH = [
     # The grid: the window opens on hydrogen; arrows and typing move over the cells.
-    ("chart pane", "", ["Ferrova元素周期表"], ["氢 H 1"]),
-    ("chart pane", "Right", ["He"], ["氦 He 2"]),
-    ("chart pane", "Down", ["Ne"], ["氖 Ne 10"]),
-    ("chart pane", "F e", ["Fe"], ["铁 Fe 26"]),
-    # The details panel speaks when it opens, and Esc takes the keyboard back to the cell.
-    ("chart pane", "Return", [],
-     ["铁 Fe", "原子序数 26", "原子量 55.845", "1811.15", "3134.15", "7.874", "电子结构"]),
-    ("chart pane", "Escape", [], ["铁 Fe 26"]),
+    ("chart pane", "", ["Ferrova元素周期表", "氢 H 1 push button"], []),
+    ("chart pane", "Right", ["氦 He 2"], []),
+    ("chart pane", "Down", ["氖 Ne 10"], []),
+    ("chart pane", "F e", ["铁 Fe 26"], []),
+    # The details panel speaks when it opens, its values one by one (arrows, Tab), and Esc
+    # takes the keyboard back to the cell.
+    ("chart pane", "Return",
+     ["铁 Fe", "原子序数 26", "原子量 55.845", "熔点 1811.15 开尔文", "沸点 3134.15 开尔文",
+      "密度 7.874 克每立方厘米", "电子结构 [Ar]3d6 4s2"], []),
+    ("chart pane", "Down", ["原子序数 26"], []),
+    ("chart pane", "Tab", ["原子量 55.845"], []),
+    ("chart pane", "Escape", ["铁 Fe 26"], []),
     # The toolbar, by Tab from the grid; Enter charts the boiling points.
-    ("chart pane", "Tab", ["原子量曲线"], ["原子量曲线 push button"]),
-    ("chart pane", "Right Right", ["熔点曲线"], ["沸点曲线 push button"]),
+    ("chart pane", "Tab", ["原子量曲线 push button"], []),
+    ("chart pane", "Right Right", ["沸点曲线 push button"], []),
     ("chart pane", "Return", [], []),
-    # The chart pane, by Tab from the toolbar: bar after bar, and a bar without data.
+    # The chart pane, by Tab from the toolbar: bar after bar, where each value comes from,
+    # and a bar without data.
     ("chart pane", "Tab", ["沸点 (K) chart", "H 氢: 20.271 K"], []),
-    ("chart pane", "Right", ["He 氦: 4.222 K"], []),
+    ("chart pane", "Right", ["He 氦: 4.222 K", "来源"], []),
     ("chart pane", "End", ["Mt 鿏: 无数据"], []),
     ("chart pane", "Home", ["H 氢: 20.271 K"], []),
     # Tab goes round: the chart, the grid, back by Shift+Tab to the chart and the toolbar.
-    ("chart pane", "Tab", ["Fe"], ["铁 Fe 26"]),
+    ("chart pane", "Tab", ["铁 Fe 26"], []),
     ("chart pane", "shift+Tab", ["沸点 (K) chart", "H 氢: 20.271 K"], []),
-    ("chart pane", "shift+Tab", ["曲线"], ["沸点曲线 push button"]),
+    ("chart pane", "shift+Tab", ["沸点曲线 push button"], []),
     # The chart window: its button on the main toolbar, its own toolbar, its chart, Esc.
     ("chart window", "", ["Ferrova元素周期表"], []),
-    ("chart window", "Tab Right Right Right Right Right", ["曲线图"],
-     ["曲线图 push button"]),
+    ("chart window", "Tab Right Right Right Right Right", ["曲线图 push button"], []),
     ("chart window", "Return", ["曲线窗口", "原子量曲线 push button"], []),
     ("chart window", "Right Return", ["熔点曲线 push button"], []),
     ("chart window", "Tab", ["熔点 (K) chart", "H 氢: 13.99 K"], []),
