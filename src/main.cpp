@@ -7,7 +7,6 @@
 #include "table/BrowserEngine.h"
 #include "table/FrmVantrel.h"
 #include "table/StartupTrace.h"
-#include "widgets/AccessibleFrames.h"
 #include "widgets/Dialogs.h"
 #include "widgets/ToolkitTranslation.h"
 
@@ -21,7 +20,6 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("ferrova-periodic"));
     QApplication::setApplicationVersion(QStringLiteral(FERROVA_VERSION));
     ToolkitTranslation::install(app);
-    AccessibleFrames::install();
     StartupTrace::mark("application");
 
     QCommandLineParser options;

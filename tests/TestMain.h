@@ -4,7 +4,6 @@
 #include <QtTest>
 
 #include "table/BrowserEngine.h"
-#include "widgets/AccessibleFrames.h"
 #include "widgets/ToolkitTranslation.h"
 
 // Like QTEST_MAIN, but the browser engine is set up as the program sets it up, before the
@@ -17,7 +16,6 @@
         QApplication app(argc, argv);                               \
         app.setAttribute(Qt::AA_Use96Dpi, true);                    \
         ToolkitTranslation::install(app);                           \
-        AccessibleFrames::install();                                \
         TestClass test;                                             \
         return QTest::qExec(&test, argc, argv);                     \
     }
