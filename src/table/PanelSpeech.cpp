@@ -14,9 +14,11 @@ QString measured(const QString &label, const QString &value, const QString &unit
     return QStringLiteral("%1 %2 %3").arg(label, value, unit);
 }
 
+// The other states follow the stable ones on screen with a leading comma, not read out.
 QString listed(const QString &label, const QString &value)
 {
-    const QString text = value.trimmed();
+    QString text = value.trimmed();
+    while (text.startsWith(QLatin1Char(','))) text = text.mid(1).trimmed();
     return label + QLatin1Char(' ') + (text.isEmpty() ? kNoData : text);
 }
 

@@ -119,7 +119,7 @@ void TestPanelLayout::spoken_data()
     QTest::addColumn<QStringList>("texts");  // name ... other states, then the shell labels
     QTest::addColumn<QString>("summary");
     QTest::newRow("iron") << QStringList{"铁",      "Fe",    "26",    "55.845", "1811.15",
-                                         "3134.15", "7.874", "+2,+3", "+1,+4",  "[Ar]3d",
+                                         "3134.15", "7.874", "+2,+3", ",+1,+4", "[Ar]3d",
                                          "6",       "4s",    "2"}
                           << "铁 Fe，原子序数 26，原子量 55.845，熔点 1811.15 开尔文，沸点 3134.15 "
                              "开尔文，密度 7.874 克每立方厘米，稳定氧化态 +2,+3，其他氧化态 "
