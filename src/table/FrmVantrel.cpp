@@ -1,10 +1,8 @@
 #include "FrmVantrel.h"
 
 #include "BrowserPane.h"
-#include "CardCopy.h"
 #include "DetailsPanel.h"
 #include "ElementCell.h"
-#include "FindField.h"
 #include "GridKeys.h"
 #include "PeriodicGrid.h"
 #include "StartupTrace.h"
@@ -30,7 +28,6 @@
 #include "widgets/Windows.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
 #include <utility>
@@ -203,56 +200,6 @@ void frm_Vantrel::firstFrameShown()
     if (m_withBrowser && !m_browser) createBrowser();
 }
 
-// Every control's event goes through its handler; the keyboard takes the mouse's roads: a
-// move onto a cell or button is a hover, Enter or Space a click.
-void frm_Vantrel::connectHandlers()
-{
-    const auto run = [this](auto handler) {
-        return [this, handler](int i) { Dialogs::runHandler(this, [=] { (this->*handler)(i); }); };
-    };
-    connect(m_grid, &PeriodicGrid::cellClicked, this, run(&frm_Vantrel::lbl_Elements_Click));
-    connect(m_grid, &PeriodicGrid::cellActivated, this, run(&frm_Vantrel::lbl_Elements_Click));
-    connect(m_grid, &PeriodicGrid::cellHovered, this, run(&frm_Vantrel::lbl_Elements_MouseMove));
-    connect(m_grid, &PeriodicGrid::surfaceMouseMoved, this,
-            [this] { Dialogs::runHandler(this, [this] { Form_MouseMove(); }); });
-    connect(m_buttons, &ImageButtonArray::clicked, this, run(&frm_Vantrel::img_Btns_Click));
-    connect(m_buttons, &ImageButtonArray::mouseMoved, this, run(&frm_Vantrel::img_Btns_MouseMove));
-}
-
-void frm_Vantrel::connectKeyboard()
-{
-    m_toolbarKeys = new ToolbarKeys(m_buttons, this);
-    // Tab and Shift+Tab go round the window's stops: the grid, the toolbar and, while its
-    // pane is open, the chart (whose keys are hooked up in msc_Options).
-    connect(m_grid, &PeriodicGrid::tabbed, this, [this](bool forward) {
-        if (forward || !focusChart(Qt::BacktabFocusReason))
-            m_toolbarKeys->focusCurrent(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    });
-    m_toolbarKeys->setTabHandler([this](bool forward) {
-        if (!forward || !focusChart(Qt::TabFocusReason))
-            m_grid->keys().focusPosition(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-    });
-    connect(m_panel, &DetailsPanel::closedWithFocus, this,
-            [this] { m_grid->keys().focusPosition(Qt::OtherFocusReason); });
-    connect(m_toolbarKeys, &ToolbarKeys::leftByTab, this,
-            [this] { m_buttons->reset(m_app->HighlightedButton()); });
-    m_grid->keys().focusPosition(Qt::OtherFocusReason);  // on hydrogen when the window opens
-    // Finding (Ctrl+F, or letters that name no symbol) ends as Enter on the grid does.
-    auto *find = new FindField(this);
-    connect(find, &FindField::chosen, &m_grid->keys(), &GridKeys::choose);
-    connect(&m_grid->keys(), &GridKeys::findRequested, find, &FindField::open);
-    new CardCopy(this, m_panel, m_grid);
-}
-
-void frm_Vantrel::keyPressEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Escape && m_panel->isVisibleTo(this)) {
-        Dialogs::runHandler(this, [this] { m_panel->img_Close_Click(); });
-        return;
-    }
-    QWidget::keyPressEvent(event);
-}
-
 // ---- start-up ----
 
 void frm_Vantrel::Form_Load()
@@ -392,13 +339,6 @@ void frm_Vantrel::toggleChartPane()
 {
     setOuterHeightTwips(chartPaneFolded() ? msc_Options()->heightTwips() + kFoldedHeight
                                           : kFoldedHeight);
-}
-
-bool frm_Vantrel::focusChart(Qt::FocusReason reason)
-{
-    if (!m_chart || chartPaneFolded()) return false;
-    m_chart->setFocus(reason);
-    return true;
 }
 
 void frm_Vantrel::restoreGrid()
