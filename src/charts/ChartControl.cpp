@@ -164,7 +164,12 @@ ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
     new ChartActions(this);  // its context menu and keys: copy, save, export, print
 }
 
-ChartControl::~ChartControl() = default;
+ChartControl::~ChartControl()
+{
+    // The keys watch the focus, which leaves while the base class is torn down: they must
+    // not hear of it by then.
+    delete m_keys;
+}
 
 void ChartControl::setColumnCount(int n)
 {
