@@ -166,8 +166,12 @@ void frm_Options::nameControls()
         option->setAccessibleName(QStringLiteral("曲线图窗口：") + option->text());
     for (QAbstractButton *option : m_elementGroup->buttons())
         option->setAccessibleName(QStringLiteral("显示元素集合：") + option->text());
-    m_colours[0]->setAccessibleName(m_labels[0]->text());
-    m_colours[1]->setAccessibleName(m_labels[1]->text());
+    // A list is named by the label that is its buddy: screen readers on Linux take a combo
+    // box's name from that relation and say its current text as its value.
+    for (int i : {0, 1}) {
+        m_colours[i]->setAccessibleName(m_labels[i]->text());
+        m_labels[i]->setBuddy(m_colours[i]);
+    }
 }
 
 void frm_Options::setTabOrder()

@@ -27,7 +27,7 @@ SKIPPED = 77
 CHART_WINDOW_SETTINGS = ("65535\tAtomicRadius\r\n1.677696E+07\tCovalentRadius\r\n"
                          "1\tChartWindows\r\n1\tElementGroup\r\n")
 
-SESSIONS = {"chart pane": None, "chart window": CHART_WINDOW_SETTINGS}
+SESSIONS = {"chart pane": None, "chart window": CHART_WINDOW_SETTINGS, "options": None}
 
 # (session, keys, texts heard, texts pending). Orca speaks its own words in English here.
 SPEECH = [
@@ -67,6 +67,13 @@ SPEECH = [
     ("chart window", "Right", ["He 氦: 无数据"], []),
     ("chart window", "shift+Tab", ["熔点曲线 push button"], []),
     ("chart window", "Escape", ["Ferrova元素周期表"], []),
+    # The options dialog: each control by its label, with its current value.
+    ("options", "", ["Ferrova元素周期表"], []),
+    ("options", "Tab Right Right Right Right Right Right", ["选项 push button"], []),
+    ("options", "Return", ["曲线图窗口：弹出", "selected radio button"], []),
+    ("options", "Tab", ["原子半径颜色 editable combo box"], []),
+    ("options", "Tab", ["共价原子半径颜色 editable combo box"], []),
+    ("options", "Tab", ["保存设置 push button"], []),
 ]
 
 
