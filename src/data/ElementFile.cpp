@@ -43,4 +43,15 @@ void scan(Numbers numbers, const Visit &visit)
     }
 }
 
+std::optional<ElementRecordType> find(int atomicNumber)
+{
+    std::optional<ElementRecordType> found;
+    scan(Numbers::Any, [&](const ElementRecordType &record) {
+        if (record.AtomicNumber != atomicNumber) return Next::Continue;
+        found = record;
+        return Next::Stop;
+    });
+    return found;
+}
+
 }  // namespace ElementFile

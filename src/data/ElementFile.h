@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 
 #include "ModVantrel.h"
 
@@ -29,5 +30,8 @@ using Visit = std::function<Next(const mod_Vantrel::ElementRecordType &record)>;
 // Reads the file from its start until its end or until `visit` says Stop. Throws DataError
 // when the file cannot be opened or a record is malformed or out of `numbers`.
 void scan(Numbers numbers, const Visit &visit);
+
+// The first record with `atomicNumber`, read from the file's start; nullopt when none has it.
+std::optional<mod_Vantrel::ElementRecordType> find(int atomicNumber);
 
 }  // namespace ElementFile

@@ -57,9 +57,6 @@ void CardCopy::copyHandled(int atomicNumber)
 
 void CardCopy::copy(int atomicNumber)
 {
-    ElementFile::scan(ElementFile::Numbers::Any, [atomicNumber](const auto &record) {
-        if (record.AtomicNumber != atomicNumber) return ElementFile::Next::Continue;
-        QApplication::clipboard()->setMimeData(ElementCard::mimeData(record));
-        return ElementFile::Next::Stop;
-    });
+    if (const auto record = ElementFile::find(atomicNumber))
+        QApplication::clipboard()->setMimeData(ElementCard::mimeData(*record));
 }

@@ -260,13 +260,10 @@ void frm_Vantrel::setOuterHeightTwips(double twips)
 void frm_Vantrel::lbl_Elements_Click(int index)
 {
     if (m_app->otherWindowOpen()) return;
-    ElementFile::scan(ElementFile::Numbers::Any, [&](const ElementRecordType &record) {
-        if (record.AtomicNumber != index) return ElementFile::Next::Continue;
-        const auto SymbolColor = qint32(ColourNumber::fromColor(lbl_Elements(index)->textColour()));
-        ElementRecordType shown = record;
-        m_panel->ShowpicElements(shown, SymbolColor);
-        return ElementFile::Next::Stop;
-    });
+    std::optional<ElementRecordType> record = ElementFile::find(index);
+    if (!record) return;
+    const auto SymbolColor = qint32(ColourNumber::fromColor(lbl_Elements(index)->textColour()));
+    m_panel->ShowpicElements(*record, SymbolColor);
 }
 
 // ---- hover ----
