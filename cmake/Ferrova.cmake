@@ -25,6 +25,8 @@ function(ferrova_add_layer target)
   qt_add_library(${target} STATIC ${ARG_SOURCES})
   target_include_directories(${target} PUBLIC ${include_dir})
   target_link_libraries(${target} PUBLIC ${ARG_LINKS})
+  # The chart plugin links the layers too.
+  set_target_properties(${target} PROPERTIES POSITION_INDEPENDENT_CODE ON)
   ferrova_target_options(${target})
 endfunction()
 

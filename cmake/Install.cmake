@@ -4,6 +4,8 @@
 #   <prefix>/bin/ferrova-periodic                    launcher script
 #   <prefix>/lib/ferrova-periodic/ferrova-periodic   program
 #   <prefix>/lib/ferrova-periodic/plugins/ferrova-browser.so   web view (browser engine)
+#   <prefix>/lib/ferrova-periodic/plugins/ferrova-charts.so    charts, pictures, printing
+#   <prefix>/lib/ferrova-periodic/plugins/ferrova-network.so   the product site's question
 #   <prefix>/lib/ferrova-periodic/Data/              Elements.prn, settings.prn
 #   <prefix>/share/applications/ferrova-periodic.desktop
 #   <prefix>/share/icons/hicolor/<size>/apps/ferrova-periodic.png|svg
@@ -25,7 +27,8 @@ set(FERROVA_PROGRAM_DIR lib/${PROJECT_NAME})
 
 install(TARGETS ferrova-periodic RUNTIME DESTINATION ${FERROVA_PROGRAM_DIR})
 # Loaded at run time from the plugins folder beside the program.
-install(TARGETS ferrova_browser LIBRARY DESTINATION ${FERROVA_PROGRAM_DIR}/plugins)
+install(TARGETS ferrova_browser ferrova_charts_plugin ferrova_network_plugin
+        LIBRARY DESTINATION ${FERROVA_PROGRAM_DIR}/plugins)
 install(FILES ${PROJECT_SOURCE_DIR}/Data/Elements.prn DESTINATION ${FERROVA_PROGRAM_DIR}/Data)
 # settings.prn holds the user's choices from the options dialog: installing again over an
 # earlier install keeps it. It stays in the install manifest either way.

@@ -8,16 +8,16 @@
 #include <cstdio>
 #include <optional>
 
-#include "charts/ChartBuilder.h"
-#include "charts/ChartControl.h"
-#include "charts/ChartExport.h"
-#include "charts/ChartProperties.h"
+#include "charts/ChartPlugin.h"
 #include "data/AtomicSave.h"
+#include "data/ChartProperties.h"
 #include "data/Csv.h"
 #include "data/DataError.h"
 #include "data/ElementCard.h"
+#include "data/ElementFile.h"
 #include "data/NumberText.h"
 #include "table/FrmVantrel.h"
+#include "table/Plugins.h"
 #include "widgets/ToolkitTranslation.h"
 
 using mod_Vantrel::ElementRecordType;
@@ -127,7 +127,7 @@ QSize pictureSize(const QString &text)
 // The records sorted by atomic number; the reader is the program's own.
 QVector<ElementRecordType> elements()
 {
-    QVector<ElementRecordType> records = ChartBuilder::latestRecords();
+    QVector<ElementRecordType> records = ElementFile::latestRecords();
     std::sort(records.begin(), records.end(),
               [](const auto &a, const auto &b) { return a.AtomicNumber < b.AtomicNumber; });
     return records;
@@ -181,15 +181,14 @@ int writeChart(const QString &key, const QStringList &files, const QString &size
                           .arg(key, ChartProperties::keys().join(QStringLiteral("、")))};
     if (files.size() != 1) throw Refused{QStringLiteral("--export-chart 后面要写性质和一个文件名")};
     const QString &path = files.constFirst();
-    const std::optional<ChartExport::Format> format = ChartExport::formatFor(path);
-    if (!format)
+    const QSize size = sizeText.isEmpty() ? kDefaultSize : pictureSize(sizeText);
+    QString problem;
+    ChartPlugin *plugin = Plugins::charts(&problem);
+    if (!plugin) throw Refused{Plugins::chartsMissingText(problem)};
+    if (plugin->writeChart(qint16(*property), path, size) == ChartPlugin::Written::UnknownFormat)
         throw Refused{
             QStringLiteral("无法从文件名“%1”看出格式：扩展名应为 .png、.svg、.pdf 或 .csv")
                 .arg(path)};
-    const QSize size = sizeText.isEmpty() ? kDefaultSize : pictureSize(sizeText);
-    ChartControl chart;
-    ChartBuilder::fill(chart, qint16(*property));
-    ChartExport::save(chart, path, *format, size);
     return kSucceeded;
 }
 

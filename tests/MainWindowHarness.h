@@ -7,6 +7,8 @@
 
 #include "TempDataFolder.h"
 #include "app/AppState.h"
+#include "charts/ChartControl.h"
+#include "charts/FrmChart.h"
 #include "data/ModVantrel.h"
 #include "data/Settings.h"
 #include "table/FrmVantrel.h"
@@ -87,3 +89,14 @@ private:
     std::unique_ptr<TempDataFolder> m_data;
     std::unique_ptr<frm_Vantrel> m_main;
 };
+
+// The window's chart pane and chart window as the chart plugin (linked into the tests) makes
+// them.
+inline ChartControl *chartOf(const frm_Vantrel &window)
+{
+    return static_cast<ChartControl *>(window.msc_Options());
+}
+inline frm_Chart *chartWindowOf(const frm_Vantrel &window)
+{
+    return static_cast<frm_Chart *>(window.chartWindow());
+}

@@ -2,8 +2,8 @@
 
 #include "ChartControl.h"
 #include "ChartExport.h"
-#include "ChartProperties.h"
 #include "TemperatureChoice.h"
+#include "data/ChartProperties.h"
 #include "widgets/Dialogs.h"
 #include "widgets/SaveDialogs.h"
 

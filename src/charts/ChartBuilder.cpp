@@ -1,15 +1,12 @@
 #include "ChartBuilder.h"
 
 #include "ChartControl.h"
-#include "ChartProperties.h"
+#include "data/ChartProperties.h"
 #include "data/ElementFile.h"
 #include "data/ModVantrel.h"
 #include "data/NumberText.h"
 
 #include <QVector>
-#include <algorithm>
-#include <array>
-#include <vector>
 
 using namespace mod_Vantrel;
 
@@ -27,30 +24,9 @@ std::optional<float> propertyValue(const ElementRecordType &record, qint16 chart
 // file that breaks half-way must not leave a chart (or circles) half of the new property
 // and half of the old one. They come in the order of those last records in the file, which
 // leaves the chart and the circles as one pass over the file would.
-QVector<ElementRecordType> latestRecords()
-{
-    std::vector<ElementRecordType> latest(kElementCount + 1);
-    std::array<qint64, kElementCount + 1> lastSeen{};  // 0: no record with that number
-    qint64 count = 0;
-    ElementFile::scan(ElementFile::Numbers::Charted, [&](const ElementRecordType &record) {
-        latest[record.AtomicNumber] = record;
-        lastSeen[record.AtomicNumber] = ++count;
-        return ElementFile::Next::Continue;
-    });
-    QVector<int> numbers;
-    for (int number = 1; number <= kElementCount; ++number)
-        if (lastSeen[number] > 0) numbers.append(number);
-    std::sort(numbers.begin(), numbers.end(),
-              [&lastSeen](int a, int b) { return lastSeen[a] < lastSeen[b]; });
-    QVector<ElementRecordType> records;
-    records.reserve(numbers.size());
-    for (const int number : qAsConst(numbers)) records.append(std::move(latest[number]));
-    return records;
-}
-
 void fill(ChartControl &chart, qint16 chartProperty, const RowStep &afterRowSetUp)
 {
-    const QVector<ElementRecordType> records = latestRecords();
+    const QVector<ElementRecordType> records = ElementFile::latestRecords();
     ChartControl::UpdateBatch batch(chart);
     // A property outside 0..8 hands over no values, so the chart keeps its old heading too.
     if (ChartProperties::find(chartProperty)) chart.setChartProperty(chartProperty);

@@ -16,11 +16,6 @@ namespace ChartBuilder {
 std::optional<float> propertyValue(const mod_Vantrel::ElementRecordType &record,
                                    qint16 chartProperty);
 
-// Reads the element data file from its start: of several records with one atomic
-// number the last, none for atomic number 0, in the order of those records in the file.
-// Throws DataError on a bad file or an atomic number outside 0..109.
-QVector<mod_Vantrel::ElementRecordType> latestRecords();
-
 // Called for each record once its row is set up, before its value goes in.
 using RowStep = std::function<void(const mod_Vantrel::ElementRecordType &record)>;
 

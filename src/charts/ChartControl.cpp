@@ -21,8 +21,9 @@
 
 #include "ChartAccessible.h"
 #include "ChartActions.h"
+#include "ChartBuilder.h"
 #include "ChartKeys.h"
-#include "ChartProperties.h"
+#include "data/ChartProperties.h"
 #include "data/NumberText.h"
 #include "data/ValueSources.h"
 #include "widgets/Twips.h"
@@ -84,7 +85,7 @@ ChartControl::UpdateBatch::~UpdateBatch()
     if (--m_chart.m_batchDepth == 0 && m_chart.m_dirty) m_chart.refresh();
 }
 
-ChartControl::ChartControl(QWidget *parent) : QWidget(parent)
+ChartControl::ChartControl(QWidget *parent) : ChartPane(parent)
 {
     m_set = new QBarSet(QString());
     m_set->setColor(QColor(0x3b, 0x78, 0xc8));
@@ -512,4 +513,14 @@ bool ChartControl::eventFilter(QObject *watched, QEvent *event)
         default: break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void ChartControl::chartFromFile(qint16 chartProperty, const RowStep &afterRowSetUp)
+{
+    ChartBuilder::fill(*this, chartProperty, afterRowSetUp);
+}
+
+void ChartControl::setTabHandler(std::function<void(bool forward)> handler)
+{
+    m_keys->setTabHandler(std::move(handler));
 }

@@ -5,7 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "ChartProperties.h"
+#include "ChartPlugin.h"
+#include "data/ChartProperties.h"
 
 class ChartKeys;
 class QBarSeries;
@@ -43,7 +44,7 @@ class QValueAxis;
 // and unit head the plot, and the tooltip of a bar under the pointer reads
 // "Fe 铁: 1811 K", with the element name given to each row by setRowName(). Until it has
 // rows the chart shows a one-line hint instead of empty axes.
-class ChartControl : public QWidget {
+class ChartControl : public ChartPane {
     Q_OBJECT
 
 public:
@@ -112,7 +113,7 @@ public:
     double value(int row) const;
 
     // Size in twips (15 per pixel); negative sizes are taken as 0.
-    double heightTwips() const;
+    double heightTwips() const override;
     void setHeightTwips(double twips);
     double widthTwips() const;
     void setWidthTwips(double twips);
@@ -141,6 +142,10 @@ public:
     int markedBar() const { return m_tipRow; }
     // The keyboard: the chart takes the focus and steps through the bars (ChartKeys.h).
     ChartKeys &keys() const { return *m_keys; }
+
+    // As the main window's chart pane (ChartPlugin.h).
+    void chartFromFile(qint16 chartProperty, const RowStep &afterRowSetUp) override;
+    void setTabHandler(std::function<void(bool forward)> handler) override;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

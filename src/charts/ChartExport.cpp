@@ -1,8 +1,8 @@
 #include "ChartExport.h"
 
 #include "ChartControl.h"
-#include "ChartProperties.h"
 #include "data/AtomicSave.h"
+#include "data/ChartProperties.h"
 #include "data/Csv.h"
 #include "data/NumberText.h"
 #include "widgets/PictureFiles.h"

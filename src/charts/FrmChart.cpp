@@ -75,7 +75,7 @@ frm_Chart::Layout frm_Chart::layoutFor(double outerWidthTwips, double outerHeigh
     return layout;
 }
 
-frm_Chart::frm_Chart(AppState &app) : QWidget(nullptr), m_app(app)
+frm_Chart::frm_Chart(AppState &app) : ChartWindow(nullptr), m_app(app)
 {
     setObjectName(QStringLiteral("frm_Chart"));
     FrameRole::install();

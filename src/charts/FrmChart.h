@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "ChartPlugin.h"
 
 class AppState;
 class ChartControl;
@@ -10,7 +10,7 @@ class QFrame;
 // The separate, resizable chart window: a toolbar of the nine properties and a chart that
 // fills the rest of the window. While it is open the main window stays folded: the window
 // asks for that and for the main window's return by signals, and the main window decides.
-class frm_Chart : public QWidget {
+class frm_Chart : public ChartWindow {
     Q_OBJECT
 public:
     // `app` is the main window's shared state, which outlives this window.
@@ -26,7 +26,7 @@ public:
     };
     static Layout layoutFor(double outerWidthTwips, double outerHeightTwips);
 
-    void Form_Load();
+    void Form_Load() override;
 
     // Event handlers, each run through Dialogs::runHandler by the connections.
     void img_Btns_Click(int index);
@@ -43,14 +43,6 @@ public:
     // and border that the main window uses too.
     double outerWidthTwips() const;
     double outerHeightTwips() const;
-
-signals:
-    // Form_Load: the main window is to fold to the grid alone and hide its chart button
-    // highlight, as this window stands in for its chart pane.
-    void foldMainWindowRequested();
-    // Form_Unload, on every way of closing: the main window is to come back to the front,
-    // as this window left it (folded).
-    void closed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -3,6 +3,10 @@
 #include "DataError.h"
 #include "DataFiles.h"
 
+#include <algorithm>
+#include <array>
+#include <vector>
+
 using namespace mod_Vantrel;
 
 namespace ElementFile {
@@ -52,6 +56,27 @@ std::optional<ElementRecordType> find(int atomicNumber)
         return Next::Stop;
     });
     return found;
+}
+
+QVector<ElementRecordType> latestRecords()
+{
+    std::vector<ElementRecordType> latest(kElementCount + 1);
+    std::array<qint64, kElementCount + 1> lastSeen{};  // 0: no record with that number
+    qint64 count = 0;
+    ElementFile::scan(ElementFile::Numbers::Charted, [&](const ElementRecordType &record) {
+        latest[record.AtomicNumber] = record;
+        lastSeen[record.AtomicNumber] = ++count;
+        return ElementFile::Next::Continue;
+    });
+    QVector<int> numbers;
+    for (int number = 1; number <= kElementCount; ++number)
+        if (lastSeen[number] > 0) numbers.append(number);
+    std::sort(numbers.begin(), numbers.end(),
+              [&lastSeen](int a, int b) { return lastSeen[a] < lastSeen[b]; });
+    QVector<ElementRecordType> records;
+    records.reserve(numbers.size());
+    for (const int number : qAsConst(numbers)) records.append(std::move(latest[number]));
+    return records;
 }
 
 }  // namespace ElementFile

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QVector>
 #include <functional>
 #include <optional>
 
@@ -33,5 +34,9 @@ void scan(Numbers numbers, const Visit &visit);
 
 // The first record with `atomicNumber`, read from the file's start; nullopt when none has it.
 std::optional<mod_Vantrel::ElementRecordType> find(int atomicNumber);
+
+// Of several records with one atomic number the last, none for atomic number 0, in the
+// order of those records in the file: the rows of a chart or a table of all elements.
+QVector<mod_Vantrel::ElementRecordType> latestRecords();
 
 }  // namespace ElementFile

@@ -1,5 +1,6 @@
 #include "BrowserPane.h"
 
+#include "Plugins.h"
 #include "StartupTrace.h"
 #include "browser/BrowserPaneFactory.h"
 #include "widgets/Palette.h"
@@ -20,6 +21,7 @@ namespace {
 // The plugin's folder beside the program; the install puts it there too.
 const QString kPluginFolder = QStringLiteral("plugins");
 const QString kPluginName = QStringLiteral("ferrova-browser.so");
+const QString kNetworkPluginName = QStringLiteral("ferrova-network.so");
 // Where the built-in page takes the retry link and, if the web view failed, that news.
 const QString kStatusMarker = QStringLiteral("<!-- status -->");
 
@@ -57,19 +59,27 @@ const QColor kPageBackground(0xf4, 0xf4, 0xf4);
 
 }  // namespace
 
-BrowserPane::BrowserPane(QWidget *parent)
-    : QWidget(parent), m_probe(new PageProbe(this)), m_stack(new QStackedLayout(this))
+BrowserPane::BrowserPane(QWidget *parent) : QWidget(parent), m_stack(new QStackedLayout(this))
 {
     setAccessibleName(QStringLiteral("产品网页"));
     Palette::fillBackground(this, Qt::white);
     m_stack->setContentsMargins(0, 0, 0, 0);
-    connect(m_probe, &PageProbe::answered, this,
-            [this](PageProbe::Answer answer) { answered(answer); });
+    QString problem;
+    auto *factory = qobject_cast<PageQuestionFactory *>(Plugins::instance(
+        qobject_interface_iid<PageQuestionFactory *>(), kNetworkPluginName, &problem));
+    if (!factory) {
+        // Without a way to ask, the site counts as unreachable: the built-in page is shown.
+        qWarning("network plugin: %s", qPrintable(problem));
+        return;
+    }
+    m_probe = factory->createQuestion(this);
+    connect(m_probe, &PageQuestion::answered, this,
+            [this](PageQuestion::Answer answer) { answered(answer); });
 }
 
 void BrowserPane::setProbeTimeout(std::chrono::milliseconds timeout)
 {
-    m_probe->setTimeout(timeout);
+    if (m_probe) m_probe->setTimeout(timeout);
 }
 
 void BrowserPane::navigate(const QUrl &url)
@@ -82,16 +92,18 @@ void BrowserPane::navigate(const QUrl &url)
 // web view would show it as if the site had sent it.
 void BrowserPane::ask()
 {
-    if (m_home.scheme() == QLatin1String("https") || m_home.scheme() == QLatin1String("http"))
+    const bool web =
+        m_home.scheme() == QLatin1String("https") || m_home.scheme() == QLatin1String("http");
+    if (web && m_probe)
         m_probe->ask(m_home);
     else
-        answered(PageProbe::Answer::Unreachable);
+        answered(PageQuestion::Answer::Unreachable);
 }
 
-void BrowserPane::answered(PageProbe::Answer answer)
+void BrowserPane::answered(PageQuestion::Answer answer)
 {
-    const bool reachable = answer == PageProbe::Answer::Reachable;
-    m_untrusted = answer == PageProbe::Answer::UntrustedCertificate;
+    const bool reachable = answer == PageQuestion::Answer::Reachable;
+    m_untrusted = answer == PageQuestion::Answer::UntrustedCertificate;
     if (reachable) StartupTrace::mark("browser-site-answered");
     if (!reachable || !loadWebView()) {
         showOffline();

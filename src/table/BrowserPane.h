@@ -4,15 +4,15 @@
 #include <QWidget>
 #include <chrono>
 
-#include "PageProbe.h"
+#include "network/PageQuestion.h"
 
 class BrowserView;
 class QStackedLayout;
 class QTextBrowser;
 
 // The browser pane: the maker's product page, or a built-in page when it cannot be shown.
-// The browser engine is heavy, so the pane first asks the site (PageProbe); only when it
-// answers is the web view plugin loaded and the page shown in it. Otherwise the built-in
+// The browser engine is heavy, so the pane first asks the site (through the network plugin); only
+// when it answers is the web view plugin loaded and the page shown in it. Otherwise the built-in
 // page shows in a plain text browser, with a link that asks again. Only web addresses are
 // asked for, and a certificate that cannot be verified is never accepted.
 class BrowserPane : public QWidget {
@@ -44,14 +44,14 @@ signals:
 
 private:
     void ask();
-    void answered(PageProbe::Answer answer);
+    void answered(PageQuestion::Answer answer);
     bool loadWebView();
     void webLoaded(bool ok);
     void certificateRejected();
     void showOffline();
     void linkClicked(const QUrl &url);
 
-    PageProbe *m_probe;
+    PageQuestion *m_probe = nullptr;  // nullptr without the network plugin
     QStackedLayout *m_stack;
     QTextBrowser *m_offline = nullptr;  // made when first needed
     BrowserView *m_web = nullptr;

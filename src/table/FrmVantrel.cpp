@@ -5,13 +5,11 @@
 #include "ElementCell.h"
 #include "GridKeys.h"
 #include "PeriodicGrid.h"
+#include "Plugins.h"
 #include "StartupTrace.h"
 #include "TableExport.h"
 #include "app/AppState.h"
-#include "charts/ChartBuilder.h"
-#include "charts/ChartControl.h"
-#include "charts/ChartKeys.h"
-#include "charts/FrmChart.h"
+#include "charts/ChartPlugin.h"
 #include "data/ElementFile.h"
 #include "data/ModVantrel.h"
 #include "data/Settings.h"
@@ -28,6 +26,7 @@
 #include "widgets/Windows.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QPainter>
 #include <QTimer>
 #include <utility>
@@ -39,6 +38,7 @@ namespace {
 constexpr double kClientWidth = 12105;
 constexpr double kClientHeight = 8445;
 constexpr double kChartHeight = 3855;  // twips, the chart control as made
+constexpr int kMissingMargin = 24;     // pixels each side of the text for a missing chart
 // Title bar and border that the window's outer height includes.
 constexpr double kFrameTwips = 450;
 constexpr double kOptionsOffset = 500;  // twips right of and below this window
@@ -69,11 +69,11 @@ const ToolbarButton kToolbar[] = {
 
 // The options dialog and the chart window are made on first use: wired up by `connectIt`
 // before they load, so that nothing they announce while loading is lost.
-template <typename Window, typename ConnectIt>
-void openWindow(QPointer<Window> &window, AppState &app, ConnectIt connectIt)
+template <typename Window, typename MakeIt, typename ConnectIt>
+void openWindow(QPointer<Window> &window, MakeIt makeIt, ConnectIt connectIt)
 {
     if (!window) {
-        window = new Window(app);
+        window = makeIt();
         connectIt(window.data());
         window->Form_Load();
     }
@@ -120,7 +120,7 @@ frm_Options *frm_Vantrel::optionsWindow() const
     return m_optionsWindow;
 }
 
-frm_Chart *frm_Vantrel::chartWindow() const
+ChartWindow *frm_Vantrel::chartWindow() const
 {
     return m_chartWindow;
 }
@@ -173,17 +173,23 @@ void frm_Vantrel::navigateBrowser(const QUrl &url)
         m_pendingPage = url;
 }
 
-// Qt Charts takes about 20 ms to make the chart control, a quarter of the time to the first
-// frame, and the empty chart shows nothing the user needs at once: it is made right after
-// the first frame, or earlier when something asks for it.
-ChartControl *frm_Vantrel::msc_Options() const
+// Qt Charts takes about 20 ms to make the chart control, and the empty chart shows nothing
+// the user needs at once: its plugin is loaded and the control made right after the first
+// frame, or earlier when something asks for it.
+ChartPane *frm_Vantrel::msc_Options() const
 {
     if (!m_chart) {
-        m_chart = new ChartControl(m_chartFrame);
+        QString problem;
+        ChartPlugin *plugin = Plugins::charts(&problem);
+        if (!plugin) {
+            showChartMissing(problem);
+            return nullptr;
+        }
+        m_chart = plugin->createPane(m_chartFrame);
         m_chart->setObjectName(QStringLiteral("msc_Options"));
         m_chart->setGeometry(Twips::rect(-210, -480, 9015, kChartHeight));
         if (m_chartFrame->isVisible()) m_chart->show();
-        m_chart->keys().setTabHandler([this](bool forward) {
+        m_chart->setTabHandler([this](bool forward) {
             if (forward)
                 m_grid->keys().focusPosition(Qt::TabFocusReason);
             else
@@ -191,6 +197,24 @@ ChartControl *frm_Vantrel::msc_Options() const
         });
     }
     return m_chart;
+}
+
+// Said once, where the chart would be.
+void frm_Vantrel::showChartMissing(const QString &problem) const
+{
+    if (m_chartFrame->findChild<QLabel *>(QStringLiteral("chartMissing"))) return;
+    auto *text = new QLabel(Plugins::chartsMissingText(problem), m_chartFrame);
+    text->setObjectName(QStringLiteral("chartMissing"));
+    text->setWordWrap(true);
+    text->setAlignment(Qt::AlignCenter);
+    text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text->setGeometry(m_chartFrame->rect().adjusted(kMissingMargin, 0, -kMissingMargin, 0));
+    text->show();
+}
+
+double frm_Vantrel::chartHeightTwips() const
+{
+    return m_chart ? m_chart->heightTwips() : kChartHeight;
 }
 
 void frm_Vantrel::firstFrameShown()
@@ -211,7 +235,7 @@ void frm_Vantrel::Form_Load()
         m_grid->applyRecord(record);
         return ElementFile::Next::Continue;
     });
-    setOuterHeightTwips((m_chart ? m_chart->heightTwips() : kChartHeight) + kFoldedHeight);
+    setOuterHeightTwips(chartHeightTwips() + kFoldedHeight);
     navigateBrowser(m_productPage);
 }
 
@@ -300,10 +324,8 @@ void frm_Vantrel::img_Btns_Click(int index)
     if (c == Command::ExitProgram && confirmExit()) return;
     if (c == Command::ShowTable && !m_app->NormalGridShown()) restoreGrid();
     if (c == Command::ShowChart && chartWindowsMode == 0) toggleChartPane();
-    if (c == Command::ShowChart && chartWindowsMode == 1) {
-        openChartWindow();
+    if (c == Command::ShowChart && chartWindowsMode == 1 && openChartWindow())
         m_app->setChartWindowOpen(True);
-    }
     m_app->setLastButton(static_cast<qint16>(c));
     if (Command::drawsRadiusCircles(c)) m_grid->clearCircles();
     GetChartAndGraph();
@@ -334,8 +356,8 @@ bool frm_Vantrel::chartPaneFolded() const
 
 void frm_Vantrel::toggleChartPane()
 {
-    setOuterHeightTwips(chartPaneFolded() ? msc_Options()->heightTwips() + kFoldedHeight
-                                          : kFoldedHeight);
+    if (chartPaneFolded()) msc_Options();
+    setOuterHeightTwips(chartPaneFolded() ? chartHeightTwips() + kFoldedHeight : kFoldedHeight);
 }
 
 void frm_Vantrel::restoreGrid()
@@ -348,21 +370,33 @@ void frm_Vantrel::restoreGrid()
 
 void frm_Vantrel::openOptions()
 {
-    openWindow(m_optionsWindow, *m_app, [this](frm_Options *options) {
-        connect(options, &frm_Options::groupModeSaved, this,
-                [this](qint16 mode) { m_grid->showGroups(mode == 1); });
-        hideHighlight(Command::OpenOptions);
-        const QPoint offset(Twips::toPx(kOptionsOffset), Twips::toPx(kOptionsOffset));
-        options->move(pos() + offset);  // both are frame positions
-    });
+    openWindow(
+        m_optionsWindow, [this] { return new frm_Options(*m_app); },
+        [this](frm_Options *options) {
+            connect(options, &frm_Options::groupModeSaved, this,
+                    [this](qint16 mode) { m_grid->showGroups(mode == 1); });
+            hideHighlight(Command::OpenOptions);
+            const QPoint offset(Twips::toPx(kOptionsOffset), Twips::toPx(kOptionsOffset));
+            options->move(pos() + offset);  // both are frame positions
+        });
 }
 
-void frm_Vantrel::openChartWindow()
+bool frm_Vantrel::openChartWindow()
 {
-    openWindow(m_chartWindow, *m_app, [this](frm_Chart *chart) {
-        connect(chart, &frm_Chart::foldMainWindowRequested, this, &frm_Vantrel::foldForChartWindow);
-        connect(chart, &frm_Chart::closed, this, [this] { Windows::bringToFront(this); });
-    });
+    QString problem;
+    ChartPlugin *plugin = Plugins::charts(&problem);
+    if (!plugin) {
+        Dialogs::message(this, Plugins::chartsMissingText(problem), QStringLiteral("曲线图"));
+        return false;
+    }
+    openWindow(
+        m_chartWindow, [this, plugin] { return plugin->createWindow(*m_app); },
+        [this](ChartWindow *chart) {
+            connect(chart, &ChartWindow::foldMainWindowRequested, this,
+                    &frm_Vantrel::foldForChartWindow);
+            connect(chart, &ChartWindow::closed, this, [this] { Windows::bringToFront(this); });
+        });
+    return true;
 }
 
 void frm_Vantrel::hideHighlight(int command)
@@ -382,10 +416,15 @@ void frm_Vantrel::foldForChartWindow()
 void frm_Vantrel::GetChartAndGraph()
 {
     const bool circles = Command::drawsRadiusCircles(m_app->LastButton());
-    ChartBuilder::fill(*msc_Options(), m_app->ChartProperty(),
-                       [this, circles](const ElementRecordType &r) {
-                           if (circles) DrawCircleForRadii(r);
-                       });
+    const ChartPane::RowStep step = [this, circles](const ElementRecordType &r) {
+        if (circles) DrawCircleForRadii(r);
+    };
+    if (ChartPane *chart = msc_Options()) {
+        chart->chartFromFile(m_app->ChartProperty(), step);
+        return;
+    }
+    // Without the chart the radius circles are still drawn, from the same records.
+    for (const ElementRecordType &record : ElementFile::latestRecords()) step(record);
 }
 
 void frm_Vantrel::DrawCircleForRadii(const ElementRecordType &record)

@@ -10,14 +10,14 @@
 
 class AppState;
 class BrowserPane;
-class ChartControl;
+class ChartPane;
+class ChartWindow;
 class DetailsPanel;
 class ElementCell;
 class GridKeys;
 class ImageButtonArray;
 class QFrame;
 class ToolbarKeys;
-class frm_Chart;
 class frm_Options;
 
 // The main window: the periodic grid, its toolbar, the details panel, the chart pane and
@@ -53,12 +53,14 @@ public:
     QWidget *lne_Lines(int index) const { return m_grid->line(index); }
     ImageButtonArray &img_Btns() const { return *m_buttons; }
     DetailsPanel *pic_Elements() const { return m_panel; }
-    ChartControl *msc_Options() const;  // made on first use (see firstFrameShown)
+    // Made on first use (see firstFrameShown); nullptr without the chart plugin, whose
+    // absence the chart pane then explains.
+    ChartPane *msc_Options() const;
     QFrame *fra_Chart() const { return m_chartFrame; }
     // Null until the first frame of the window has been shown (see browserCreated).
     BrowserPane *WebBrowser1() const { return m_browser; }
     frm_Options *optionsWindow() const;
-    frm_Chart *chartWindow() const;
+    ChartWindow *chartWindow() const;
     const QVector<RadiusCircles::Circle> &circles() const { return m_grid->circles(); }
     GridKeys &gridKeys() const { return m_grid->keys(); }
     ToolbarKeys &toolbarKeys() const { return *m_toolbarKeys; }
@@ -97,7 +99,9 @@ private:
     void showAbout();
     bool confirmExit();
     void openOptions();
-    void openChartWindow();
+    bool openChartWindow();  // false without the chart plugin
+    void showChartMissing(const QString &problem) const;
+    double chartHeightTwips() const;
     void hideHighlight(int command);
 
     // Answers to the options dialog and the chart window.
@@ -109,10 +113,10 @@ private:
     ToolbarKeys *m_toolbarKeys = nullptr;
     DetailsPanel *m_panel = nullptr;
     QFrame *m_chartFrame = nullptr;
-    mutable ChartControl *m_chart = nullptr;
+    mutable ChartPane *m_chart = nullptr;
     BrowserPane *m_browser = nullptr;
     QPointer<frm_Options> m_optionsWindow;
-    QPointer<frm_Chart> m_chartWindow;
+    QPointer<ChartWindow> m_chartWindow;
     bool m_withBrowser;
     bool m_firstFrameSeen = false;
     QUrl m_pendingPage;

@@ -1,9 +1,8 @@
 #include "TableExport.h"
 
-#include "data/AtomicSave.h"
+#include "Plugins.h"
+#include "charts/ChartPlugin.h"
 #include "widgets/Dialogs.h"
-#include "widgets/PictureFiles.h"
-#include "widgets/SaveDialogs.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -14,8 +13,6 @@
 namespace {
 
 const QString kTitle = QStringLiteral("元素周期表");
-// Saved pictures have twice the screen's pixels, so they stay sharp in a document.
-constexpr qreal kPictureScale = 2;
 
 }  // namespace
 
@@ -38,22 +35,19 @@ TableExport::TableExport(QWidget *window, std::function<QRect()> area)
     window->installEventFilter(this);
 }
 
-QByteArray TableExport::encode(Format format, qreal scale) const
+// The window draws itself: group colours, circles and the open chart pane as shown.
+void TableExport::paint(QPainter &painter) const
 {
-    const QRect area = m_area();
-    const PictureFiles::Painting paint = [this, area](QPainter &painter) {
-        m_window->render(&painter, QPoint(0, 0), QRegion(area));
-    };
-    return format == Format::Png ? PictureFiles::png(area.size(), scale, paint)
-                                 : PictureFiles::svg(area.size(), kTitle, paint);
+    m_window->render(&painter, QPoint(0, 0), QRegion(m_area()));
 }
 
-bool TableExport::paintPage(QPagedPaintDevice &device) const
+ChartPlugin *TableExport::output() const
 {
-    const QRect area = m_area();
-    return PictureFiles::paintFitted(device, area.size(), [this, area](QPainter &painter) {
-        m_window->render(&painter, QPoint(0, 0), QRegion(area));
-    });
+    QString problem;
+    ChartPlugin *plugin = Plugins::charts(&problem);
+    if (!plugin)
+        Dialogs::message(m_window, Plugins::chartsMissingText(problem), QStringLiteral("图片"));
+    return plugin;
 }
 
 QMenu *TableExport::menu(QWidget *parent) const
@@ -76,18 +70,14 @@ bool TableExport::eventFilter(QObject *watched, QEvent *event)
 
 void TableExport::print()
 {
-    SaveDialogs::print(m_window, kTitle,
-                       [this](QPagedPaintDevice &device) { return paintPage(device); });
+    if (ChartPlugin *plugin = output())
+        plugin->printPicture(m_window, kTitle, m_area().size(),
+                             [this](QPainter &painter) { paint(painter); });
 }
 
 void TableExport::savePicture()
 {
-    const QList<SaveDialogs::FileType> types{
-        {QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png")},
-        {QStringLiteral("SVG 图片 (*.svg)"), QStringLiteral("svg")}};
-    const auto choice =
-        SaveDialogs::askFileName(m_window, QStringLiteral("保存图片"), types, kTitle, true);
-    if (!choice) return;
-    const Format format = choice->type == 0 ? Format::Png : Format::Svg;
-    AtomicSave::write(choice->path, encode(format, kPictureScale));
+    if (ChartPlugin *plugin = output())
+        plugin->savePicture(m_window, kTitle, m_area().size(),
+                            [this](QPainter &painter) { paint(painter); });
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QByteArray>
 #include <QObject>
 #include <QRect>
 #include <functional>
 
 class QAction;
 class QMenu;
-class QPagedPaintDevice;
+class ChartPlugin;
+class QPainter;
 class QWidget;
 
 // The periodic table on paper or in a picture, as the window shows it: group colours,
@@ -24,10 +24,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class Format { Png, Svg };
-    // The file's bytes; a PNG has `scale` device pixels to the window's pixel.
-    QByteArray encode(Format format, qreal scale) const;
-    bool paintPage(QPagedPaintDevice &device) const;
+    void paint(QPainter &painter) const;
+    // The plugin that prints and saves pictures; without it the user is told why not.
+    ChartPlugin *output() const;
     QMenu *menu(QWidget *parent) const;
     void print();
     void savePicture();

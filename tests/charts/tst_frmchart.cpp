@@ -94,7 +94,7 @@ class TestFrmChart : public QObject {
         // The highlight 180 is what the user clicks
         m_main->img_Btns_MouseMove(ButtonPictures::Chart);
         m_main->img_Btns_Click(Command::ShowChart);
-        return m_main->chartWindow();
+        return chartWindowOf(*m_main);
     }
 
 private slots:
@@ -224,7 +224,7 @@ private slots:
 
         chart->img_Btns_Click(Command::ShowChart);
         m_main->img_Btns_Click(index);
-        ChartControl *pane = m_main->msc_Options();
+        ChartControl *pane = chartOf(*m_main);
         QTRY_COMPARE(visibleTitle(*pane, *m_main->fra_Chart()), title);
         QCOMPARE(pane->toolTipText(row), tip);
         QVERIFY(!pane->hintShown());
@@ -236,10 +236,10 @@ private slots:
         chart->img_Btns_Click(Command::FusionEnthalpyChart);
         chart->img_Btns_Click(Command::ShowChart);
         const QMap<int, float> fusion = dataColumn(7);
-        QVERIFY(!mismatches(*m_main->msc_Options(), fusion).isEmpty());  // still atomic weights
+        QVERIFY(!mismatches(*chartOf(*m_main), fusion).isEmpty());  // still atomic weights
         m_main->img_Btns_Click(Command::ShowTable);
-        QCOMPARE(mismatches(*m_main->msc_Options(), fusion), QStringList());
-        QVERIFY(m_main->msc_Options()->value(26) > 0);
+        QCOMPARE(mismatches(*chartOf(*m_main), fusion), QStringList());
+        QVERIFY(chartOf(*m_main)->value(26) > 0);
     }
 
     void closing_data()
@@ -259,7 +259,7 @@ private slots:
         QCOMPARE(m_h->app().ChartWindowOpen(), False);
         flushDeletes();
         QVERIFY(!chart);
-        QVERIFY(!m_main->chartWindow());
+        QVERIFY(!chartWindowOf(*m_main));
         QVERIFY(m_main->isVisible());
         QVERIFY(isFolded(*m_main));
         QVERIFY(m_h->messages.isEmpty());

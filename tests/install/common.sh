@@ -20,6 +20,8 @@ lib/ferrova-periodic/Data/Elements.prn
 lib/ferrova-periodic/Data/settings.prn
 lib/ferrova-periodic/ferrova-periodic
 lib/ferrova-periodic/plugins/ferrova-browser.so
+lib/ferrova-periodic/plugins/ferrova-charts.so
+lib/ferrova-periodic/plugins/ferrova-network.so
 share/applications/ferrova-periodic.desktop
 share/doc/ferrova-periodic/changelog.gz
 share/doc/ferrova-periodic/copyright

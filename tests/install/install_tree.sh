@@ -21,6 +21,10 @@ ln -s "$moved/bin/ferrova-periodic" "$FERROVA_WORK/path/ferrova-periodic"
 PATH="$FERROVA_WORK/path:$PATH"
 runs_and_stays_up ferrova-periodic "$moved/lib/ferrova-periodic/ferrova-periodic"
 finds_its_plugin ferrova-periodic "$moved/lib/ferrova-periodic/plugins/ferrova-browser.so"
+# The chart plugin, through the command line: a chart file written from the moved tree.
+ferrova-periodic --export-chart density "$FERROVA_WORK/density.csv" ||
+  fail "the moved tree did not write a chart (chart plugin)"
+grep -q "^Fe,铁,7.874" "$FERROVA_WORK/density.csv" || fail "the chart file lacks iron's density"
 
 fails_on_broken_data ferrova-periodic "$moved/lib/ferrova-periodic/Data/Elements.prn"
 echo "install tree: ok"

@@ -119,7 +119,7 @@ struct WindowState {
                          .arg(c->isTransparent())
                          .arg(c->isVisibleTo(&w));
         }
-        const ChartControl *chart = w.msc_Options();
+        const ChartControl *chart = static_cast<ChartControl *>(w.msc_Options());
         for (int row = 1; row <= chart->rowCount(); ++row)
             this->chart << chart->rowLabel(row) + QLatin1Char('=') +
                                QString::number(chart->value(row));
@@ -300,7 +300,7 @@ private slots:
         clickCell(8);
         pressToolbar(2);  // melting points charted
         QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("O"));
-        QCOMPARE(w.msc_Options()->rowCount(), 109);
+        QCOMPARE(static_cast<ChartControl *>(w.msc_Options())->rowCount(), 109);
         QVERIFY(m_messages.isEmpty());
 
         if (elements.isNull())
@@ -383,7 +383,7 @@ private slots:
         QCOMPARE(panelText("lbl_ElementSymbol"), QStringLiteral("Fe"));
         QCOMPARE(panelText("lbl_Name"), QStringLiteral("铁"));
         pressToolbar(2);
-        QCOMPARE(w.msc_Options()->rowLabel(109), QStringLiteral("Mt"));
+        QCOMPARE(static_cast<ChartControl *>(w.msc_Options())->rowLabel(109), QStringLiteral("Mt"));
         pressToolbar(5);  // atomic radii, circles and all
         QCOMPARE(w.circles().size(), 109);
         QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join('\n')));

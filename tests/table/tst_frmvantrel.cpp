@@ -159,9 +159,9 @@ private slots:
         QCOMPARE(m_h->main().grid().HoveredElement(), qint16(1));
         QCOMPARE(m_h->app().NormalGridShown(), True);
         QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
-        QCOMPARE(w.msc_Options()->rowCount(), 0);  // nothing charted yet
+        QCOMPARE(chartOf(w)->rowCount(), 0);  // nothing charted yet
         // ...and the pane says how to chart something, inside the frame that crops the chart.
-        ChartControl *chart = w.msc_Options();
+        ChartControl *chart = chartOf(w);
         QVERIFY(chart->hintShown());
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -441,14 +441,14 @@ private slots:
         QCOMPARE(m_h->app().HighlightedButton(), qint16(0));
         w.img_Btns_Click(1);  // a normal image: no command, but a refill
         QCOMPARE(m_h->app().LastButton(), qint16(1));
-        QCOMPARE(w.msc_Options()->rowCount(), 109);
+        QCOMPARE(chartOf(w)->rowCount(), 109);
     }
 
     void chartFill()
     {
         frm_Vantrel &w = start();
         w.img_Btns_Click(Command::MeltingPointChart);
-        ChartControl *chart = w.msc_Options();
+        ChartControl *chart = chartOf(w);
         QCOMPARE(m_h->app().ChartProperty(), qint16(1));
         QCOMPARE(chart->rowCount(), 109);
         QCOMPARE(chart->rowLabel(26), QStringLiteral("Fe"));
@@ -463,7 +463,7 @@ private slots:
                                 record(2, "He", "G", "c", 4) + record(1, "H2", "G", "d", 9);
         frm_Vantrel &w = start({}, &file);
         w.img_Btns_Click(Command::AtomicWeightChart);
-        ChartControl *chart = w.msc_Options();
+        ChartControl *chart = chartOf(w);
         QCOMPARE(chart->rowLabel(1), QStringLiteral("H2"));
         QCOMPARE(chart->value(1), 9.0);
         QCOMPARE(chart->rowLabel(2), QStringLiteral("He"));
@@ -534,7 +534,7 @@ private slots:
         QCOMPARE(m_h->endCalls, 0);
         QCOMPARE(m_h->app().LastButton(),
                  qint16(Command::ExitProgram));  // No goes on with the refill
-        QCOMPARE(w.msc_Options()->rowCount(), 109);
+        QCOMPARE(chartOf(w)->rowCount(), 109);
         m_h->answer = Dialogs::kYes;
         m_h->app().setLastButton(0);
         w.img_Btns_Click(Command::ExitProgram);
@@ -642,11 +642,11 @@ private slots:
         QCOMPARE(w.circles().size(), 2);
         QVERIFY(qAbs(w.circles().last().radius - 40) < 0.001);  // hydrogen's last record, on top
         QVERIFY(qAbs(w.circles().first().radius - 24) < 0.001);
-        QCOMPARE(w.msc_Options()->rowLabel(1), QStringLiteral("Hx"));
-        QCOMPARE(w.msc_Options()->row(), 1);  // as after one pass over the file
+        QCOMPARE(chartOf(w)->rowLabel(1), QStringLiteral("Hx"));
+        QCOMPARE(chartOf(w)->row(), 1);  // as after one pass over the file
         w.img_Btns_Click(101);
-        QCOMPARE(w.msc_Options()->value(1), 7.0);
-        QCOMPARE(w.msc_Options()->value(2), 4.0);
+        QCOMPARE(chartOf(w)->value(1), 7.0);
+        QCOMPARE(chartOf(w)->value(2), 4.0);
     }
 
     // A colour number as the settings file gives it becomes a colour by rounding, clamped to

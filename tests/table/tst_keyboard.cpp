@@ -424,7 +424,7 @@ private slots:
         frm_Vantrel &w = start();
         m_h->setSetting(&Settings::Values::ChartWindowsMode, qint16(1));
         w.img_Btns_Click(Command::ShowChart);
-        frm_Chart *chart = w.chartWindow();
+        frm_Chart *chart = chartWindowOf(w);
         QVERIFY(chart);
         QCOMPARE(chart->focusWidget(), chart->img_Btns().image(1));
         press(chart, Qt::Key_Right);

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QDeadlineTimer>
-#include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
 #include <chrono>
+
+#include "PageQuestion.h"
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -14,26 +15,17 @@ class QNetworkReply;
 // one GET through Qt Network, with the system's proxy settings and a time limit. Only what
 // the web view would show counts: a certificate that cannot be verified or a redirect to
 // another site (scheme, host or port) is a no.
-class PageProbe : public QObject {
+class PageProbe : public PageQuestion {
     Q_OBJECT
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{4000};
 
-    enum class Answer { Reachable, Unreachable, UntrustedCertificate };
-
     explicit PageProbe(QObject *parent = nullptr);
     ~PageProbe() override;
-    void setTimeout(std::chrono::milliseconds timeout) { m_timeout = timeout; }
+    void setTimeout(std::chrono::milliseconds timeout) override { m_timeout = timeout; }
 
-    // answered() follows once; asking again while a request is out starts nothing new.
-    void ask(const QUrl &url);
-    bool asking() const { return !m_reply.isNull() || m_lookup != kNoLookup; }
-
-signals:
-    // Reachable: the server answered with success (2xx, after redirects on the same site).
-    // Otherwise reason says why not (no network, unknown name, HTTP error, no answer in
-    // time, a redirect elsewhere, the certificate).
-    void answered(PageProbe::Answer answer, const QString &reason);
+    void ask(const QUrl &url) override;
+    bool asking() const override { return !m_reply.isNull() || m_lookup != kNoLookup; }
 
 private:
     static constexpr int kNoLookup = -1;

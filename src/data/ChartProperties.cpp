@@ -1,7 +1,7 @@
 #include "ChartProperties.h"
 
-#include "data/ElementCard.h"
-#include "data/NumberText.h"
+#include "ElementCard.h"
+#include "NumberText.h"
 
 using mod_Vantrel::ElementRecordType;
 using ValueSources::Field;

@@ -24,7 +24,7 @@ bool direct(const QUrl &url)
 
 }  // namespace
 
-PageProbe::PageProbe(QObject *parent) : QObject(parent)
+PageProbe::PageProbe(QObject *parent) : PageQuestion(parent)
 {
     m_lookupLimit.setSingleShot(true);
     connect(&m_lookupLimit, &QTimer::timeout, this, [this] {

@@ -1,0 +1,58 @@
+#include "ChartsPlugin.h"
+
+#include "ChartBuilder.h"
+#include "ChartControl.h"
+#include "ChartExport.h"
+#include "FrmChart.h"
+#include "data/AtomicSave.h"
+#include "widgets/PictureFiles.h"
+#include "widgets/SaveDialogs.h"
+
+namespace {
+
+// Saved pictures have twice the screen's pixels, so they stay sharp in a document.
+constexpr qreal kPictureScale = 2;
+
+}  // namespace
+
+ChartPane *ChartsPlugin::createPane(QWidget *parent)
+{
+    return new ChartControl(parent);
+}
+
+ChartWindow *ChartsPlugin::createWindow(AppState &app)
+{
+    return new frm_Chart(app);
+}
+
+ChartPlugin::Written ChartsPlugin::writeChart(qint16 chartProperty, const QString &path, QSize size)
+{
+    const std::optional<ChartExport::Format> format = ChartExport::formatFor(path);
+    if (!format) return Written::UnknownFormat;
+    ChartControl chart;
+    ChartBuilder::fill(chart, chartProperty);
+    ChartExport::save(chart, path, *format, size);
+    return Written::Done;
+}
+
+void ChartsPlugin::printPicture(QWidget *parent, const QString &title, QSize size,
+                                const Painting &paint)
+{
+    SaveDialogs::print(parent, title, [size, &paint](QPagedPaintDevice &device) {
+        return PictureFiles::paintFitted(device, size, paint);
+    });
+}
+
+void ChartsPlugin::savePicture(QWidget *parent, const QString &title, QSize size,
+                               const Painting &paint)
+{
+    const QList<SaveDialogs::FileType> types{
+        {QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png")},
+        {QStringLiteral("SVG 图片 (*.svg)"), QStringLiteral("svg")}};
+    const auto choice =
+        SaveDialogs::askFileName(parent, QStringLiteral("保存图片"), types, title, true);
+    if (!choice) return;
+    AtomicSave::write(choice->path, choice->type == 0
+                                        ? PictureFiles::png(size, kPictureScale, paint)
+                                        : PictureFiles::svg(size, title, paint));
+}

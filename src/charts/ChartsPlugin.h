@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QObject>
+
+#include "ChartPlugin.h"
+
+// The plugin's entry point: the chart control, the chart window and pictures on paper or in
+// files, for the main window and the command line.
+class ChartsPlugin : public QObject, public ChartPlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID ChartPlugin_iid)
+    Q_INTERFACES(ChartPlugin)
+public:
+    ChartPane *createPane(QWidget *parent) override;
+    ChartWindow *createWindow(AppState &app) override;
+    Written writeChart(qint16 chartProperty, const QString &path, QSize size) override;
+    void printPicture(QWidget *parent, const QString &title, QSize size,
+                      const Painting &paint) override;
+    void savePicture(QWidget *parent, const QString &title, QSize size,
+                     const Painting &paint) override;
+};

@@ -1,0 +1,66 @@
+#include "Plugins.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHash>
+#include <QPluginLoader>
+
+#include "charts/ChartPlugin.h"
+
+namespace Plugins {
+
+namespace {
+
+const QString kFolder = QStringLiteral("plugins");
+const QString kChartsFile = QStringLiteral("ferrova-charts.so");
+
+QObject *linkedInstance(const char *iid)
+{
+    const QList<QStaticPlugin> linked = QPluginLoader::staticPlugins();
+    for (const QStaticPlugin &plugin : linked)
+        if (plugin.metaData().value(QLatin1String("IID")).toString() == QLatin1String(iid))
+            return plugin.instance();
+    return nullptr;
+}
+
+}  // namespace
+
+QObject *instance(const char *iid, const QString &fileName, QString *problem)
+{
+    if (QObject *linked = linkedInstance(iid)) return linked;
+    const QString path =
+        QCoreApplication::applicationDirPath() + QLatin1Char('/') + kFolder + '/' + fileName;
+    QPluginLoader loader(path);
+    QObject *object = loader.instance();
+    if (object && object->qt_metacast(iid)) return object;
+    if (problem) {
+        const QString file = QDir::toNativeSeparators(path);
+        *problem = object ? QStringLiteral("%1 不是本程序的插件").arg(file)
+                          : QStringLiteral("%1（%2）").arg(file, loader.errorString());
+    }
+    return nullptr;
+}
+
+ChartPlugin *charts(QString *problem)
+{
+    // Asked for again only while it failed: a plugin, once loaded, stays.
+    static ChartPlugin *loaded = nullptr;
+    static QString lastProblem;
+    if (!loaded) {
+        loaded = qobject_cast<ChartPlugin *>(
+            instance(qobject_interface_iid<ChartPlugin *>(), kChartsFile, &lastProblem));
+        if (!loaded) qWarning("chart plugin: %s", qPrintable(lastProblem));
+    }
+    if (problem) *problem = loaded ? QString() : lastProblem;
+    return loaded;
+}
+
+QString chartsMissingText(const QString &problem)
+{
+    return QStringLiteral(
+               "找不到曲线图组件，无法显示曲线图、打印或保存图片。"
+               "请重新安装本程序。\n%1")
+        .arg(problem);
+}
+
+}  // namespace Plugins
