@@ -4,8 +4,9 @@
 #include <QPixmap>
 
 // The pictures of the picture buttons, the close box of the details panel and the
-// window icons. Glyphs are SVG resources composed onto their button face at the
-// screen's device pixel ratio, so they stay sharp on high-DPI screens.
+// window icons. Their SVG glyphs are composed onto the button face when the program is
+// built, at device pixel ratios 1 and 2 (src/widgets/PictureDrawing.cpp), so that they are
+// sharp on high-DPI screens and showing one parses no SVG.
 namespace ButtonPictures {
 
 // Button numbers; a button's highlight picture (shown under the mouse) is its number
@@ -34,13 +35,14 @@ constexpr int kCloseSizePx = 13;
 
 // Index 1..100 gives the normal face, 101..200 the highlighted one: the same glyph on a
 // raised, yellowish face with a darker frame. A null pixmap for numbers without a button.
-// The pixmap is kSizePx x kSizePx device-independent pixels, carrying `devicePixelRatio`.
+// The pixmap is kSizePx x kSizePx device-independent pixels, carrying `devicePixelRatio`;
+// ratios other than 1 and 2 get the 2x picture (the 1x one below 1) smoothly scaled.
 QPixmap picture(int index, qreal devicePixelRatio);
 
 // A cross in a small square, kCloseSizePx x kCloseSizePx device-independent pixels.
 QPixmap closePicture(qreal devicePixelRatio);
 
-QIcon mainWindowIcon();   // a small periodic table: 16, 32, 64 pixels and larger
+QIcon mainWindowIcon();   // a small periodic table: 16, 32, 64, 128, 256 pixels
 QIcon chartWindowIcon();  // a bar chart in the same colours: 16, 32, 64 pixels
 
 }  // namespace ButtonPictures

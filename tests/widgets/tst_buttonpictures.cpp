@@ -2,6 +2,7 @@
 
 #include "WidgetTestMain.h"
 #include "widgets/ButtonPictures.h"
+#include "widgets/PictureDrawing.h"
 
 using namespace ButtonPictures;
 
@@ -23,6 +24,8 @@ const QList<int> kButtons = {AtomicWeight,
                              Exit,
                              Save,
                              Cancel};
+
+const QString kGlyphs = QStringLiteral(FERROVA_SOURCE_DIR "/resources/icons");
 
 QImage imageOf(const QPixmap &pixmap)
 {
@@ -57,7 +60,7 @@ void TestButtonPictures::everyButtonHasBothFaces_data()
     QTest::addColumn<int>("button");
     QTest::addColumn<qreal>("dpr");
     for (int button : kButtons)
-        for (qreal dpr : {1.0, 2.0}) QTest::addRow("%d@%gx", button, dpr) << button << dpr;
+        for (qreal dpr : {1.0, 2.0, 1.5}) QTest::addRow("%d@%gx", button, dpr) << button << dpr;
 }
 
 void TestButtonPictures::everyButtonHasBothFaces()
@@ -71,6 +74,11 @@ void TestButtonPictures::everyButtonHasBothFaces()
     QCOMPARE(highlight.size(), device);
     QCOMPARE(normal.devicePixelRatio(), dpr);
     QCOMPARE(normal.deviceIndependentSize(), QSizeF(kSizePx, kSizePx));
+    // Built into the program at ratios 1 and 2: exactly what the glyphs draw.
+    if (dpr != 1.5) {
+        QCOMPARE(normal.toImage(), PictureDrawing::draw(kGlyphs, button, int(dpr)));
+        QCOMPARE(highlight.toImage(), PictureDrawing::draw(kGlyphs, button + kHighlight, int(dpr)));
+    }
 
     // The glyph is there: the middle of the face is not one flat colour.
     const QImage image = imageOf(normal);
@@ -111,6 +119,7 @@ void TestButtonPictures::closePicture()
     for (qreal dpr : {1.0, 2.0}) {
         const QPixmap close = ButtonPictures::closePicture(dpr);
         QCOMPARE(close.size(), QSize(kCloseSizePx, kCloseSizePx) * dpr);
+        QCOMPARE(close.toImage(), PictureDrawing::draw(kGlyphs, RenderedPictures::Close, int(dpr)));
         const QImage image = imageOf(close);
         // Frame and cross are drawn; the corners of the cross's square stay light.
         QVERIFY(qGray(image.pixel(image.width() / 2, image.height() / 2)) < 100);
@@ -122,7 +131,7 @@ void TestButtonPictures::closePicture()
 void TestButtonPictures::windowIcons()
 {
     const QIcon main = mainWindowIcon();
-    for (int size : {16, 32, 64}) {
+    for (int size : {16, 32, 64, 128, 256}) {
         QVERIFY2(main.availableSizes().contains(QSize(size, size)),
                  qPrintable(QString::number(size)));
         QCOMPARE(main.pixmap(size, size).size(), QSize(size, size));
