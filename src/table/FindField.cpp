@@ -5,7 +5,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -49,13 +48,14 @@ FindField::FindField(QWidget *window) : QWidget(window)
             [this](QListWidgetItem *item) { choose(m_list->row(item)); });
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget *, QWidget *now) { closeWhenFocusLeaves(now); });
-    auto *shortcut = new QShortcut(QKeySequence::Find, window);
-    connect(shortcut, &QShortcut::activated, this, [this] {
-        open(m_edit->text());
-        m_edit->selectAll();  // the last search stays at hand; typing replaces it
-    });
     setGeometry(Twips::rect(kLeft, kTop, kWidth, 0));
     hide();
+}
+
+void FindField::reopen()
+{
+    open(m_edit->text());
+    m_edit->selectAll();  // the last search stays at hand; typing replaces it
 }
 
 void FindField::open(const QString &text)

@@ -7,7 +7,7 @@ class QLineEdit;
 class QListWidget;
 
 // Finding an element by any of its names: a small field over the grid with the elements
-// its text names listed beneath, best first. Ctrl+F in the window opens it; Enter (or a
+// its text names listed beneath, best first. Ctrl+F in the window reopens it; Enter (or a
 // click on a suggestion) chooses, Esc closes. Down and Up go between the field and the
 // list, so a screen reader reads each suggestion as the keyboard reaches it.
 class FindField : public QWidget {
@@ -21,6 +21,8 @@ public:
 public slots:
     // Shows the field holding `text`, the keyboard in it.
     void open(const QString &text);
+    // Shows the field with the last search selected.
+    void reopen();
     // Hides it; the keyboard goes back to where it was before the field opened.
     void dismiss();
 

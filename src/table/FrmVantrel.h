@@ -14,6 +14,7 @@ class ChartPane;
 class ChartWindow;
 class DetailsPanel;
 class ElementCell;
+class FindField;
 class GridKeys;
 class ImageButtonArray;
 class QFrame;
@@ -96,6 +97,7 @@ private:
     void toggleChartPane();
     bool chartPaneFolded() const;
     bool focusChart(Qt::FocusReason reason);  // false while the chart pane is not open
+    FindField *findField();
     void showAbout();
     bool confirmExit();
     void openOptions();
@@ -114,6 +116,7 @@ private:
     DetailsPanel *m_panel = nullptr;
     QFrame *m_chartFrame = nullptr;
     mutable ChartPane *m_chart = nullptr;
+    FindField *m_find = nullptr;
     BrowserPane *m_browser = nullptr;
     QPointer<frm_Options> m_optionsWindow;
     QPointer<ChartWindow> m_chartWindow;

@@ -13,6 +13,7 @@
 #include "widgets/ToolbarKeys.h"
 
 #include <QKeyEvent>
+#include <QShortcut>
 
 // Every control's event goes through its handler; the keyboard takes the mouse's roads: a
 // move onto a cell or button is a hover, Enter or Space a click.
@@ -48,11 +49,23 @@ void frm_Vantrel::connectKeyboard()
     connect(m_toolbarKeys, &ToolbarKeys::leftByTab, this,
             [this] { m_buttons->reset(m_app->HighlightedButton()); });
     m_grid->keys().focusPosition(Qt::OtherFocusReason);  // on hydrogen when the window opens
-    // Finding (Ctrl+F, or letters that name no symbol) ends as Enter on the grid does.
-    auto *find = new FindField(this);
-    connect(find, &FindField::chosen, &m_grid->keys(), &GridKeys::choose);
-    connect(&m_grid->keys(), &GridKeys::findRequested, find, &FindField::open);
+    // Finding: Ctrl+F, or letters that name no symbol.
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,
+            [this] { findField()->reopen(); });
+    connect(&m_grid->keys(), &GridKeys::findRequested, this,
+            [this](const QString &typed) { findField()->open(typed); });
     new CardCopy(this, m_panel, m_grid);
+}
+
+// Made when first asked for: its list costs a few milliseconds the first frame does without.
+// A choice ends as Enter on the grid does.
+FindField *frm_Vantrel::findField()
+{
+    if (!m_find) {
+        m_find = new FindField(this);
+        connect(m_find, &FindField::chosen, &m_grid->keys(), &GridKeys::choose);
+    }
+    return m_find;
 }
 
 void frm_Vantrel::keyPressEvent(QKeyEvent *event)

@@ -283,7 +283,6 @@ private slots:
         QFETCH(bool, optionsOpen);
         frm_Vantrel &w = start();
         QVERIFY(activate(&w));
-        FindField *field = w.findChild<FindField *>();
         if (how != 1) QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
         if (how == 2) {
             QInputMethodEvent commit;
@@ -292,6 +291,7 @@ private slots:
         } else {
             type(&w, typed);
         }
+        FindField *field = w.findChild<FindField *>();
         QCOMPARE(field->edit()->text(), typed);
         QCOMPARE(w.focusWidget(), field->edit());
         m_h->app().setOptionsWindowOpen(optionsOpen ? True : False);
@@ -310,8 +310,8 @@ private slots:
     {
         frm_Vantrel &w = start();
         QVERIFY(activate(&w));
-        FindField *field = w.findChild<FindField *>();
         QTest::keyClick(&w, Qt::Key_F, Qt::ControlModifier);
+        FindField *field = w.findChild<FindField *>();
         type(&w, "xi");
         press(&w, Qt::Key_Down);
         press(&w, Qt::Key_Down);
