@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
+#include <QTimer>
 
 #include "PanelLayout.h"
 #include "PanelSpeech.h"
@@ -203,10 +204,13 @@ void DetailsPanel::setUpReview()
 {
     m_review = {m_symbol,  m_atomicNumber, m_atomicWeight, m_meltingPoint, m_boilingPoint,
                 m_density, m_stableStates, m_otherStates,  m_config[0],    m_close};
-    for (QWidget *item : qAsConst(m_review)) {
-        if (item != m_close) item->setFocusPolicy(Qt::TabFocus);
-        item->installEventFilter(this);
-    }
+    for (QWidget *item : qAsConst(m_review)) item->installEventFilter(this);
+    // Not before the window is up: a label that can take the keyboard gets a text document of
+    // its own when polished, and that would load fonts before the window maps (GridKeys).
+    QTimer::singleShot(0, this, [this] {
+        for (QWidget *item : qAsConst(m_review))
+            if (item != m_close) item->setFocusPolicy(Qt::TabFocus);
+    });
 }
 
 // Names the reviewed labels by what they say and puts the keyboard on the symbol, whose

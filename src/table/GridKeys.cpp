@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QTimer>
 
 namespace {
 
@@ -45,7 +46,12 @@ GridKeys::GridKeys(const QVector<QLabel *> &cells, QObject *parent)
         cell->setFocusPolicy(Qt::NoFocus);
         cell->installEventFilter(this);
     }
-    if (QLabel *first = m_cells.value(m_position)) first->setFocusPolicy(Qt::TabFocus);
+    // A label that can take the keyboard when it is given text or polished gets a whole text
+    // document of its own, which loads fonts before the window can map. The cells show plain
+    // text: the position's cell becomes reachable by Tab once the window is up.
+    QTimer::singleShot(0, this, [this] {
+        if (QLabel *cell = m_cells.value(m_position)) cell->setFocusPolicy(Qt::TabFocus);
+    });
 }
 
 bool GridKeys::reachable(int index) const
