@@ -91,7 +91,6 @@ frm_Vantrel::frm_Vantrel(Browser browser)
     setObjectName(QStringLiteral("frm_Vantrel"));
     FrameRole::install();
     setWindowTitle(QStringLiteral("Ferrova元素周期表"));
-    setWindowIcon(ButtonPictures::mainWindowIcon());
     // A fixed size: no maximise button (the hints count only with CustomizeWindowHint).
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                    Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -220,6 +219,9 @@ double frm_Vantrel::chartHeightTwips() const
 void frm_Vantrel::firstFrameShown()
 {
     StartupTrace::mark("first-frame");
+    // Handing the icon in five sizes to the window system takes a millisecond or two, and the
+    // window manager shows it as well a moment after the window is up.
+    setWindowIcon(ButtonPictures::mainWindowIcon());
     msc_Options();
     if (m_withBrowser && !m_browser) createBrowser();
 }
