@@ -18,6 +18,7 @@
 #include "data/NumberText.h"
 #include "table/FrmVantrel.h"
 #include "table/Plugins.h"
+#include "widgets/Fonts.h"
 #include "widgets/ToolkitTranslation.h"
 
 using mod_Vantrel::ElementRecordType;
@@ -247,6 +248,7 @@ int run(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("ferrova-periodic"));
     QApplication::setApplicationVersion(QStringLiteral(FERROVA_VERSION));
     ToolkitTranslation::install(app);
+    Fonts::useSimplifiedChineseFallback();
 
     const Options options;
     QCommandLineParser parser;
