@@ -18,7 +18,6 @@
 #include "data/NumberText.h"
 #include "table/FrmVantrel.h"
 #include "table/Plugins.h"
-#include "widgets/Fonts.h"
 #include "widgets/ToolkitTranslation.h"
 
 using mod_Vantrel::ElementRecordType;
@@ -248,7 +247,6 @@ int run(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("ferrova-periodic"));
     QApplication::setApplicationVersion(QStringLiteral(FERROVA_VERSION));
     ToolkitTranslation::install(app);
-    Fonts::useSimplifiedChineseFallback();
 
     const Options options;
     QCommandLineParser parser;

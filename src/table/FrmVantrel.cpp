@@ -18,7 +18,6 @@
 #include "widgets/ColourNumber.h"
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
-#include "widgets/Fonts.h"
 #include "widgets/FrameRole.h"
 #include "widgets/ImageButtons.h"
 #include "widgets/Palette.h"
@@ -223,7 +222,6 @@ void frm_Vantrel::firstFrameShown()
     // Handing the icon in five sizes to the window system takes a millisecond or two, and the
     // window manager shows it as well a moment after the window is up.
     setWindowIcon(ButtonPictures::mainWindowIcon());
-    Fonts::useSimplifiedChineseFallback();
     msc_Options();
     if (m_withBrowser && !m_browser) createBrowser();
 }

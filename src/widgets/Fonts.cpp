@@ -1,12 +1,8 @@
 #include "Fonts.h"
 
-#include <QFontInfo>
-#include <QGuiApplication>
 #include <QStringList>
 
 namespace {
-
-const QString kChinese = QStringLiteral("Noto Sans CJK SC");
 
 QFont make(const QStringList &families, double points, bool bold)
 {
@@ -34,17 +30,6 @@ QFont sansSerif(double points, bool bold)
     return make({QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans CJK SC"),
                  QStringLiteral("Sans Serif")},
                 points, bold);
-}
-
-void useSimplifiedChineseFallback()
-{
-    QFont font = QGuiApplication::font();
-    // A generic name such as "Sans Serif" is no face of its own: name the face it stands
-    // for, or the Chinese face would take the Latin text too.
-    const QString face = QFontInfo(font).family();
-    if (face == kChinese) return;
-    font.setFamilies({face, kChinese});
-    QGuiApplication::setFont(font);
 }
 
 }  // namespace Fonts

@@ -9,10 +9,4 @@ namespace Fonts {
 QFont arial(double points, bool bold);
 QFont sansSerif(double points, bool bold);  // stands in for "MS Sans Serif"
 
-// The application's own font keeps the desktop's face for Latin text and takes Noto Sans
-// CJK SC for Chinese, whatever the locale: a Simplified Chinese interface wants its glyph
-// forms, and one CJK face for every text loads that large font once. It looks the desktop's
-// face up, so the main window calls it after its first frame.
-void useSimplifiedChineseFallback();
-
 }  // namespace Fonts
