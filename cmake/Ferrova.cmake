@@ -30,6 +30,26 @@ function(ferrova_add_layer target)
   ferrova_target_options(${target})
 endfunction()
 
+# ferrova_add_plugin_interface(<target> <header> LINKS <targets...>)
+# The one header a plugin and the program share, seen as "<folder>/<header>", and the
+# meta-objects of the classes it declares. The program and the plugin each link a copy: the
+# program exports no symbols to its plugins.
+function(ferrova_add_plugin_interface target header)
+  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  set(include_dir ${PROJECT_BINARY_DIR}/layers/${target})
+  file(MAKE_DIRECTORY ${include_dir}/${folder})
+  file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR}/${header} ${include_dir}/${folder}/${header}
+       SYMBOLIC)
+  qt_add_library(${target} STATIC ${header})
+  target_include_directories(${target} PUBLIC ${include_dir})
+  target_link_libraries(${target} PUBLIC ${ARG_LINKS})
+  set_target_properties(${target} PROPERTIES
+    LINKER_LANGUAGE CXX
+    POSITION_INDEPENDENT_CODE ON)
+  ferrova_target_options(${target})
+endfunction()
+
 # The program looks for its data in <program folder>/Data: put a copy beside every binary
 # folder. A target of its own, run on every build, so an edited data file is always copied.
 # Binaries that share a folder share one copy target: two copies into one folder at once

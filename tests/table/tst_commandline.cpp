@@ -1,6 +1,7 @@
 // The program's command line, run as a user runs it: without a display, from a folder of
 // its own. Exit status, what it prints, and which files it leaves.
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -20,6 +21,7 @@ class TestCommandLine : public QObject {
 private slots:
     void forms_data();
     void forms();
+    void withoutChartPlugin();
 };
 
 void TestCommandLine::forms_data()
@@ -102,6 +104,27 @@ void TestCommandLine::forms()
     }
     if (files.contains(QStringLiteral("c.png")))
         QCOMPARE(QImage(folder.filePath(QStringLiteral("c.png"))).size(), QSize(300, 200));
+}
+
+// A copy of the program without its plugins folder: a chart cannot be written, the user is
+// told why in Chinese, and no file is left.
+void TestCommandLine::withoutChartPlugin()
+{
+    QTemporaryDir folder;
+    const QDir from = QFileInfo(QStringLiteral(FERROVA_PROGRAM)).dir();
+    const QString copy = folder.filePath(QStringLiteral("ferrova-periodic"));
+    QVERIFY(QFile::copy(QStringLiteral(FERROVA_PROGRAM), copy));
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Data")));
+    QVERIFY(QFile::copy(from.filePath(QStringLiteral("Data/Elements.prn")),
+                        folder.filePath(QStringLiteral("Data/Elements.prn"))));
+    QProcess program;
+    program.setWorkingDirectory(folder.path());
+    program.start(copy, {QStringLiteral("--export-chart"), QStringLiteral("density"),
+                         QStringLiteral("c.csv")});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), kFailed);
+    QVERIFY(QString::fromUtf8(program.readAllStandardError()).contains("找不到曲线图组件"));
+    QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("c.csv"))));
 }
 
 FERROVA_TEST_MAIN(TestCommandLine)
