@@ -5,6 +5,7 @@
 #include "TemperatureChoice.h"
 #include "data/ChartProperties.h"
 #include "widgets/Dialogs.h"
+#include "widgets/PictureFiles.h"
 #include "widgets/SaveDialogs.h"
 
 #include <QAction>
@@ -18,10 +19,6 @@
 using ChartProperties::TemperatureUnit;
 
 namespace {
-
-// A picture copied or saved from the screen has twice the screen's pixels, so that it stays
-// sharp in a document; its layout is the one on screen.
-constexpr qreal kPictureScale = 2;
 
 const QKeyCombination kShiftF10(Qt::ShiftModifier, Qt::Key_F10);
 
@@ -160,20 +157,18 @@ void ChartActions::copyData()
 void ChartActions::copyPicture()
 {
     QApplication::clipboard()->setImage(
-        ChartExport::image(*m_chart, ChartExport::shownSize(*m_chart), kPictureScale));
+        ChartExport::image(*m_chart, ChartExport::shownSize(*m_chart), PictureFiles::kSavedScale));
 }
 
 void ChartActions::savePicture()
 {
-    using Type = SaveDialogs::FileType;
-    const QList<Type> types{{QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png")},
-                            {QStringLiteral("SVG 图片 (*.svg)"), QStringLiteral("svg")}};
     const ChartExport::Format formats[] = {ChartExport::Format::Png, ChartExport::Format::Svg};
-    const auto choice = SaveDialogs::askFileName(m_chart->window(), QStringLiteral("保存图片"),
-                                                 types, fileBaseName(*m_chart), true);
+    const auto choice =
+        SaveDialogs::askFileName(m_chart->window(), QStringLiteral("保存图片"),
+                                 SaveDialogs::pictureTypes(), fileBaseName(*m_chart), true);
     if (!choice) return;
     ChartExport::save(*m_chart, choice->path, formats[choice->type],
-                      ChartExport::shownSize(*m_chart), kPictureScale);
+                      ChartExport::shownSize(*m_chart), PictureFiles::kSavedScale);
 }
 
 void ChartActions::exportData()

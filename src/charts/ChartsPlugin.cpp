@@ -8,13 +8,6 @@
 #include "widgets/PictureFiles.h"
 #include "widgets/SaveDialogs.h"
 
-namespace {
-
-// Saved pictures have twice the screen's pixels, so they stay sharp in a document.
-constexpr qreal kPictureScale = 2;
-
-}  // namespace
-
 ChartPane *ChartsPlugin::createPane(QWidget *parent)
 {
     return new ChartControl(parent);
@@ -46,13 +39,10 @@ void ChartsPlugin::printPicture(QWidget *parent, const QString &title, QSize siz
 void ChartsPlugin::savePicture(QWidget *parent, const QString &title, QSize size,
                                const Painting &paint)
 {
-    const QList<SaveDialogs::FileType> types{
-        {QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png")},
-        {QStringLiteral("SVG 图片 (*.svg)"), QStringLiteral("svg")}};
-    const auto choice =
-        SaveDialogs::askFileName(parent, QStringLiteral("保存图片"), types, title, true);
+    const auto choice = SaveDialogs::askFileName(parent, QStringLiteral("保存图片"),
+                                                 SaveDialogs::pictureTypes(), title, true);
     if (!choice) return;
     AtomicSave::write(choice->path, choice->type == 0
-                                        ? PictureFiles::png(size, kPictureScale, paint)
+                                        ? PictureFiles::png(size, PictureFiles::kSavedScale, paint)
                                         : PictureFiles::svg(size, title, paint));
 }

@@ -11,10 +11,10 @@ class QStackedLayout;
 class QTextBrowser;
 
 // The browser pane: the maker's product page, or a built-in page when it cannot be shown.
-// The browser engine is heavy, so the pane first asks the site (through the network plugin); only
-// when it answers is the web view plugin loaded and the page shown in it. Otherwise the built-in
-// page shows in a plain text browser, with a link that asks again. Only web addresses are
-// asked for, and a certificate that cannot be verified is never accepted.
+// The browser engine is heavy, so the pane first asks the site (through the network
+// plugin); only when it answers is the web view plugin loaded and the page shown in it.
+// Otherwise the built-in page shows in a plain text browser, with a link that asks again. Only web
+// addresses are asked for, and a certificate that cannot be verified is never accepted.
 class BrowserPane : public QWidget {
     Q_OBJECT
 public:

@@ -28,8 +28,8 @@ QObject *linkedInstance(const char *iid)
 QObject *instance(const char *iid, const QString &fileName, QString *problem)
 {
     if (QObject *linked = linkedInstance(iid)) return linked;
-    const QString path =
-        QCoreApplication::applicationDirPath() + QLatin1Char('/') + kFolder + '/' + fileName;
+    const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kFolder +
+                         QLatin1Char('/') + fileName;
     QPluginLoader loader(path);
     QObject *object = loader.instance();
     if (object && object->qt_metacast(iid)) return object;

@@ -16,6 +16,9 @@ namespace PictureFiles {
 
 using Painting = std::function<void(QPainter &painter)>;
 
+// Saved and copied pictures have twice the screen's pixels, so they stay sharp in a document.
+constexpr qreal kSavedScale = 2;
+
 // `scale` device pixels per logical pixel: 2 gives a picture twice as sharp, same layout.
 QImage image(QSize size, qreal scale, const Painting &paint);
 QByteArray png(QSize size, qreal scale, const Painting &paint);

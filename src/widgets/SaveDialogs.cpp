@@ -37,6 +37,12 @@ int typeOfSuffix(const QList<FileType> &types, const QString &path)
 
 }  // namespace
 
+QList<FileType> pictureTypes()
+{
+    return {{QStringLiteral("PNG 图片 (*.png)"), QStringLiteral("png")},
+            {QStringLiteral("SVG 图片 (*.svg)"), QStringLiteral("svg")}};
+}
+
 std::optional<Choice> askFileName(QWidget *parent, const QString &title,
                                   const QList<FileType> &types, const QString &baseName,
                                   bool pictures)

@@ -19,6 +19,9 @@ struct FileType {
     QString suffix;  // "png"
 };
 
+// PNG or SVG, the choice every "保存图片…" offers.
+QList<FileType> pictureTypes();
+
 struct Choice {
     QString path;
     int type;  // index into the types offered: that of the name's suffix, else the one chosen
