@@ -6,8 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
+# The build cuts the start-up font out of Noto Sans CJK with Python's fontTools.
 packages=(cmake g++ make qt6-base-dev qt6-charts-dev qt6-webengine-dev qt6-svg-dev libgl-dev
-          fonts-noto-cjk fonts-liberation2 qt6-translations-l10n)
+          fonts-noto-cjk fonts-liberation2 qt6-translations-l10n python3 python3-fonttools)
 if [ "$mode" = test ]; then
   packages+=(python3 xvfb xauth libx11-dev clang clang-format libclang-rt-14-dev desktop-file-utils
              appstream qt6-base-private-dev)

@@ -26,6 +26,7 @@
 #include "data/ChartProperties.h"
 #include "data/NumberText.h"
 #include "data/ValueSources.h"
+#include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 
 namespace {
@@ -128,18 +129,21 @@ ChartControl::ChartControl(QWidget *parent) : ChartPane(parent)
 
     // The heading stands above the plot's top left corner, the hint in the middle of what
     // the frame leaves visible; both inside the chart's margins.
-    QFont headingFont = m_axisY->labelsFont();
+    // Their Chinese in Noto Sans CJK SC, like the program's other Chinese texts.
+    const QFont textFont = Fonts::withChinese(m_axisY->labelsFont());
+    QFont headingFont = textFont;
     headingFont.setPointSizeF(headingFont.pointSizeF() + 1);
     headingFont.setBold(true);
     m_title = new QGraphicsSimpleTextItem(m_chart);
     m_title->setFont(headingFont);
     m_title->setBrush(m_axisY->labelsBrush());
     m_title->hide();
-    m_hint = new QGraphicsSimpleTextItem(kHint, m_chart);
-    m_hint->setFont(m_axisY->labelsFont());
+    m_hint = new QGraphicsSimpleTextItem(m_chart);
+    m_hint->setFont(textFont);  // before the text, which is laid out at once
     m_hint->setBrush(m_axisY->labelsBrush());
+    m_hint->setText(kHint);
     m_sources = new QGraphicsSimpleTextItem(m_chart);
-    m_sources->setFont(m_axisY->labelsFont());
+    m_sources->setFont(textFont);
     m_sources->setBrush(m_axisY->labelsBrush());
     const int headingHeight =
         QFontMetrics(headingFont).height() + QFontMetrics(m_sources->font()).height();

@@ -1,8 +1,10 @@
 #include "BrowserPane.h"
 
 #include "Plugins.h"
+#include "StartupFont.h"
 #include "StartupTrace.h"
 #include "browser/BrowserPaneFactory.h"
+#include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 
 #include <QCoreApplication>
@@ -42,6 +44,10 @@ QString forTextBrowser(QString html)
         html.replace(QStringLiteral("<%1>").arg(tag), QStringLiteral("<p class=\"%1\">").arg(tag));
         html.replace(QStringLiteral("</%1>").arg(tag), QStringLiteral("</p>"));
     }
+    // The start-up cut of the page's Chinese font comes before the families the page names.
+    if (StartupFont::add())
+        html.replace(QStringLiteral("font-family: "),
+                     QStringLiteral("font-family: \"%1\", ").arg(Fonts::startupFamily()));
     return html.replace(
         QStringLiteral("</style>"),
         QStringLiteral("  p.h1 { font-size: 16px; font-weight: bold; color: #000080; "

@@ -6,6 +6,7 @@
 #include "GridKeys.h"
 #include "PeriodicGrid.h"
 #include "Plugins.h"
+#include "StartupFont.h"
 #include "StartupTrace.h"
 #include "TableExport.h"
 #include "app/AppState.h"
@@ -222,6 +223,7 @@ void frm_Vantrel::firstFrameShown()
     // Handing the icon in five sizes to the window system takes a millisecond or two, and the
     // window manager shows it as well a moment after the window is up.
     setWindowIcon(ButtonPictures::mainWindowIcon());
+    StartupFont::add();  // before the chart's hint and the built-in page are laid out
     msc_Options();
     if (m_withBrowser && !m_browser) createBrowser();
 }

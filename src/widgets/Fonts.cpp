@@ -1,5 +1,6 @@
 #include "Fonts.h"
 
+#include <QFontInfo>
 #include <QStringList>
 
 namespace {
@@ -30,6 +31,20 @@ QFont sansSerif(double points, bool bold)
     return make({QStringLiteral("Liberation Sans"), QStringLiteral("Noto Sans CJK SC"),
                  QStringLiteral("Sans Serif")},
                 points, bold);
+}
+
+QFont withChinese(QFont font)
+{
+    // A generic family ("Sans Serif") is resolved only when named alone: the face it stands
+    // for here goes first, so that the Latin text and the line height stay as they were.
+    font.setFamilies(
+        {QFontInfo(font).family(), startupFamily(), QStringLiteral("Noto Sans CJK SC")});
+    return font;
+}
+
+QString startupFamily()
+{
+    return QStringLiteral("Ferrova Start Sans");
 }
 
 }  // namespace Fonts

@@ -9,4 +9,13 @@ namespace Fonts {
 QFont arial(double points, bool bold);
 QFont sansSerif(double points, bool bold);  // stands in for "MS Sans Serif"
 
+// A font of the toolkit's own (the chart's texts) with Noto Sans CJK SC after the face it
+// stands for, as above: otherwise its Chinese falls back to whichever language's Noto Sans
+// CJK the locale picks (Japanese glyph forms in an English one). The start-up cut of it
+// comes first when the program has it.
+QFont withChinese(QFont font);
+// The family of that cut: the characters of the Chinese texts the window shows at start,
+// made from Noto Sans CJK SC when the program is built (tools/subset_startup_font.py).
+QString startupFamily();
+
 }  // namespace Fonts
