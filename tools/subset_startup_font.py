@@ -17,8 +17,6 @@ from fontTools.ttLib import TTCollection
 
 SOURCE_FAMILY = "Noto Sans CJK SC"
 STARTUP_FAMILY = "Ferrova Start Sans"
-# Family, unique name, full name, PostScript name, typographic family.
-RENAMED = {1, 3, 4, 6, 16}
 
 
 def family(font):
@@ -39,10 +37,11 @@ def source_face(path):
 def rename(font):
     style = font["name"].getDebugName(2) or "Regular"
     postscript = f"{STARTUP_FAMILY.replace(' ', '')}-{style}"
+    # Family, typographic family, full name, unique name, PostScript name.
     names = {1: STARTUP_FAMILY, 16: STARTUP_FAMILY, 4: f"{STARTUP_FAMILY} {style}", 3: postscript,
              6: postscript}
     for record in font["name"].names:
-        if record.nameID in RENAMED:
+        if record.nameID in names:
             record.string = names[record.nameID]
     if "CFF " in font:
         font["CFF "].cff.fontNames = [postscript]
@@ -70,6 +69,7 @@ def main(argv):
         subsetter.populate(text=text)
         subsetter.subset(font)
         style = rename(font)
+        font.recalcTimestamp = False  # the source font's date: the same build, the same bytes
         font.save(out_dir / f"start-{style.lower()}.otf")
 
 

@@ -9,10 +9,10 @@ namespace Fonts {
 QFont arial(double points, bool bold);
 QFont sansSerif(double points, bool bold);  // stands in for "MS Sans Serif"
 
-// A font of the toolkit's own (the chart's texts) with Noto Sans CJK SC after the face it
-// stands for, as above: otherwise its Chinese falls back to whichever language's Noto Sans
-// CJK the locale picks (Japanese glyph forms in an English one). The start-up cut of it
-// comes first when the program has it.
+// A font of the toolkit's own (the chart's texts) with, after the face it stands for, the
+// start-up cut of Noto Sans CJK SC and then the whole font, as above: otherwise its Chinese
+// falls back to whichever language's Noto Sans CJK the locale picks (Japanese glyph forms
+// in an English one).
 QFont withChinese(QFont font);
 // The family of that cut: the characters of the Chinese texts the window shows at start,
 // made from Noto Sans CJK SC when the program is built (tools/subset_startup_font.py).
