@@ -50,6 +50,27 @@ function(ferrova_add_plugin_interface target header)
   ferrova_target_options(${target})
 endfunction()
 
+# ferrova_add_plugin(<prefix> <class> <file name> <library> SOURCES <files...>)
+# A plugin in both its forms: <prefix>_plugin, which the program loads from
+# <program folder>/plugins/<file name>.so, and <prefix>_linked, the same linked in for the
+# tests (Q_IMPORT_PLUGIN(<class>)). Both hold <library>, where the plugin's work is.
+function(ferrova_add_plugin prefix class file_name library)
+  cmake_parse_arguments(ARG "" "" "SOURCES" ${ARGN})
+  qt_add_plugin(${prefix}_plugin CLASS_NAME ${class})
+  target_sources(${prefix}_plugin PRIVATE ${ARG_SOURCES})
+  target_link_libraries(${prefix}_plugin PRIVATE ${library})
+  ferrova_target_options(${prefix}_plugin)
+  set_target_properties(${prefix}_plugin PROPERTIES
+    PREFIX ""
+    OUTPUT_NAME ${file_name}
+    LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/plugins)
+
+  qt_add_plugin(${prefix}_linked STATIC CLASS_NAME ${class})
+  target_sources(${prefix}_linked PRIVATE ${ARG_SOURCES})
+  target_link_libraries(${prefix}_linked PUBLIC ${library})
+  ferrova_target_options(${prefix}_linked)
+endfunction()
+
 # The program looks for its data in <program folder>/Data: put a copy beside every binary
 # folder. A target of its own, run on every build, so an edited data file is always copied.
 # Binaries that share a folder share one copy target: two copies into one folder at once
