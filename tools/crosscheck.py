@@ -295,9 +295,9 @@ def main(argv=None):
         if args.sources:
             print(sources_markdown(sources))
             return 0
-        notes = gen_elements.read_csv(NOTES)
-        problems = source_problems(table, sources, notes)
-        errors, warnings = consistency.check(table, notes,
+        value_notes = gen_elements.read_csv(NOTES)
+        problems = source_problems(table, sources, value_notes)
+        errors, warnings = consistency.check(table, value_notes,
                                              consistency.read_second_reference(SECOND_REFERENCE))
         problems += errors
         print("\n".join(problems) or "every value has a defined source; every note a known kind; "
