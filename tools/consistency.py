@@ -9,6 +9,7 @@ Standard library only.
 """
 
 import csv
+import os
 import re
 
 EV_KJ = 96.485
@@ -74,17 +75,20 @@ def index_notes(notes):
     return out
 
 
+def figures(text, factor=1.0):
+    """The ';'-separated figures of one cell (one per allotrope), scaled to the table's unit."""
+    return [float(v) * factor for v in text.split(";") if v]
+
+
 def read_second_reference(path):
     """{Z: {field: [values in the table's unit], "gas_formation": kJ/mol or None}}."""
     out = {}
     with open(path, encoding="utf-8", newline="") as f:
         for r in csv.DictReader(f):
-            def values(text, factor=1.0):
-                return [float(v) * factor for v in text.split(";") if v]
             out[int(r["Z"])] = {
-                MELTING: values(r["melting_point_K"]),
-                BOILING: values(r["boiling_point_K"]),
-                AFFINITY: values(r["electron_affinity_eV"], EV_KJ),
+                MELTING: figures(r["melting_point_K"]),
+                BOILING: figures(r["boiling_point_K"]),
+                AFFINITY: figures(r["electron_affinity_eV"], EV_KJ),
                 "gas_formation": number(r["gas_formation_kJ_mol"]) or None,
             }
     return out
@@ -122,6 +126,7 @@ def vaporisation_bound(e, second):
 
 
 def melting_below_boiling(e, second):
+    """Only a sublimation point or a triple point under pressure lets melting reach boiling."""
     melting, boiling = e.value(MELTING), e.value(BOILING)
     if not melting or not boiling or melting < boiling:
         return [], []
@@ -169,27 +174,30 @@ def trouton_warnings(e):
 
 
 def estimates_marked(e, second):
+    """An estimate shown as a measurement misleads: each must carry a 'predicted' note."""
     fields = [f for f in BULK_FIELDS if e.z in NO_BULK_SAMPLE]
     fields += [f for (z, f) in NOT_MEASURED if z == e.z]
     return [f"{e.symbol} {field} {e.value(field):g} is an estimate without a 'predicted' note"
             for field in fields if e.value(field) and "predicted" not in e.kinds(field)], []
 
 
-def covers(text, figures):
+def covers(text, values):
+    """Whether a range "a–b" of the note holds every one of the values."""
     for m in RANGE.finditer(text):
         low, high = sorted((float(m.group(1)), float(m.group(2))))
-        if all(low * (1 - RANGE_SLACK) <= abs(f) <= high * (1 + RANGE_SLACK) for f in figures):
+        if all(low * (1 - RANGE_SLACK) <= abs(v) <= high * (1 + RANGE_SLACK) for v in values):
             return True
     return False
 
 
 def near_second_reference(e, second):
+    """A value far from the second reference is either a fault or a dispute to show."""
     errors = []
     for field in (MELTING, BOILING, AFFINITY):
-        value, figures = e.value(field), [r for r in (second.get(e.z) or {}).get(field, []) if r]
-        if not value or not figures:
+        value, theirs = e.value(field), [r for r in (second.get(e.z) or {}).get(field, []) if r]
+        if not value or not theirs:
             continue
-        nearest = min(figures, key=lambda r: abs(value - r))
+        nearest = min(theirs, key=lambda r: abs(value - r))
         off = abs(value - nearest) / abs(nearest)
         if off <= REFERENCE_LIMIT:
             continue
@@ -219,7 +227,6 @@ def check(table, notes, second):
 
 def extract_rows(folder):
     """The second reference's figures the rules use, from the mendeleev database export."""
-    import os
     with open(os.path.join(folder, "elements-extra.csv"), encoding="utf-8", newline="") as f:
         extra = {int(r["atomic_number"]): r for r in csv.DictReader(f)}
     phases = {}
