@@ -13,7 +13,12 @@
     crosscheck.py --check-sources
                                every value has a source, every source code is defined in
                                data/sources.csv, every note of data/value-notes.csv names a
-                               known kind (a disputed one its range); exit status 1 if not
+                               known kind (a disputed one its range), and the values pass
+                               the consistency rules of tools/consistency.py against the
+                               second reference; exit status 1 if not (warnings do not fail)
+    crosscheck.py --extract-second-reference
+                               write data/second-reference.csv from the mendeleev database
+                               export in <reference>/mendeleev-db
     crosscheck.py --limit 5    another threshold, in percent
 
 The disagreement tables carry a third value column, the current source's figure where
@@ -31,6 +36,7 @@ import xml.etree.ElementTree as ET
 from collections import Counter
 from decimal import Decimal
 
+import consistency
 import gen_elements
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
@@ -39,6 +45,7 @@ TABLE = os.path.join(ROOT, "data", "elements.csv")
 CURRENT = os.path.join(ROOT, "data", "current-values.csv")
 SOURCES = os.path.join(ROOT, "data", "sources.csv")
 NOTES = os.path.join(ROOT, "data", "value-notes.csv")
+SECOND_REFERENCE = os.path.join(ROOT, "data", "second-reference.csv")
 LAST = 109
 EV_KJ = 96.485
 
@@ -243,7 +250,8 @@ def source_problems(table, sources, notes):
             problems.append(f"{where}: '{n['kind']}' is not a known kind of note")
         if n["field"] not in fields or int(n["Z"]) not in table:
             problems.append(f"{where}: no such value")
-        if n["kind"] == "disputed" and not RANGE.search(n["text"]):
+        if n["kind"] == "disputed" and not RANGE.search(n["text"]) \
+                and consistency.NOT_READ not in n["text"]:
             problems.append(f"{where}: a disputed value's note names no range")
     return problems
 
@@ -272,6 +280,8 @@ def main(argv=None):
     parser.add_argument("--sources", action="store_true", help="source codes as a table")
     parser.add_argument("--check-sources", action="store_true",
                         help="every value sourced, every code defined, every note of a known kind")
+    parser.add_argument("--extract-second-reference", action="store_true",
+                        help="write data/second-reference.csv from the mendeleev database")
     parser.add_argument("--limit", type=float, default=2.0, help="threshold in percent")
     parser.add_argument("--reference", default=REFERENCE, help="folder of the reference files")
     parser.add_argument("--table", default=TABLE)
@@ -285,9 +295,20 @@ def main(argv=None):
         if args.sources:
             print(sources_markdown(sources))
             return 0
-        problems = source_problems(table, sources, gen_elements.read_csv(NOTES))
-        print("\n".join(problems) or "every value has a defined source; every note a known kind")
+        value_notes = gen_elements.read_csv(NOTES)
+        problems = source_problems(table, sources, value_notes)
+        errors, warnings = consistency.check(table, value_notes,
+                                             consistency.read_second_reference(SECOND_REFERENCE))
+        problems += errors
+        print("\n".join(problems) or "every value has a defined source; every note a known kind; "
+              "the values pass the consistency rules")
+        print("\n".join(f"warning: {w}" for w in warnings) or "no warnings")
         return 1 if problems else 0
+    if args.extract_second_reference:
+        rows = consistency.extract_rows(os.path.join(args.reference, "mendeleev-db"))
+        with open(SECOND_REFERENCE, "w", encoding="utf-8", newline="") as f:
+            csv.writer(f, lineterminator="\n").writerows(rows)
+        return 0
     if args.current:
         if table is None or current is None:
             print("crosscheck: table or current values not found", file=sys.stderr)

@@ -9,6 +9,7 @@ import tempfile
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools"))
+import consistency  # noqa: E402
 import crosscheck  # noqa: E402
 import gen_elements as gen  # noqa: E402
 
@@ -210,6 +211,62 @@ class SourceRules(unittest.TestCase):
         sources = {s["code"]: s for s in gen.read_csv(gen.DEFAULT_SOURCES)}
         notes = gen.read_csv(gen.DEFAULT_NOTES)
         self.assertEqual(crosscheck.source_problems(table, sources, notes), [])
+        second = consistency.read_second_reference(crosscheck.SECOND_REFERENCE)
+        self.assertEqual(consistency.check(table, notes, second)[0], [])
+
+
+class ConsistencyRules(unittest.TestCase):
+    """Made-up records of element 44 against a made-up second reference."""
+
+    SECOND = {"electron_affinity_kJ_mol": [100.0], "gas_formation": 650.0}
+
+    def test_rules(self):
+        V, F, EA = "vaporisation_kJ_mol", "fusion_kJ_mol", "electron_affinity_kJ_mol"
+        md = {"Z": "101", "symbol": "Md", "melting_point_K": "1100", "boiling_point_K": "0",
+              "density_g_cm3": "0"}
+        cases = [  # (changes to the record, notes as (field, kind, text), expected error or None)
+            ({V: "580", F: "40"}, [], None),
+            ({V: "619", F: "40"}, [], "above ΔfH(gas) 650 − fusion 40"),
+            ({V: "619", F: "40"}, [(V, "disputed", "有争议：568–619")], "above ΔfH(gas)"),
+            ({V: "619", F: "40"}, [(V, "disputed", "有争议：高于上限，未能读到")], None),
+            ({V: "640", F: "40"}, [(V, "sublimes", "升华焓")], None),
+            ({"melting_point_K": "4400"}, [], "not below the boiling point"),
+            ({"melting_point_K": "4400"}, [("boiling_point_K", "sublimes", "升华点")], None),
+            ({V: "9"}, [(V, "per_molecule", "另一种说法")], "neither per atom nor per molecule"),
+            ({V: "9"}, [(V, "per_molecule", "按每摩尔 X 原子计")], "what the vapour is"),
+            ({V: "9"}, [(V, "per_molecule", "按每摩尔 X 原子计，蒸气为 X₈")], None),
+            ({V: "9"}, [(V, "per_molecule", "未注明按原子还是分子计")], "no disputed note"),
+            ({"Z": "43", "symbol": "Tc", EA: "53.1"}, [], "estimate without a 'predicted'"),
+            (md, [], "estimate without"),
+            (md, [("melting_point_K", "predicted", "估计值")], None),
+            ({EA: "109"}, [], None),
+            ({EA: "112"}, [], "12 % from the second reference"),
+            ({EA: "112"}, [(EA, "disputed", "有争议：100–112 kJ/mol")], None),
+            ({EA: "112"}, [(EA, "disputed", "有争议：90–105 kJ/mol")], "without a disputed note"),
+        ]
+        base = {"Z": "44", "symbol": "Ru", "melting_point_K": "2600", "boiling_point_K": "4400",
+                "fusion_kJ_mol": "0", "vaporisation_kJ_mol": "0", "density_g_cm3": "12",
+                EA: "100"}
+        for change, notes, expected in cases:
+            row = dict(base, **change)
+            z = int(row["Z"])
+            notes = [{"Z": str(z), "field": f, "kind": k, "text": t} for f, k, t in notes]
+            errors, _ = consistency.check({z: row}, notes, {44: self.SECOND})
+            if expected is None:
+                self.assertEqual(errors, [], (change, notes))
+            else:
+                self.assertEqual(len(errors), 1, (change, notes, errors))
+                self.assertIn(expected, errors[0])
+
+    def test_trouton_only_warns(self):
+        row = {"Z": "16", "symbol": "S", "boiling_point_K": "717.76", "melting_point_K": "388.36",
+               "vaporisation_kJ_mol": "45", "fusion_kJ_mol": "1.7", "density_g_cm3": "2",
+               "electron_affinity_kJ_mol": "0"}
+        notes = [{"Z": "16", "field": "vaporisation_kJ_mol", "kind": "per_molecule",
+                  "text": "按每摩尔 S 原子计，蒸气为 Sₙ 分子"}]
+        errors, warnings = consistency.check({16: row}, notes, {})
+        self.assertEqual(errors, [])
+        self.assertIn("Trouton ratio 63", warnings[0])
 
 
 if __name__ == "__main__":
