@@ -35,6 +35,16 @@ int typeOfSuffix(const QList<FileType> &types, const QString &path)
     return -1;
 }
 
+// The dialog puts the type's suffix on a name typed without one. A terminal or pipe typed
+// by its name (/dev/stdout, a named pipe) is meant as it is: the writer writes into it.
+QString typedTarget(const QString &path, const QString &suffix)
+{
+    const QString added = QLatin1Char('.') + suffix;
+    if (suffix.isEmpty() || !path.endsWith(added) || QFileInfo::exists(path)) return path;
+    const QFileInfo bare(path.chopped(added.size()));
+    return bare.exists() && !bare.isFile() && !bare.isDir() ? bare.filePath() : path;
+}
+
 }  // namespace
 
 QList<FileType> pictureTypes()
@@ -61,7 +71,7 @@ std::optional<Choice> askFileName(QWidget *parent, const QString &title,
         dialog.setDefaultSuffix(types.value(int(filters.indexOf(filter))).suffix);
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    const QString path = dialog.selectedFiles().constFirst();
+    const QString path = typedTarget(dialog.selectedFiles().constFirst(), dialog.defaultSuffix());
     const int bySuffix = typeOfSuffix(types, path);
     const int chosen = int(filters.indexOf(dialog.selectedNameFilter()));
     return Choice{path, bySuffix >= 0 ? bySuffix : qMax(0, chosen)};
