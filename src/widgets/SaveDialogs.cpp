@@ -35,14 +35,16 @@ int typeOfSuffix(const QList<FileType> &types, const QString &path)
     return -1;
 }
 
-// The dialog puts the type's suffix on a name typed without one. A terminal or pipe typed
-// by its name (/dev/stdout, a named pipe) is meant as it is: the writer writes into it.
+// The dialog puts the type's suffix on a name typed without one. A terminal, a pipe or a
+// link typed by its name (/dev/stdout, a named pipe) is meant as it is: the writer writes
+// into it, or through the link.
 QString typedTarget(const QString &path, const QString &suffix)
 {
     const QString added = QLatin1Char('.') + suffix;
     if (suffix.isEmpty() || !path.endsWith(added) || QFileInfo::exists(path)) return path;
     const QFileInfo bare(path.chopped(added.size()));
-    return bare.exists() && !bare.isFile() && !bare.isDir() ? bare.filePath() : path;
+    const bool named = bare.exists() && !bare.isDir() && (bare.isSymLink() || !bare.isFile());
+    return named ? bare.filePath() : path;
 }
 
 }  // namespace
