@@ -43,6 +43,7 @@ struct Options {
     QCommandLineOption table{QStringLiteral("table"), QString(), QStringLiteral("文件")};
     QCommandLineOption chart{QStringLiteral("export-chart"), QString(), QStringLiteral("性质")};
     QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("宽x高")};
+    QCommandLineOption format{QStringLiteral("format"), QString(), QStringLiteral("格式")};
     QCommandLineOption productUrl{QStringLiteral("product-url"), QString(), QStringLiteral("URL")};
     QCommandLineOption help{
         {QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("help-all")}};
@@ -50,7 +51,7 @@ struct Options {
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({element, table, chart, size, productUrl, help, version});
+        parser.addOptions({element, table, chart, size, format, productUrl, help, version});
     }
     // How many of the three forms are asked for.
     int formCount(const QCommandLineParser &parser) const
@@ -74,7 +75,7 @@ QString helpText()
                "用法：ferrova-periodic [--product-url URL]\n"
                "      ferrova-periodic --element 元素\n"
                "      ferrova-periodic --table 文件.csv\n"
-               "      ferrova-periodic --export-chart 性质 文件 [--size 宽x高]\n"
+               "      ferrova-periodic --export-chart 性质 文件 [--size 宽x高] [--format 格式]\n"
                "\n"
                "Ferrova元素周期表。不带选项时打开窗口；--element、--table 和 --export-chart\n"
                "不打开窗口，也不需要显示器。\n"
@@ -87,11 +88,14 @@ QString helpText()
                "                            .png、.svg、.pdf（A4 横向）或 .csv（数据）\n"
                "                            性质：%1\n"
                "  --size 宽x高              --export-chart 所写图片的像素大小（默认 %2x%3）\n"
+               "  --format 格式             --export-chart 的格式：png、svg、pdf 或 csv，\n"
+               "                            不看扩展名；文件为 - 时默认 csv\n"
                "  --product-url URL         浏览器窗格显示的产品网页地址\n"
                "                            （默认：%4）\n"
                "  -h, --help                显示本帮助\n"
                "  -v, --version             显示版本\n"
                "\n"
+               "文件写 - 表示标准输出。终端、命名管道等设备直接写入，不会被替换成普通文件。\n"
                "熔点和沸点的曲线图使用在曲线图菜单中选定的温度单位（K 或 °C）。\n"
                "退出状态：0 成功；2 参数有误、没有这个元素或性质、数据文件无法读取，\n"
                "或文件无法写入（这时不写任何文件）。\n")
@@ -172,8 +176,10 @@ int writeTable(const QString &path)
     return kSucceeded;
 }
 
-// --export-chart: the chart the program draws, filled the way its windows fill theirs.
-int writeChart(const QString &key, const QStringList &files, const QString &sizeText)
+// --export-chart: the chart the program draws, filled the way its windows fill theirs. The
+// format is named, else the file's extension tells it; standard output has none, so CSV.
+int writeChart(const QString &key, const QStringList &files, const QString &sizeText,
+               QString format)
 {
     const std::optional<int> property = ChartProperties::byKey(key.trimmed());
     if (!property)
@@ -182,14 +188,20 @@ int writeChart(const QString &key, const QStringList &files, const QString &size
     if (files.size() != 1) throw Refused{QStringLiteral("--export-chart 后面要写性质和一个文件名")};
     const QString &path = files.constFirst();
     const QSize size = sizeText.isEmpty() ? kDefaultSize : pictureSize(sizeText);
+    if (format.isEmpty() && path == QLatin1String(AtomicSave::kStandardOutput))
+        format = QStringLiteral("csv");
     QString problem;
     ChartPlugin *plugin = Plugins::charts(&problem);
     if (!plugin) throw Refused{Plugins::chartsMissingText(problem)};
-    if (plugin->writeChart(qint16(*property), path, size) == ChartPlugin::Written::UnknownFormat)
+    if (plugin->writeChart(qint16(*property), path, format, size) !=
+        ChartPlugin::Written::UnknownFormat)
+        return kSucceeded;
+    if (!format.isEmpty())
         throw Refused{
-            QStringLiteral("无法从文件名“%1”看出格式：扩展名应为 .png、.svg、.pdf 或 .csv")
-                .arg(path)};
-    return kSucceeded;
+            QStringLiteral("没有这种格式：“%1”。可用的格式：png、svg、pdf、csv").arg(format)};
+    throw Refused{QStringLiteral("无法从文件名“%1”看出格式：扩展名应为 .png、.svg、.pdf 或 .csv，"
+                                 "或用 --format 指定")
+                      .arg(path)};
 }
 
 int dispatch(const QCommandLineParser &parser, const Options &options)
@@ -202,16 +214,18 @@ int dispatch(const QCommandLineParser &parser, const Options &options)
         print(stdout, QStringLiteral("ferrova-periodic " FERROVA_VERSION "\n"));
         return kSucceeded;
     }
-    if (options.formCount(parser) != 1)
-        throw Refused{QStringLiteral("--element、--table 和 --export-chart 一次只能用一个")};
-    if (parser.isSet(options.size) && !parser.isSet(options.chart))
-        throw Refused{QStringLiteral("--size 只用于 --export-chart")};
     if (!parser.isSet(options.chart) && !parser.positionalArguments().isEmpty())
         throw Refused{QStringLiteral("多余的参数：%1").arg(parser.positionalArguments().join(' '))};
+    if (options.formCount(parser) != 1)
+        throw Refused{QStringLiteral("--element、--table 和 --export-chart 一次只能用一个")};
+    for (const QCommandLineOption *chartOnly : {&options.size, &options.format})
+        if (parser.isSet(*chartOnly) && !parser.isSet(options.chart))
+            throw Refused{
+                QStringLiteral("--%1 只用于 --export-chart").arg(chartOnly->names().first())};
     if (parser.isSet(options.element)) return printCard(parser.value(options.element));
     if (parser.isSet(options.table)) return writeTable(parser.value(options.table));
     return writeChart(parser.value(options.chart), parser.positionalArguments(),
-                      parser.value(options.size));
+                      parser.value(options.size), parser.value(options.format).trimmed());
 }
 
 QStringList argumentsOf(int argc, char *argv[])
@@ -228,9 +242,12 @@ bool isWindowless(int argc, char *argv[])
     const Options options;
     QCommandLineParser parser;
     options.addTo(parser);
-    parser.parse(argumentsOf(argc, argv));
-    return options.formCount(parser) > 0 || parser.isSet(options.size) ||
-           parser.isSet(options.help) || parser.isSet(options.version);
+    // Anything the parser does not know, and words that belong to no option, are refused
+    // here too: the window would meet them only after asking for a display.
+    return !parser.parse(argumentsOf(argc, argv)) || !parser.positionalArguments().isEmpty() ||
+           options.formCount(parser) > 0 || parser.isSet(options.size) ||
+           parser.isSet(options.format) || parser.isSet(options.help) ||
+           parser.isSet(options.version);
 }
 
 int run(int argc, char *argv[])

@@ -7,7 +7,8 @@
 // exit status 2, after nothing has been written.
 namespace CommandLine {
 
-// Whether the arguments ask for one of these (or are wrong in a way only they can be).
+// Whether the arguments ask for one of these, or are wrong (an unknown option, a stray
+// word): those are refused here, without a display.
 bool isWindowless(int argc, char *argv[]);
 
 // Does the work on the offscreen platform; returns the exit status.

@@ -61,13 +61,16 @@ PictureFiles::Painting painting(const ChartControl &chart, QSize size)
 
 }  // namespace
 
+std::optional<Format> formatNamed(const QString &name)
+{
+    for (const Suffix &known : kSuffixes)
+        if (name.compare(QLatin1String(known.text), Qt::CaseInsensitive) == 0) return known.format;
+    return std::nullopt;
+}
+
 std::optional<Format> formatFor(const QString &fileName)
 {
-    const QString suffix = QFileInfo(fileName).suffix();
-    for (const Suffix &known : kSuffixes)
-        if (suffix.compare(QLatin1String(known.text), Qt::CaseInsensitive) == 0)
-            return known.format;
-    return std::nullopt;
+    return formatNamed(QFileInfo(fileName).suffix());
 }
 
 QList<QStringList> rows(const ChartControl &chart)

@@ -20,7 +20,9 @@ namespace ChartExport {
 
 enum class Format { Png, Svg, Pdf, Csv };
 
-// By the file name's extension, in any letter case; nullopt for another one.
+// By its name (png, svg, pdf, csv) or the file name's extension, in any letter case;
+// nullopt for another one.
+std::optional<Format> formatNamed(const QString &name);
 std::optional<Format> formatFor(const QString &fileName);
 
 // One line per row: symbol, name, value, unit. A value the file does not know reads

@@ -59,10 +59,12 @@ public:
     // `app` is the main window's shared state, which outlives the window.
     virtual ChartWindow *createWindow(AppState &app) = 0;
 
-    // A chart of `chartProperty` as a file, the format by the name's extension (.png, .svg,
-    // .pdf, .csv), pictures `size` pixels large. Throws DataError when the data file cannot
-    // be read or the file cannot be written; nothing is written then.
-    virtual Written writeChart(qint16 chartProperty, const QString &path, QSize size) = 0;
+    // A chart of `chartProperty` as a file ("-": standard output), in `format` (png, svg,
+    // pdf, csv) or, when that is empty, by the name's extension; pictures `size` pixels
+    // large. Throws DataError when the data file cannot be read or the file cannot be
+    // written; nothing is written then.
+    virtual Written writeChart(qint16 chartProperty, const QString &path, const QString &format,
+                               QSize size) = 0;
 
     // A picture `size` pixels large drawn by `paint`, through the print dialog (landscape,
     // fitted to the page) or saved where the user says (PNG or SVG). Failures are shown.
@@ -73,5 +75,5 @@ public:
 };
 
 // The version goes up whenever the classes above change.
-#define ChartPlugin_iid "example.ferrova.periodic.ChartPlugin/1.0"
+#define ChartPlugin_iid "example.ferrova.periodic.ChartPlugin/1.1"
 Q_DECLARE_INTERFACE(ChartPlugin, ChartPlugin_iid)

@@ -18,9 +18,11 @@ ChartWindow *ChartsPlugin::createWindow(AppState &app)
     return new frm_Chart(app);
 }
 
-ChartPlugin::Written ChartsPlugin::writeChart(qint16 chartProperty, const QString &path, QSize size)
+ChartPlugin::Written ChartsPlugin::writeChart(qint16 chartProperty, const QString &path,
+                                              const QString &formatName, QSize size)
 {
-    const std::optional<ChartExport::Format> format = ChartExport::formatFor(path);
+    const std::optional<ChartExport::Format> format =
+        formatName.isEmpty() ? ChartExport::formatFor(path) : ChartExport::formatNamed(formatName);
     if (!format) return Written::UnknownFormat;
     ChartControl chart;
     ChartBuilder::fill(chart, chartProperty);

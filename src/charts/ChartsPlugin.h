@@ -13,7 +13,8 @@ class ChartsPlugin : public QObject, public ChartPlugin {
 public:
     ChartPane *createPane(QWidget *parent) override;
     ChartWindow *createWindow(AppState &app) override;
-    Written writeChart(qint16 chartProperty, const QString &path, QSize size) override;
+    Written writeChart(qint16 chartProperty, const QString &path, const QString &format,
+                       QSize size) override;
     void printPicture(QWidget *parent, const QString &title, QSize size,
                       const Painting &paint) override;
     void savePicture(QWidget *parent, const QString &title, QSize size,

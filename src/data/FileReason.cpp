@@ -31,6 +31,8 @@ const Reason kReasons[] = {
     {EIO, "读写磁盘时出错"},
     {EBUSY, "文件正被占用"},
     {ETXTBSY, "文件正被占用"},
+    {ENXIO, "另一端没有程序接收"},
+    {EPIPE, "接收的程序已不再读取"},
 };
 
 QString withSystemText(const char *reason, int error)

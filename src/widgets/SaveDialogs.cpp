@@ -4,9 +4,11 @@
 #include "data/AtomicSave.h"
 #include "data/DataError.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -35,6 +37,41 @@ int typeOfSuffix(const QList<FileType> &types, const QString &path)
     return -1;
 }
 
+// The dialog puts the type's suffix on a name typed without one. A terminal, a pipe or a
+// link typed by its name (/dev/stdout, a named pipe) is meant as it is: the writer writes
+// into it, or through the link.
+QString typedTarget(const QString &path, const QString &suffix)
+{
+    const QString added = QLatin1Char('.') + suffix;
+    if (suffix.isEmpty() || !path.endsWith(added) || QFileInfo::exists(path)) return path;
+    const QFileInfo bare(path.chopped(added.size()));
+    const bool named = bare.exists() && !bare.isDir() && (bare.isSymLink() || !bare.isFile());
+    return named ? bare.filePath() : path;
+}
+
+// Printing to a file is a save like the others: the PDF is made in memory and written by
+// the one writer, whole or not at all, and a pipe or device stays what it was.
+void printToFile(QWidget *parent, const QPrinter &printer,
+                 const std::function<bool(QPagedPaintDevice &device)> &paint)
+{
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    bool painted = false;
+    {
+        QPdfWriter pdf(&bytes);
+        pdf.setPageLayout(printer.pageLayout());
+        pdf.setResolution(printer.resolution());
+        pdf.setTitle(printer.docName());
+        painted = paint(pdf);
+    }
+    Dialogs::runHandler(parent, [&] {
+        if (!painted)
+            throw DataError(DataError::Kind::WriteFailed, printer.outputFileName(), 0,
+                            QStringLiteral("无法生成 PDF"));
+        AtomicSave::write(printer.outputFileName(), bytes.data());
+    });
+}
+
 }  // namespace
 
 QList<FileType> pictureTypes()
@@ -61,7 +98,7 @@ std::optional<Choice> askFileName(QWidget *parent, const QString &title,
         dialog.setDefaultSuffix(types.value(int(filters.indexOf(filter))).suffix);
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    const QString path = dialog.selectedFiles().constFirst();
+    const QString path = typedTarget(dialog.selectedFiles().constFirst(), dialog.defaultSuffix());
     const int bySuffix = typeOfSuffix(types, path);
     const int chosen = int(filters.indexOf(dialog.selectedNameFilter()));
     return Choice{path, bySuffix >= 0 ? bySuffix : qMax(0, chosen)};
@@ -75,15 +112,9 @@ void print(QWidget *parent, const QString &documentName,
     printer.setPageOrientation(QPageLayout::Landscape);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted) return;
+    if (!printer.outputFileName().isEmpty()) return printToFile(parent, printer, paint);
     if (paint(printer)) return;
-    // Printing to a file fails like a save; a printer says only that it did not start.
-    const QString file = printer.outputFileName();
-    if (!file.isEmpty()) {
-        Dialogs::showError(parent, DataError(DataError::Kind::WriteFailed, file, 0,
-                                             AtomicSave::failureReason(QString(), file)
-                                                 .value_or(QStringLiteral("无法创建新文件"))));
-        return;
-    }
+    // A printer says only that it did not start.
     Dialogs::message(parent, QStringLiteral("打印机“%1”无法开始打印。").arg(printer.printerName()),
                      QStringLiteral("Ferrova元素周期表 - 打印"));
 }

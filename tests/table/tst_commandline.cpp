@@ -6,11 +6,19 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <sys/prctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include "TestMain.h"
 
 namespace {
 
 constexpr int kFailed = 2;
+constexpr int kPowersKept = 77;  // the program could not be started without root's powers
 const QString kIronCard = QStringLiteral("铁 Fe\n原子序数 26\n原子量 55.845\n");
 
 }  // namespace
@@ -21,6 +29,8 @@ class TestCommandLine : public QObject {
 private slots:
     void forms_data();
     void forms();
+    void targets_data();
+    void targets();
     void withoutChartPlugin();
 };
 
@@ -37,11 +47,12 @@ void TestCommandLine::forms_data()
         << QStringList{"--element", "fe"} << 0 << kIronCard << "" << none;
     QTest::newRow("card by number") << QStringList{"--element=26"} << 0 << kIronCard << "" << none;
     QTest::newRow("card by name") << QStringList{"--element", "铁"} << 0 << kIronCard << "" << none;
-    QTest::newRow("table") << QStringList{"--table", "t.csv"} << 0 << ""
-                           << "" << QStringList{"t.csv"};
     QTest::newRow("chart") << QStringList{"--export-chart", "boiling", "c.png", "--size", "300x200"}
                            << 0 << ""
                            << "" << QStringList{"c.png"};
+    QTest::newRow("chart to standard output")
+        << QStringList{"--export-chart", "melting", "-", "--format", "svg"} << 0 << "<?xml"
+        << "" << none;
     QTest::newRow("help") << QStringList{"--help"} << 0 << "用法：ferrova-periodic"
                           << "" << none;
     QTest::newRow("no such element") << QStringList{"--element", "Xx"} << kFailed << ""
@@ -59,8 +70,10 @@ void TestCommandLine::forms_data()
     QTest::newRow("two forms") << QStringList{"--table", "t.csv", "--element", "Fe"} << kFailed
                                << ""
                                << "一次只能用一个" << none;
-    QTest::newRow("unknown option") << QStringList{"--table", "t.csv", "--colour"} << kFailed << ""
-                                    << "未知的选项：--colour" << none;
+    QTest::newRow("unknown option") << QStringList{"--elemnt", "Fe"} << kFailed << ""
+                                    << "未知的选项：--elemnt" << none;
+    QTest::newRow("stray word") << QStringList{"Fe"} << kFailed << ""
+                                << "多余的参数：Fe" << none;
     QTest::newRow("no value") << QStringList{"--element"} << kFailed << ""
                               << "参数有误" << none;
     QTest::newRow("folder missing") << QStringList{"--table", "gone/t.csv"} << kFailed << ""
@@ -95,15 +108,82 @@ void TestCommandLine::forms()
     QVERIFY2(error.isEmpty() || stdErr.contains(error), qPrintable(stdErr));
     if (status != 0) QVERIFY(stdOut.isEmpty());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), files);
-    QFile table(folder.filePath(QStringLiteral("t.csv")));
-    if (table.open(QIODevice::ReadOnly)) {
-        const QList<QByteArray> lines = table.readAll().split('\n');
-        QCOMPARE(lines.size(), 1 + 109 + 1);
-        QVERIFY(lines[0].contains("熔点 (K),沸点 (K),密度 (g/cm³)"));
-        QVERIFY(lines[26].startsWith("26,Fe,铁,55.845,1811.15,3134.15,7.874,"));
-    }
     if (files.contains(QStringLiteral("c.png")))
         QCOMPARE(QImage(folder.filePath(QStringLiteral("c.png"))).size(), QSize(300, 200));
+}
+
+// --table to each kind of thing a path can name, as an ordinary user: whether the whole table
+// arrived, and that what stood there is still the same kind of thing.
+void TestCommandLine::targets_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");  // none when saved
+    for (const char *kind : {"new file", "existing file", "symbolic link", "named pipe", "-"})
+        QTest::newRow(kind) << kind << "";
+    QTest::newRow("/dev/full") << "/dev/full"
+                               << "写入未完成，磁盘已满";
+    QTest::newRow("folder") << "folder"
+                            << "目标是一个文件夹";
+    QTest::newRow("read-only folder") << "read-only folder"
+                                      << "没有权限";
+}
+
+void TestCommandLine::targets()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    const QString real = folder.filePath("real");
+    QString target = kind.startsWith('/') || kind == "-" ? kind : folder.filePath("t");
+    if (kind == "existing file" || kind == "symbolic link")
+        QVERIFY(QFile(real).open(QIODevice::WriteOnly));
+    if (kind == "existing file") QVERIFY(QFile::rename(real, target));
+    if (kind == "symbolic link") QVERIFY(QFile::link(real, target));
+    if (kind.endsWith("folder")) QVERIFY(QDir().mkdir(target));
+    if (kind == "read-only folder") {
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ExeOwner));
+        target += "/t";
+    }
+    if (kind == "/dev/full" && geteuid() == 0) {
+        // Root may write /dev: a save that replaced the node would take the system's own.
+        target = folder.filePath("full");
+        if (mknod(qPrintable(target), S_IFCHR | 0666, makedev(1, 7)) != 0 ||
+            access(qPrintable(target), W_OK) != 0)
+            QSKIP("no stand-in for /dev/full can be made here");
+    }
+    if (kind == "named pipe") QCOMPARE(mkfifo(qPrintable(target), 0600), 0);
+    // The table is smaller than a pipe holds: the reader may read it once the program is done.
+    const int reader = kind == "named pipe" ? open(qPrintable(target), O_RDONLY | O_NONBLOCK) : -1;
+    struct stat before {
+    }, after{};
+    const bool existed = lstat(qPrintable(target), &before) == 0;
+
+    QProcess program;
+    // Root may write into any folder; the program meets the checks an ordinary user meets.
+    program.setChildProcessModifier([] {
+        for (const int power : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER})
+            if (geteuid() == 0 && prctl(PR_CAPBSET_DROP, power, 0, 0, 0) != 0) _exit(kPowersKept);
+    });
+    program.start(QStringLiteral(FERROVA_PROGRAM), {"--table", target});
+    QVERIFY(program.waitForFinished(60000));
+    if (program.exitCode() == kPowersKept) QSKIP("root's powers could not be given up");
+    const QString error = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(program.exitCode() == (reason.isEmpty() ? 0 : kFailed), qPrintable(error));
+    QVERIFY2(error.contains(reason), qPrintable(error));
+    QByteArray arrived = program.readAllStandardOutput();
+    QFile file(target);
+    if (reader >= 0) {
+        arrived.resize(1 << 16);
+        arrived.resize(qMax(ssize_t(0), read(reader, arrived.data(), size_t(arrived.size()))));
+    } else if (reason.isEmpty() && kind != "-" && file.open(QIODevice::ReadOnly)) {
+        arrived = file.readAll();
+    }
+    const QList<QByteArray> lines = arrived.split('\n');
+    QCOMPARE(lines.size(), reason.isEmpty() ? 1 + 109 + 1 : 1);
+    QVERIFY(reason.size() || lines[0].contains("熔点 (K),沸点 (K),密度 (g/cm³)"));
+    QVERIFY(reason.size() || lines[26].startsWith("26,Fe,铁,55.845,1811.15,3134.15,7.874,"));
+    if (kind != "-") QCOMPARE(lstat(qPrintable(target), &after) == 0, existed || reason.isEmpty());
+    if (existed) QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
 }
 
 // A copy of the program without its plugins folder: a chart cannot be written, the user is
