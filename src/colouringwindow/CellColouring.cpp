@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QShortcut>
 #include <QStyle>
+#include <QTimer>
 #include <QToolTip>
 
 namespace {
@@ -82,6 +83,7 @@ void CellColouring::show(const PropertyValues &values)
         m_colours[n] = m_legend->scale.colour(values.value(n));
     if (first)
         for (int n = 1; n < m_cells.cells.size(); ++n) m_cells.cells[n]->installEventFilter(this);
+    m_symbolsTaken = m_cells.symbolsTaken();
     setNames(true);
     for (int n = 1; n < m_cells.cells.size(); ++n) m_cells.cells[n]->update();
 }
@@ -121,7 +123,14 @@ bool CellColouring::eventFilter(QObject *watched, QEvent *event)
 {
     auto *cell = qobject_cast<QLabel *>(watched);
     const int n = cell ? int(m_cells.cells.indexOf(cell)) : -1;
-    if (n < 1 || !isShowing() || !m_cells.normal()) return QObject::eventFilter(watched, event);
+    if (n < 1 || !isShowing()) return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::PaletteChange && !m_symbolsCheckDue) {
+        // The temperature view opened or closed: it repaints only the cells it recoloured,
+        // and those it left as they were need their symbols' edging put on or taken off.
+        m_symbolsCheckDue = true;
+        QTimer::singleShot(0, this, &CellColouring::checkSymbols);
+    }
+    if (!m_cells.normal()) return QObject::eventFilter(watched, event);
     if (event->type() == QEvent::Paint) {
         paintCell(cell);
         return true;
@@ -133,6 +142,14 @@ bool CellColouring::eventFilter(QObject *watched, QEvent *event)
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+void CellColouring::checkSymbols()
+{
+    m_symbolsCheckDue = false;
+    if (!isShowing() || m_cells.symbolsTaken() == m_symbolsTaken) return;
+    m_symbolsTaken = !m_symbolsTaken;
+    for (int n = 1; n < m_cells.cells.size(); ++n) m_cells.cells[n]->update();
 }
 
 // In place of the label's own painting: the value's colour, the highlight as a frame, the
@@ -166,12 +183,15 @@ void CellColouring::paintSymbol(QPainter &painter, QLabel *cell, const QColor &g
     const QRect box = cell->contentsRect();
     const int align = QStyle::visualAlignment(cell->layoutDirection(), cell->alignment());
     const QColor readable = Contrast::symbolColour(ground);
-    const bool ownColour = m_cells.symbolsTaken() || ground == Qt::white;
-    painter.setPen(readable);
-    if (ownColour && ground != Qt::white) {
+    const bool ownColour = m_symbolsTaken || ground == Qt::white;
+    const QColor symbol = ownColour ? cell->palette().color(QPalette::WindowText) : readable;
+    // A temperature colour that does not read on the ground is edged in one that does; a
+    // cell without a value keeps the look it has on white.
+    if (ground != Qt::white && Contrast::ratio(symbol, ground) < Contrast::kMinimumRatio) {
+        painter.setPen(readable);
         for (const QPoint offset : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
             painter.drawText(box.translated(offset), align, cell->text());
     }
-    painter.setPen(ownColour ? cell->palette().color(QPalette::WindowText) : readable);
+    painter.setPen(symbol);
     painter.drawText(box, align, cell->text());
 }

@@ -54,6 +54,7 @@ private:
     void paintCell(QLabel *cell);
     void paintSymbol(QPainter &painter, QLabel *cell, const QColor &ground);
     void setNames(bool added);
+    void checkSymbols();
 
     QWidget *m_grid;
     Grid m_cells;
@@ -62,4 +63,6 @@ private:
     QVector<QColor> m_colours;  // by atomic number
     QVector<QString> m_names;   // the cells' own accessible names while coloured
     QPointer<ColouringWindow> m_window;
+    bool m_symbolsTaken = false;  // the temperature view's colours, as last painted
+    bool m_symbolsCheckDue = false;
 };
