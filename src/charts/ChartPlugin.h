@@ -64,6 +64,12 @@ public:
     // be read or the file cannot be written; nothing is written then.
     virtual Written writeChart(qint16 chartProperty, const QString &path, QSize size) = 0;
 
+    // A picture `size` pixels large drawn by `paint` as a file without a window, the format
+    // by the name's extension (.png, .svg, .pdf). Throws DataError when it cannot be
+    // written; nothing is written then.
+    virtual Written writePicture(const QString &path, const QString &title, QSize size,
+                                 const Painting &paint) = 0;
+
     // A picture `size` pixels large drawn by `paint`, through the print dialog (landscape,
     // fitted to the page) or saved where the user says (PNG or SVG). Failures are shown.
     virtual void printPicture(QWidget *parent, const QString &title, QSize size,
@@ -73,5 +79,5 @@ public:
 };
 
 // The version goes up whenever the classes above change.
-#define ChartPlugin_iid "example.ferrova.periodic.ChartPlugin/1.0"
+#define ChartPlugin_iid "example.ferrova.periodic.ChartPlugin/1.1"
 Q_DECLARE_INTERFACE(ChartPlugin, ChartPlugin_iid)

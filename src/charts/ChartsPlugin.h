@@ -14,6 +14,8 @@ public:
     ChartPane *createPane(QWidget *parent) override;
     ChartWindow *createWindow(AppState &app) override;
     Written writeChart(qint16 chartProperty, const QString &path, QSize size) override;
+    Written writePicture(const QString &path, const QString &title, QSize size,
+                         const Painting &paint) override;
     void printPicture(QWidget *parent, const QString &title, QSize size,
                       const Painting &paint) override;
     void savePicture(QWidget *parent, const QString &title, QSize size,

@@ -42,6 +42,14 @@ void TestCommandLine::forms_data()
     QTest::newRow("chart") << QStringList{"--export-chart", "boiling", "c.png", "--size", "300x200"}
                            << 0 << ""
                            << "" << QStringList{"c.png"};
+    QTest::newRow("coloured table") << QStringList{"--export-table", "melting", "c.svg"} << 0 << ""
+                                    << "" << QStringList{"c.svg"};
+    QTest::newRow("coloured table fitted")
+        << QStringList{"--export-table", "density", "c.png", "--size", "300x200"} << 0 << ""
+        << "" << QStringList{"c.png"};
+    QTest::newRow("coloured table, no format")
+        << QStringList{"--export-table", "density", "c.csv"} << kFailed << ""
+        << "扩展名应为 .png、.svg 或 .pdf" << none;
     QTest::newRow("help") << QStringList{"--help"} << 0 << "用法：ferrova-periodic"
                           << "" << none;
     QTest::newRow("no such element") << QStringList{"--element", "Xx"} << kFailed << ""
@@ -101,6 +109,11 @@ void TestCommandLine::forms()
         QCOMPARE(lines.size(), 1 + 109 + 1);
         QVERIFY(lines[0].contains("熔点 (K),沸点 (K),密度 (g/cm³)"));
         QVERIFY(lines[26].startsWith("26,Fe,铁,55.845,1811.15,3134.15,7.874,"));
+    }
+    QFile picture(folder.filePath(QStringLiteral("c.svg")));
+    if (picture.open(QIODevice::ReadOnly)) {  // the legend under the table
+        const QString svg = QString::fromUtf8(picture.readAll());
+        QVERIFY(svg.contains(QStringLiteral(">最低<")) && svg.contains(QStringLiteral(">4762.15")));
     }
     if (files.contains(QStringLiteral("c.png")))
         QCOMPARE(QImage(folder.filePath(QStringLiteral("c.png"))).size(), QSize(300, 200));
