@@ -102,21 +102,20 @@ void CellColouring::restore()
 }
 
 // The name a screen reader says as the keyboard moves onto the cell. A name the grid gave
-// the cell meanwhile (its record read again) is the grid's and stays.
+// the cell meanwhile (its record read again) is the grid's: it is kept, not overwritten.
 void CellColouring::setNames(bool added)
 {
-    if (m_names.isEmpty() && added) {
-        m_names.resize(m_cells.cells.size());
-        for (int n = 1; n < m_cells.cells.size(); ++n)
-            m_names[n] = m_cells.cells[n]->accessibleName();
-    }
-    if (m_names.isEmpty()) return;
+    m_ownNames.resize(m_cells.cells.size());
+    m_shownNames.resize(m_cells.cells.size());
     for (int n = 1; n < m_cells.cells.size(); ++n) {
         QLabel *cell = m_cells.cells[n];
-        const QString name = added ? m_names[n] + kSeparator + said(n) : m_names[n];
-        if (cell->accessibleName() != name) cell->setAccessibleName(name);
+        if (cell->accessibleName() != m_shownNames[n]) m_ownNames[n] = cell->accessibleName();
+        m_shownNames[n] = added ? m_ownNames[n] + kSeparator + said(n) : m_ownNames[n];
+        if (cell->accessibleName() != m_shownNames[n]) cell->setAccessibleName(m_shownNames[n]);
     }
-    if (!added) m_names.clear();
+    if (added) return;
+    m_ownNames.clear();
+    m_shownNames.clear();
 }
 
 bool CellColouring::eventFilter(QObject *watched, QEvent *event)

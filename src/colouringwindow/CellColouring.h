@@ -60,8 +60,9 @@ private:
     Grid m_cells;
     std::optional<PropertyValues> m_values;
     std::optional<LegendData> m_legend;
-    QVector<QColor> m_colours;  // by atomic number
-    QVector<QString> m_names;   // the cells' own accessible names while coloured
+    QVector<QColor> m_colours;      // by atomic number
+    QVector<QString> m_ownNames;    // the cells' accessible names without the value
+    QVector<QString> m_shownNames;  // as this colouring set them
     QPointer<ColouringWindow> m_window;
     bool m_symbolsTaken = false;  // the temperature view's colours, as last painted
     bool m_symbolsCheckDue = false;
