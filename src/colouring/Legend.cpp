@@ -113,7 +113,7 @@ QVector<double> ticks(const ColourScale &scale)
 double height(const QFont &font)
 {
     const double line = QFontMetricsF(font).height();
-    return 4 * line + kBarHeight + kTickLength + 3 * kGap / 2;
+    return 5 * line + kBarHeight + kTickLength + 3 * kGap / 2;
 }
 
 namespace {
@@ -162,9 +162,12 @@ void paint(QPainter &painter, const QRectF &area, const LegendData &legend)
         paintBar(painter, bar, legend.scale);
         paintTicks(painter, bar, legend.scale);
         y = bar.bottom() + kTickLength + line + kGap / 2;
-        const QString extremes = legend.lowest + QStringLiteral("　　") + legend.highest;
-        painter.drawText(QPointF(area.left(), y + metrics.ascent()), extremes);
-        y += line + kGap / 2;
+        // One line each: several elements may share an extreme.
+        for (const QString &extreme : {legend.lowest, legend.highest}) {
+            painter.drawText(QPointF(area.left(), y + metrics.ascent()), extreme);
+            y += line;
+        }
+        y += kGap / 2;
     }
     const QRectF swatch(area.left(), y, kSwatchWidth, line);
     painter.fillRect(swatch, Qt::white);

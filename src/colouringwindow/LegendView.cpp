@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr int kWidthChars = 44;  // room for the two extremes on one line
+constexpr int kWidthChars = 40;  // room for an extreme with three elements
 constexpr int kMargin = 4;
 
 }  // namespace
