@@ -3,7 +3,9 @@
 //   chart is painted, the chart plugin's pane having been made after the first frame;
 //   a cell click, from lbl_Elements_Click's start until the details panel is painted;
 //   a toolbar click, from img_Btns_Click's start until the chart (and the circles) are
-//   painted; and ReadElementRecord over the whole element file, in records per second.
+//   painted; a choice in the tool window "按性质着色", from the list's change until the grid
+//   is repainted in the new colours (the file read included), and "无" until the cells are
+//   back; and ReadElementRecord over the whole element file, in records per second.
 // "Painted" means every event the click left behind has been handled, so the window and
 // the chart have been redrawn and handed to the window system, as the event loop would.
 //
@@ -19,6 +21,8 @@
 #include <functional>
 #include <vector>
 
+#include "colouringwindow/CellColouring.h"
+#include "colouringwindow/ColouringWindow.h"
 #include "data/DataFiles.h"
 #include "data/ElementFile.h"
 #include "data/ListInput.h"
@@ -117,6 +121,25 @@ void benchToolbarClicks(frm_Vantrel &window, int runs)
     report("toolbar 182, table restored", "ms", table);
 }
 
+void benchColouring(frm_Vantrel &window, int runs)
+{
+    auto *colouring = window.findChild<CellColouring *>();
+    colouring->openWindow();
+    ColouringWindow *tool = colouring->window();
+    for (int i = 0; i < 20; ++i) settle();
+    std::vector<double> melting, density, none;
+    for (int i = 0; i < runs; ++i) {
+        melting.push_back(timeMs([&] { tool->choose(QStringLiteral("melting")); }));
+        density.push_back(timeMs([&] { tool->choose(QStringLiteral("density")); }));
+        none.push_back(timeMs([&] { tool->choose(QString()); }));
+    }
+    tool->close();
+    settle();
+    report("colouring by melting point: choice → grid repainted", "ms", melting);
+    report("colouring by density (logarithmic): choice → grid repainted", "ms", density);
+    report("colouring 无: choice → cells restored", "ms", none);
+}
+
 int readAll(QIODevice &device)
 {
     ListInput input(device, QStringLiteral("Elements.prn"));
@@ -179,6 +202,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < 20; ++i) settle();  // mapped and painted before the first sample
     benchCellClicks(window, runs);
     benchToolbarClicks(window, runs);
+    benchColouring(window, runs);
     benchReader(runs);
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "charts/ChartPlugin.h"
+#include "colouredtable/ColouredTable.h"
 #include "data/AtomicSave.h"
 #include "data/ChartProperties.h"
 #include "data/Csv.h"
@@ -42,6 +43,8 @@ struct Options {
     QCommandLineOption element{QStringLiteral("element"), QString(), QStringLiteral("元素")};
     QCommandLineOption table{QStringLiteral("table"), QString(), QStringLiteral("文件")};
     QCommandLineOption chart{QStringLiteral("export-chart"), QString(), QStringLiteral("性质")};
+    QCommandLineOption colouredTable{QStringLiteral("export-table"), QString(),
+                                     QStringLiteral("性质")};
     QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("宽x高")};
     QCommandLineOption format{QStringLiteral("format"), QString(), QStringLiteral("格式")};
     QCommandLineOption productUrl{QStringLiteral("product-url"), QString(), QStringLiteral("URL")};
@@ -51,12 +54,19 @@ struct Options {
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({element, table, chart, size, format, productUrl, help, version});
+        parser.addOptions(
+            {element, table, chart, colouredTable, size, format, productUrl, help, version});
     }
-    // How many of the three forms are asked for.
+    // How many of the four forms are asked for.
     int formCount(const QCommandLineParser &parser) const
     {
-        return int(parser.isSet(element)) + int(parser.isSet(table)) + int(parser.isSet(chart));
+        return int(parser.isSet(element)) + int(parser.isSet(table)) + int(parser.isSet(chart)) +
+               int(parser.isSet(colouredTable));
+    }
+    // The forms that write a picture of the size --size gives, to the file named after them.
+    bool writesPicture(const QCommandLineParser &parser) const
+    {
+        return parser.isSet(chart) || parser.isSet(colouredTable);
     }
 };
 
@@ -76,9 +86,10 @@ QString helpText()
                "      ferrova-periodic --element 元素\n"
                "      ferrova-periodic --table 文件.csv\n"
                "      ferrova-periodic --export-chart 性质 文件 [--size 宽x高] [--format 格式]\n"
+               "      ferrova-periodic --export-table 性质 文件 [--size 宽x高]\n"
                "\n"
-               "Ferrova元素周期表。不带选项时打开窗口；--element、--table 和 --export-chart\n"
-               "不打开窗口，也不需要显示器。\n"
+               "Ferrova元素周期表。不带选项时打开窗口；--element、--table、--export-chart\n"
+               "和 --export-table 不打开窗口，也不需要显示器。\n"
                "\n"
                "选项：\n"
                "  --element 元素            在标准输出上打印元素的资料卡；元素写符号（Fe）、\n"
@@ -87,7 +98,10 @@ QString helpText()
                "  --export-chart 性质 文件  把一种性质的曲线图写入文件，扩展名决定格式：\n"
                "                            .png、.svg、.pdf（A4 横向）或 .csv（数据）\n"
                "                            性质：%1\n"
-               "  --size 宽x高              --export-chart 所写图片的像素大小（默认 %2x%3）\n"
+               "  --export-table 性质 文件  把按一种性质（同上）着色的周期表连同图例写入\n"
+               "                            文件，扩展名决定格式：.png、.svg 或 .pdf（A4 横向）\n"
+               "  --size 宽x高              --export-chart 所写图片的像素大小（默认 %2x%3）；\n"
+               "                            --export-table 的周期表按比例放进这个大小\n"
                "  --format 格式             --export-chart 的格式：png、svg、pdf 或 csv，\n"
                "                            不看扩展名；文件为 - 时默认 csv\n"
                "  --product-url URL         浏览器窗格显示的产品网页地址\n"
@@ -176,6 +190,25 @@ int writeTable(const QString &path)
     return kSucceeded;
 }
 
+// --export-table: the grid the window shows, coloured as its tool window colours it.
+int writeColouredTable(const QString &key, const QStringList &files, const QString &sizeText)
+{
+    if (files.size() != 1) throw Refused{QStringLiteral("--export-table 后面要写性质和一个文件名")};
+    const QSize size = sizeText.isEmpty() ? QSize() : pictureSize(sizeText);
+    QString problem;
+    ChartPlugin *plugin = Plugins::charts(&problem);
+    if (!plugin) throw Refused{Plugins::chartsMissingText(problem)};
+    switch (ColouredTable::write(*plugin, key.trimmed(), files.constFirst(), size)) {
+        case ColouredTable::Written::Done: return kSucceeded;
+        case ColouredTable::Written::UnknownProperty:
+            throw Refused{QStringLiteral("没有这种性质：“%1”。可用的性质：%2")
+                              .arg(key, ChartProperties::keys().join(QStringLiteral("、")))};
+        case ColouredTable::Written::UnknownFormat: break;
+    }
+    throw Refused{QStringLiteral("无法从文件名“%1”看出格式：扩展名应为 .png、.svg 或 .pdf")
+                      .arg(files.constFirst())};
+}
+
 // --export-chart: the chart the program draws, filled the way its windows fill theirs. The
 // format is named, else the file's extension tells it; standard output has none, so CSV.
 int writeChart(const QString &key, const QStringList &files, const QString &sizeText,
@@ -214,16 +247,20 @@ int dispatch(const QCommandLineParser &parser, const Options &options)
         print(stdout, QStringLiteral("ferrova-periodic " FERROVA_VERSION "\n"));
         return kSucceeded;
     }
-    if (!parser.isSet(options.chart) && !parser.positionalArguments().isEmpty())
+    if (!options.writesPicture(parser) && !parser.positionalArguments().isEmpty())
         throw Refused{QStringLiteral("多余的参数：%1").arg(parser.positionalArguments().join(' '))};
     if (options.formCount(parser) != 1)
-        throw Refused{QStringLiteral("--element、--table 和 --export-chart 一次只能用一个")};
-    for (const QCommandLineOption *chartOnly : {&options.size, &options.format})
-        if (parser.isSet(*chartOnly) && !parser.isSet(options.chart))
-            throw Refused{
-                QStringLiteral("--%1 只用于 --export-chart").arg(chartOnly->names().first())};
+        throw Refused{
+            QStringLiteral("--element、--table、--export-chart 和 --export-table 一次只能用一个")};
+    if (parser.isSet(options.size) && !options.writesPicture(parser))
+        throw Refused{QStringLiteral("--size 只用于 --export-chart 和 --export-table")};
+    if (parser.isSet(options.format) && !parser.isSet(options.chart))
+        throw Refused{QStringLiteral("--format 只用于 --export-chart")};
     if (parser.isSet(options.element)) return printCard(parser.value(options.element));
     if (parser.isSet(options.table)) return writeTable(parser.value(options.table));
+    if (parser.isSet(options.colouredTable))
+        return writeColouredTable(parser.value(options.colouredTable), parser.positionalArguments(),
+                                  parser.value(options.size));
     return writeChart(parser.value(options.chart), parser.positionalArguments(),
                       parser.value(options.size), parser.value(options.format).trimmed());
 }

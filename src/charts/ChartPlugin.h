@@ -66,6 +66,12 @@ public:
     virtual Written writeChart(qint16 chartProperty, const QString &path, const QString &format,
                                QSize size) = 0;
 
+    // A picture `size` pixels large drawn by `paint` as a file without a window, the format
+    // by the name's extension (.png, .svg, .pdf). Throws DataError when it cannot be
+    // written; nothing is written then.
+    virtual Written writePicture(const QString &path, const QString &title, QSize size,
+                                 const Painting &paint) = 0;
+
     // A picture `size` pixels large drawn by `paint`, through the print dialog (landscape,
     // fitted to the page) or saved where the user says (PNG or SVG). Failures are shown.
     virtual void printPicture(QWidget *parent, const QString &title, QSize size,

@@ -30,6 +30,20 @@ ChartPlugin::Written ChartsPlugin::writeChart(qint16 chartProperty, const QStrin
     return Written::Done;
 }
 
+ChartPlugin::Written ChartsPlugin::writePicture(const QString &path, const QString &title,
+                                                QSize size, const Painting &paint)
+{
+    QByteArray bytes;
+    switch (ChartExport::formatFor(path).value_or(ChartExport::Format::Csv)) {
+        case ChartExport::Format::Png: bytes = PictureFiles::png(size, 1, paint); break;
+        case ChartExport::Format::Svg: bytes = PictureFiles::svg(size, title, paint); break;
+        case ChartExport::Format::Pdf: bytes = PictureFiles::pdf(size, title, paint); break;
+        case ChartExport::Format::Csv: return Written::UnknownFormat;  // a picture has no rows
+    }
+    AtomicSave::write(path, bytes);
+    return Written::Done;
+}
+
 void ChartsPlugin::printPicture(QWidget *parent, const QString &title, QSize size,
                                 const Painting &paint)
 {

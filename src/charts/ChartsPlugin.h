@@ -15,6 +15,8 @@ public:
     ChartWindow *createWindow(AppState &app) override;
     Written writeChart(qint16 chartProperty, const QString &path, const QString &format,
                        QSize size) override;
+    Written writePicture(const QString &path, const QString &title, QSize size,
+                         const Painting &paint) override;
     void printPicture(QWidget *parent, const QString &title, QSize size,
                       const Painting &paint) override;
     void savePicture(QWidget *parent, const QString &title, QSize size,

@@ -4,6 +4,7 @@
 #include "ElementGrid.h"
 #include "GridKeys.h"
 #include "TemperatureView.h"
+#include "colouringwindow/CellColouring.h"
 #include "widgets/ColourNumber.h"
 #include "widgets/Twips.h"
 #include "widgets/Windows.h"
@@ -32,7 +33,10 @@ PeriodicGrid::PeriodicGrid(QWidget *window) : QWidget(window)
     connect(m_keys, &GridKeys::moved, this, &PeriodicGrid::cellHovered);
     connect(m_keys, &GridKeys::activated, this, &PeriodicGrid::cellActivated);
     connect(m_keys, &GridKeys::tabbed, this, &PeriodicGrid::tabbed);
-    new TemperatureView(this, m_cells);  // Ctrl+T and the cells' context menu
+    auto *temperature = new TemperatureView(this, m_cells);  // Ctrl+T and the cells' menu
+    new CellColouring(this, {QVector<QLabel *>(m_cells.begin(), m_cells.end()),  // Ctrl+H
+                             [this] { return normalLinesShown(); },
+                             [temperature] { return temperature->isShowing(); }});
 }
 
 void PeriodicGrid::createBackdrops()

@@ -2,6 +2,8 @@
 
 #include "Plugins.h"
 #include "charts/ChartPlugin.h"
+#include "colouringwindow/CellColouring.h"
+#include "colouringwindow/TablePicture.h"
 #include "widgets/Dialogs.h"
 
 #include <QAction>
@@ -39,6 +41,21 @@ TableExport::TableExport(QWidget *window, std::function<QRect()> area)
 void TableExport::paint(QPainter &painter) const
 {
     m_window->render(&painter, QPoint(0, 0), QRegion(m_area()));
+    if (const LegendData *shown = legend())
+        TablePicture::paintLegend(painter, m_area().size(), *shown,
+                                  m_window->palette().color(QPalette::Window));
+}
+
+// The legend of the colouring the table shows, drawn under it; null without one.
+const LegendData *TableExport::legend() const
+{
+    const auto *colouring = m_window->findChild<CellColouring *>();
+    return colouring ? colouring->legend() : nullptr;
+}
+
+QSize TableExport::pictureSize() const
+{
+    return TablePicture::withLegend(m_area().size(), legend());
 }
 
 ChartPlugin *TableExport::output() const
@@ -71,13 +88,13 @@ bool TableExport::eventFilter(QObject *watched, QEvent *event)
 void TableExport::print()
 {
     if (ChartPlugin *plugin = output())
-        plugin->printPicture(m_window, kTitle, m_area().size(),
+        plugin->printPicture(m_window, kTitle, pictureSize(),
                              [this](QPainter &painter) { paint(painter); });
 }
 
 void TableExport::savePicture()
 {
     if (ChartPlugin *plugin = output())
-        plugin->savePicture(m_window, kTitle, m_area().size(),
+        plugin->savePicture(m_window, kTitle, pictureSize(),
                             [this](QPainter &painter) { paint(painter); });
 }

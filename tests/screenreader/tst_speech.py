@@ -27,7 +27,8 @@ SKIPPED = 77
 CHART_WINDOW_SETTINGS = ("65535\tAtomicRadius\r\n1.677696E+07\tCovalentRadius\r\n"
                          "1\tChartWindows\r\n1\tElementGroup\r\n")
 
-SESSIONS = {"chart pane": None, "chart window": CHART_WINDOW_SETTINGS, "options": None}
+SESSIONS = {"chart pane": None, "chart window": CHART_WINDOW_SETTINGS, "options": None,
+            "colouring": None}
 
 # (session, keys, texts heard, texts pending). Orca speaks its own words in English here.
 SPEECH = [
@@ -74,6 +75,13 @@ SPEECH = [
     ("options", "Tab", ["原子半径颜色 editable combo box"], []),
     ("options", "Tab", ["共价原子半径颜色 editable combo box"], []),
     ("options", "Tab", ["保存设置 push button"], []),
+    # Colouring by a property: each cell, reached by the keyboard, says its value too.
+    ("colouring", "", ["Ferrova元素周期表"], []),
+    ("colouring", "F e", ["铁 Fe 26"], []),
+    ("colouring", "ctrl+h", ["按性质着色"], []),
+    ("colouring", "Down Down", ["熔点"], []),
+    ("colouring", "alt+Tab", ["铁 Fe 26，熔点 1811.15 K"], []),
+    ("colouring", "Right", ["钴 Co 27，熔点 1768.15 K"], []),
 ]
 
 

@@ -53,6 +53,14 @@ void TestCommandLine::forms_data()
     QTest::newRow("chart to standard output")
         << QStringList{"--export-chart", "melting", "-", "--format", "svg"} << 0 << "<?xml"
         << "" << none;
+    QTest::newRow("coloured table") << QStringList{"--export-table", "melting", "c.svg"} << 0 << ""
+                                    << "" << QStringList{"c.svg"};
+    QTest::newRow("coloured table fitted")
+        << QStringList{"--export-table", "density", "c.png", "--size", "300x200"} << 0 << ""
+        << "" << QStringList{"c.png"};
+    QTest::newRow("coloured table, no format")
+        << QStringList{"--export-table", "density", "c.csv"} << kFailed << ""
+        << "扩展名应为 .png、.svg 或 .pdf" << none;
     QTest::newRow("help") << QStringList{"--help"} << 0 << "用法：ferrova-periodic"
                           << "" << none;
     QTest::newRow("no such element") << QStringList{"--element", "Xx"} << kFailed << ""
@@ -108,6 +116,11 @@ void TestCommandLine::forms()
     QVERIFY2(error.isEmpty() || stdErr.contains(error), qPrintable(stdErr));
     if (status != 0) QVERIFY(stdOut.isEmpty());
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), files);
+    QFile picture(folder.filePath(QStringLiteral("c.svg")));
+    if (picture.open(QIODevice::ReadOnly)) {  // the legend under the table
+        const QString svg = QString::fromUtf8(picture.readAll());
+        QVERIFY(svg.contains(QStringLiteral(">最低<")) && svg.contains(QStringLiteral(">4762.15")));
+    }
     if (files.contains(QStringLiteral("c.png")))
         QCOMPARE(QImage(folder.filePath(QStringLiteral("c.png"))).size(), QSize(300, 200));
 }
