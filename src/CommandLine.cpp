@@ -16,6 +16,7 @@
 #include "data/ElementCard.h"
 #include "data/ElementFile.h"
 #include "data/NumberText.h"
+#include "isotopes/IsotopeCommand.h"
 #include "table/FrmVantrel.h"
 #include "table/Plugins.h"
 #include "widgets/ToolkitTranslation.h"
@@ -41,6 +42,7 @@ struct Refused {
 struct Options {
     QCommandLineOption element{QStringLiteral("element"), QString(), QStringLiteral("元素")};
     QCommandLineOption table{QStringLiteral("table"), QString(), QStringLiteral("文件")};
+    QCommandLineOption isotopes{QStringLiteral("isotopes"), QString(), QStringLiteral("元素")};
     QCommandLineOption chart{QStringLiteral("export-chart"), QString(), QStringLiteral("性质")};
     QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("宽x高")};
     QCommandLineOption productUrl{QStringLiteral("product-url"), QString(), QStringLiteral("URL")};
@@ -50,12 +52,13 @@ struct Options {
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({element, table, chart, size, productUrl, help, version});
+        parser.addOptions({element, table, isotopes, chart, size, productUrl, help, version});
     }
-    // How many of the three forms are asked for.
+    // How many of the four forms are asked for.
     int formCount(const QCommandLineParser &parser) const
     {
-        return int(parser.isSet(element)) + int(parser.isSet(table)) + int(parser.isSet(chart));
+        return int(parser.isSet(element)) + int(parser.isSet(table)) + int(parser.isSet(chart)) +
+               int(parser.isSet(isotopes));
     }
 };
 
@@ -74,15 +77,18 @@ QString helpText()
                "用法：ferrova-periodic [--product-url URL]\n"
                "      ferrova-periodic --element 元素\n"
                "      ferrova-periodic --table 文件.csv\n"
+               "      ferrova-periodic --isotopes 元素\n"
                "      ferrova-periodic --export-chart 性质 文件 [--size 宽x高]\n"
                "\n"
-               "Ferrova元素周期表。不带选项时打开窗口；--element、--table 和 --export-chart\n"
-               "不打开窗口，也不需要显示器。\n"
+               "Ferrova元素周期表。不带选项时打开窗口；--element、--table、--isotopes 和\n"
+               "--export-chart 不打开窗口，也不需要显示器。\n"
                "\n"
                "选项：\n"
                "  --element 元素            在标准输出上打印元素的资料卡；元素写符号（Fe）、\n"
                "                            原子序数（26）或名称（铁）\n"
                "  --table 文件              把全部元素的每项数值写入 CSV 文件，单位在表头\n"
+               "  --isotopes 元素           在标准输出上打印元素的全部已知核素，以制表符分隔，\n"
+               "                            第一行是表头\n"
                "  --export-chart 性质 文件  把一种性质的曲线图写入文件，扩展名决定格式：\n"
                "                            .png、.svg、.pdf（A4 横向）或 .csv（数据）\n"
                "                            性质：%1\n"
@@ -203,13 +209,19 @@ int dispatch(const QCommandLineParser &parser, const Options &options)
         return kSucceeded;
     }
     if (options.formCount(parser) != 1)
-        throw Refused{QStringLiteral("--element、--table 和 --export-chart 一次只能用一个")};
+        throw Refused{
+            QStringLiteral("--element、--table、--isotopes 和 --export-chart 一次只能用一个")};
     if (parser.isSet(options.size) && !parser.isSet(options.chart))
         throw Refused{QStringLiteral("--size 只用于 --export-chart")};
     if (!parser.isSet(options.chart) && !parser.positionalArguments().isEmpty())
         throw Refused{QStringLiteral("多余的参数：%1").arg(parser.positionalArguments().join(' '))};
     if (parser.isSet(options.element)) return printCard(parser.value(options.element));
     if (parser.isSet(options.table)) return writeTable(parser.value(options.table));
+    if (parser.isSet(options.isotopes)) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return IsotopeCommand::run(parser.value(options.isotopes), out, err);
+    }
     return writeChart(parser.value(options.chart), parser.positionalArguments(),
                       parser.value(options.size));
 }
