@@ -270,16 +270,16 @@ QString spoken(const Nuclide &nuclide)
 QStringList headers()
 {
     return {QStringLiteral("核素"),         QStringLiteral("质量数"), QStringLiteral("质量 (u)"),
-            QStringLiteral("天然丰度 (%)"), QStringLiteral("半衰期"), QStringLiteral("衰变方式"),
-            QStringLiteral("自旋宇称")};
+            QStringLiteral("天然丰度 (%)"), QStringLiteral("半衰期"), QStringLiteral("自旋宇称"),
+            QStringLiteral("衰变方式")};
 }
 
 QStringList row(const Nuclide &nuclide)
 {
-    return {name(nuclide),      QString::number(nuclide.massNumber),
-            mass(nuclide),      abundance(nuclide),
-            halfLife(nuclide),  modes(nuclide.modes),
-            spinParity(nuclide)};
+    return {name(nuclide),       QString::number(nuclide.massNumber),
+            mass(nuclide),       abundance(nuclide),
+            halfLife(nuclide),   spinParity(nuclide),
+            modes(nuclide.modes)};
 }
 
 }  // namespace Isotopes::Text

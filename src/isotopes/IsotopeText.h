@@ -38,7 +38,8 @@ QString spinParity(const Nuclide &nuclide);
 // What a screen reader says for a row: "碳-14，14.003242 u，半衰期 5700 年，β⁻ 衰变".
 QString spoken(const Nuclide &nuclide);
 
-// The column titles and a row's texts, shared by the table, its copies and the command line.
+// The column titles and a row's texts, shared by the table, its copies and the command line;
+// the decay modes, the longest, last.
 QStringList headers();
 QStringList row(const Nuclide &nuclide);
 

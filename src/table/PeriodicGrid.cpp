@@ -4,10 +4,12 @@
 #include "ElementGrid.h"
 #include "GridKeys.h"
 #include "TemperatureView.h"
+#include "isotopewindow/IsotopeWindow.h"
 #include "widgets/ColourNumber.h"
 #include "widgets/Twips.h"
 #include "widgets/Windows.h"
 
+#include <QAction>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -32,7 +34,12 @@ PeriodicGrid::PeriodicGrid(QWidget *window) : QWidget(window)
     connect(m_keys, &GridKeys::moved, this, &PeriodicGrid::cellHovered);
     connect(m_keys, &GridKeys::activated, this, &PeriodicGrid::cellActivated);
     connect(m_keys, &GridKeys::tabbed, this, &PeriodicGrid::tabbed);
-    new TemperatureView(this, m_cells);  // Ctrl+T and the cells' context menu
+    new TemperatureView(this, m_cells);         // Ctrl+T and the cells' context menu
+    for (int n = 1; n < m_cells.size(); ++n) {  // the nuclides, read when first asked for
+        auto *isotopes = new QAction(QStringLiteral("同位素…"), m_cells[n]);
+        connect(isotopes, &QAction::triggered, this, [this, n] { IsotopeWindow::open(this, n); });
+        m_cells[n]->addAction(isotopes);
+    }
 }
 
 void PeriodicGrid::createBackdrops()

@@ -48,7 +48,7 @@ void TestCommandLine::forms_data()
                                      << "没有这个元素：“Xx”" << none;
     QTest::newRow("isotopes")
         << QStringList{"--isotopes", "U"} << 0
-        << "核素\t质量数\t质量 (u)\t天然丰度 (%)\t半衰期\t衰变方式\t自旋宇称\n铀-234\t"
+        << "核素\t质量数\t质量 (u)\t天然丰度 (%)\t半衰期\t自旋宇称\t衰变方式\n铀-234\t"
         << "" << none;
     QTest::newRow("isotopes of no element") << QStringList{"--isotopes", "Qq"} << kFailed << ""
                                             << "没有这个元素：“Qq”" << none;
