@@ -78,10 +78,9 @@ QVariant IsotopeModel::data(const QModelIndex &index, int role) const
                        : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
         case Qt::AccessibleTextRole:
             // The first cell says the whole row, as a reader moving down the table wants it;
-            // the others their column's name and value.
+            // the others their value (readers name the column themselves), "无" for none.
             if (column == kName) return Isotopes::Text::spoken(m_nuclides[row]);
-            return m_headers[column] + QStringLiteral("：") +
-                   (m_texts[row][column].isEmpty() ? QStringLiteral("无") : m_texts[row][column]);
+            return m_texts[row][column].isEmpty() ? QStringLiteral("无") : m_texts[row][column];
         default: return {};
     }
 }
