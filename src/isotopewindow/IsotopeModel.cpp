@@ -70,6 +70,8 @@ QVariant IsotopeModel::data(const QModelIndex &index, int role) const
             }
             return {};
         case Qt::ToolTipRole:
+            // The decay modes may be cut short at the window's edge.
+            if (column == kModes) return m_texts[row][column];
             return column == kName && m_nuclides[row].isNatural() ? QStringLiteral("天然存在")
                                                                   : QVariant();
         case Qt::TextAlignmentRole:
