@@ -87,6 +87,7 @@ function(ferrova_copy_data target)
       COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/Data
       COMMAND ${CMAKE_COMMAND} -E copy_if_different
               ${PROJECT_SOURCE_DIR}/Data/Elements.prn ${PROJECT_SOURCE_DIR}/Data/settings.prn
+              ${PROJECT_SOURCE_DIR}/Data/Isotopes.csv
               ${folder}/Data/
       VERBATIM)
   endif()

@@ -17,6 +17,7 @@
 #include "data/ElementCard.h"
 #include "data/ElementFile.h"
 #include "data/NumberText.h"
+#include "isotopes/IsotopeCommand.h"
 #include "table/FrmVantrel.h"
 #include "table/Plugins.h"
 #include "widgets/ToolkitTranslation.h"
@@ -42,6 +43,7 @@ struct Refused {
 struct Options {
     QCommandLineOption element{QStringLiteral("element"), QString(), QStringLiteral("元素")};
     QCommandLineOption table{QStringLiteral("table"), QString(), QStringLiteral("文件")};
+    QCommandLineOption isotopes{QStringLiteral("isotopes"), QString(), QStringLiteral("元素")};
     QCommandLineOption chart{QStringLiteral("export-chart"), QString(), QStringLiteral("性质")};
     QCommandLineOption colouredTable{QStringLiteral("export-table"), QString(),
                                      QStringLiteral("性质")};
@@ -54,14 +56,27 @@ struct Options {
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions(
-            {element, table, chart, colouredTable, size, format, productUrl, help, version});
+        parser.addOptions({element, table, isotopes, chart, colouredTable, size, format, productUrl,
+                           help, version});
     }
-    // How many of the four forms are asked for.
+    // The forms without a window; one of them at a time.
+    QList<const QCommandLineOption *> forms() const
+    {
+        return {&element, &table, &isotopes, &chart, &colouredTable};
+    }
     int formCount(const QCommandLineParser &parser) const
     {
-        return int(parser.isSet(element)) + int(parser.isSet(table)) + int(parser.isSet(chart)) +
-               int(parser.isSet(colouredTable));
+        const QList<const QCommandLineOption *> all = forms();
+        return int(std::count_if(all.begin(), all.end(), [&](const QCommandLineOption *form) {
+            return parser.isSet(*form);
+        }));
+    }
+    QString formNames() const
+    {
+        QStringList names;
+        for (const QCommandLineOption *form : forms())
+            names.append(QStringLiteral("--") + form->names().constFirst());
+        return names.join(QStringLiteral("、"));
     }
     // The forms that write a picture of the size --size gives, to the file named after them.
     bool writesPicture(const QCommandLineParser &parser) const
@@ -85,16 +100,19 @@ QString helpText()
                "用法：ferrova-periodic [--product-url URL]\n"
                "      ferrova-periodic --element 元素\n"
                "      ferrova-periodic --table 文件.csv\n"
+               "      ferrova-periodic --isotopes 元素\n"
                "      ferrova-periodic --export-chart 性质 文件 [--size 宽x高] [--format 格式]\n"
                "      ferrova-periodic --export-table 性质 文件 [--size 宽x高]\n"
                "\n"
-               "Ferrova元素周期表。不带选项时打开窗口；--element、--table、--export-chart\n"
-               "和 --export-table 不打开窗口，也不需要显示器。\n"
+               "Ferrova元素周期表。不带选项时打开窗口；--element、--table、--isotopes、\n"
+               "--export-chart 和 --export-table 不打开窗口，也不需要显示器。\n"
                "\n"
                "选项：\n"
                "  --element 元素            在标准输出上打印元素的资料卡；元素写符号（Fe）、\n"
                "                            原子序数（26）或名称（铁）\n"
                "  --table 文件              把全部元素的每项数值写入 CSV 文件，单位在表头\n"
+               "  --isotopes 元素           在标准输出上打印元素的全部已知核素，以制表符分隔，\n"
+               "                            第一行是表头\n"
                "  --export-chart 性质 文件  把一种性质的曲线图写入文件，扩展名决定格式：\n"
                "                            .png、.svg、.pdf（A4 横向）或 .csv（数据）\n"
                "                            性质：%1\n"
@@ -250,8 +268,7 @@ int dispatch(const QCommandLineParser &parser, const Options &options)
     if (!options.writesPicture(parser) && !parser.positionalArguments().isEmpty())
         throw Refused{QStringLiteral("多余的参数：%1").arg(parser.positionalArguments().join(' '))};
     if (options.formCount(parser) != 1)
-        throw Refused{
-            QStringLiteral("--element、--table、--export-chart 和 --export-table 一次只能用一个")};
+        throw Refused{QStringLiteral("%1 一次只能用一个").arg(options.formNames())};
     if (parser.isSet(options.size) && !options.writesPicture(parser))
         throw Refused{QStringLiteral("--size 只用于 --export-chart 和 --export-table")};
     if (parser.isSet(options.format) && !parser.isSet(options.chart))
@@ -261,6 +278,11 @@ int dispatch(const QCommandLineParser &parser, const Options &options)
     if (parser.isSet(options.colouredTable))
         return writeColouredTable(parser.value(options.colouredTable), parser.positionalArguments(),
                                   parser.value(options.size));
+    if (parser.isSet(options.isotopes)) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return IsotopeCommand::run(parser.value(options.isotopes), out, err);
+    }
     return writeChart(parser.value(options.chart), parser.positionalArguments(),
                       parser.value(options.size), parser.value(options.format).trimmed());
 }

@@ -16,6 +16,7 @@ public:
         TooLong,        // a line or item beyond the reader's limits
         WriteFailed,    // saving failed
         NoSuchElement,  // an atomic number for which the grid has no cell
+        BadItem,        // an item that breaks its file's rules (a unit, a field count)
     };
 
     DataError(Kind kind, QString file, int line, QString detail);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "data/ElementNames.h"
+#include "isotopes/IsotopeQuery.h"
 #include "widgets/Twips.h"
 
 namespace {
@@ -20,6 +21,7 @@ constexpr double kTop = 600;
 constexpr double kWidth = 3000;
 constexpr int kVisibleRows = 8;
 constexpr int kNumberRole = Qt::UserRole;
+constexpr int kMassNumberRole = Qt::UserRole + 1;  // a nuclide typed ("C-14"): its isotopes
 
 }  // namespace
 
@@ -86,6 +88,15 @@ void FindField::closeWhenFocusLeaves(QWidget *now)
 void FindField::updateSuggestions()
 {
     m_list->clear();
+    if (const auto nuclide = Isotopes::Query::nuclide(m_edit->text())) {
+        const ElementNames::Names &names = *ElementNames::find(nuclide->atomicNumber);
+        auto *item = new QListWidgetItem(QStringLiteral("%1-%2 的同位素")
+                                             .arg(QString::fromUtf8(names.chinese))
+                                             .arg(nuclide->massNumber));
+        item->setData(kNumberRole, nuclide->atomicNumber);
+        item->setData(kMassNumberRole, nuclide->massNumber);
+        m_list->addItem(item);
+    }
     for (int number : ElementNames::match(m_edit->text())) {
         auto *item = new QListWidgetItem(ElementNames::suggestion(*ElementNames::find(number)));
         item->setData(kNumberRole, number);
@@ -125,6 +136,8 @@ void FindField::choose(int row)
     const int number = item ? item->data(kNumberRole).toInt() : 0;
     if (number == 0) return;  // nothing found: the field stays for the next try
     emit chosen(number);      // the keyboard goes to the grid first, not through the window
+    if (const int massNumber = item->data(kMassNumberRole).toInt())
+        emit nuclideChosen(number, massNumber);
     hide();
 }
 

@@ -28,6 +28,8 @@ public slots:
 
 signals:
     void chosen(int atomicNumber);
+    // After chosen(), when the choice was a nuclide ("C-14", "碳-14", "14C", "U235").
+    void nuclideChosen(int atomicNumber, int massNumber);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

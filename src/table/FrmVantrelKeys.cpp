@@ -8,6 +8,7 @@
 #include "PeriodicGrid.h"
 #include "app/AppState.h"
 #include "charts/ChartPlugin.h"
+#include "isotopewindow/IsotopeWindow.h"
 #include "widgets/Dialogs.h"
 #include "widgets/ImageButtons.h"
 #include "widgets/ToolbarKeys.h"
@@ -64,6 +65,9 @@ FindField *frm_Vantrel::findField()
     if (!m_find) {
         m_find = new FindField(this);
         connect(m_find, &FindField::chosen, &m_grid->keys(), &GridKeys::choose);
+        connect(m_find, &FindField::nuclideChosen, this, [this](int atomicNumber, int massNumber) {
+            IsotopeWindow::open(this, atomicNumber, massNumber);
+        });
     }
     return m_find;
 }

@@ -5,10 +5,12 @@
 #include "GridKeys.h"
 #include "TemperatureView.h"
 #include "colouringwindow/CellColouring.h"
+#include "isotopewindow/IsotopeWindow.h"
 #include "widgets/ColourNumber.h"
 #include "widgets/Twips.h"
 #include "widgets/Windows.h"
 
+#include <QAction>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -37,6 +39,11 @@ PeriodicGrid::PeriodicGrid(QWidget *window) : QWidget(window)
     new CellColouring(this, {QVector<QLabel *>(m_cells.begin(), m_cells.end()),  // Ctrl+H
                              [this] { return normalLinesShown(); },
                              [temperature] { return temperature->isShowing(); }});
+    for (int n = 1; n < m_cells.size(); ++n) {  // the nuclides, read when first asked for
+        auto *isotopes = new QAction(QStringLiteral("同位素…"), m_cells[n]);
+        connect(isotopes, &QAction::triggered, this, [this, n] { IsotopeWindow::open(this, n); });
+        m_cells[n]->addAction(isotopes);
+    }
 }
 
 void PeriodicGrid::createBackdrops()

@@ -59,6 +59,10 @@ SPEECH = [
     ("chart pane", "Tab", ["铁 Fe 26"], []),
     ("chart pane", "shift+Tab", ["沸点 (K) chart", "H 氢: 20.271 K"], []),
     ("chart pane", "shift+Tab", ["沸点曲线 push button"], []),
+    # A nuclide typed in the find field opens the isotope window at its row; each row is
+    # said whole.
+    ("chart pane", "ctrl+f C minus 1 4 Return", ["同位素 — 碳", "table with 16 rows"], []),
+    ("chart pane", "Down Up", ["碳-14，14.003242 u，半衰期 5700 年，β⁻ 衰变"], []),
     # The chart window: its button on the main toolbar, its own toolbar, its chart, Esc.
     ("chart window", "", ["Ferrova元素周期表"], []),
     ("chart window", "Tab Right Right Right Right Right", ["曲线图 push button"], []),

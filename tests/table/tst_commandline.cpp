@@ -65,6 +65,15 @@ void TestCommandLine::forms_data()
                           << "" << none;
     QTest::newRow("no such element") << QStringList{"--element", "Xx"} << kFailed << ""
                                      << "没有这个元素：“Xx”" << none;
+    QTest::newRow("isotopes")
+        << QStringList{"--isotopes", "U"} << 0
+        << "核素\t质量数\t质量 (u)\t天然丰度 (%)\t半衰期\t自旋宇称\t衰变方式\n铀-234\t"
+        << "" << none;
+    QTest::newRow("isotopes of no element") << QStringList{"--isotopes", "Qq"} << kFailed << ""
+                                            << "没有这个元素：“Qq”" << none;
+    QTest::newRow("isotopes beside another form")
+        << QStringList{"--isotopes", "U", "--element", "U"} << kFailed << ""
+        << "一次只能用一个" << none;
     QTest::newRow("no such property")
         << QStringList{"--export-chart", "heat", "c.png"} << kFailed << ""
         << "没有这种性质：“heat”" << none;
