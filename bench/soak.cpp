@@ -5,10 +5,11 @@
 // has been handled (deferred deletes included), so a round is one open, input and close,
 // never half of one, and the figures do not depend on the machine's load.
 //
-// Prints one JSON object per line:
-//   {"soak": name, "rounds": N, "warmup": W, "fds_start": .., "rss_kb_warm": .., "fds_warm": ..,
-//    "rss_kb_end": .., "fds_end": ..}
-// RSS after the first W rounds and after all N; the growth per round is taken after W.
+// Prints one JSON object per soak, one a line:
+//   {"id": .., "soak": what a round does, "rounds": N, "warmup": W, "fds_start": ..,
+//    "rss_kb_warm": .., "fds_warm": .., "rss_kb_end": .., "fds_end": .., "widgets_end": ..}
+// RSS and open descriptors after the first W rounds and after all N (the growth per round is
+// taken in between), and the widgets alive at the end.
 #include "soak.h"
 
 #include <unistd.h>
@@ -16,7 +17,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QKeySequence>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
