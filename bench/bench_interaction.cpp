@@ -13,13 +13,18 @@
 //
 // Prints one JSON object per line: {"name": ..., "unit": ..., "samples": [...]}.
 // Usage: bench_interaction [--runs N]   (N samples per measure, 20 or more; default 101)
+//        bench_interaction --soak [--rounds N] [--only ID]   the long-session soak (soak.cpp):
+//          N rounds (200) of each window, or of the one named ID
+//        bench_interaction --soak --list   the soaks' IDs, one a line
 #include <QApplication>
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QStringList>
 #include <QThread>
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -31,6 +36,7 @@
 #include "data/ModVantrel.h"
 #include "isotopes/IsotopeData.h"
 #include "isotopewindow/IsotopeWindow.h"
+#include "soak.h"
 #include "table/BrowserEngine.h"
 #include "table/DetailsPanel.h"
 #include "table/FrmVantrel.h"
@@ -206,11 +212,24 @@ void benchReader(int runs)
 
 int main(int argc, char *argv[])
 {
+    if (std::find_if(argv + 1, argv + argc,
+                     [](const char *a) { return !std::strcmp(a, "--list"); }) != argv + argc) {
+        std::printf("%s\n", qPrintable(soakIds().join(QLatin1Char('\n'))));  // no screen needed
+        return 0;
+    }
     BrowserEngine::configure();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
     const int at = args.indexOf(QStringLiteral("--runs"));
     const int runs = at > 0 && at + 1 < args.size() ? qMax(1, args.at(at + 1).toInt()) : 101;
+    if (args.contains(QStringLiteral("--soak"))) {
+        const int roundsAt = args.indexOf(QStringLiteral("--rounds"));
+        const int onlyAt = args.indexOf(QStringLiteral("--only"));
+        runSoak(roundsAt > 0 && roundsAt + 1 < args.size() ? qMax(1, args.at(roundsAt + 1).toInt())
+                                                           : 200,
+                onlyAt > 0 && onlyAt + 1 < args.size() ? args.at(onlyAt + 1) : QString());
+        return 0;
+    }
 
     benchFirstChart(qMin(runs, kFirstChartWindows));
     frm_Vantrel window(frm_Vantrel::Browser::None);

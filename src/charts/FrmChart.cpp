@@ -82,7 +82,7 @@ frm_Chart::frm_Chart(AppState &app) : ChartWindow(nullptr), m_app(app)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("曲线图窗口"));
     setWindowIcon(ButtonPictures::chartWindowIcon());
-    Palette::fillBackground(this, kGrey);
+    Palette::paintGround(this, kGrey);
     setMouseTracking(true);
     resize(Twips::toPx(kClientWidth), Twips::toPx(kClientHeight));
     createToolbar();
@@ -104,7 +104,7 @@ void frm_Chart::createChart()
     m_chartFrame = new QFrame(this);
     m_chartFrame->setObjectName(QStringLiteral("fra_Chart"));
     m_chartFrame->setFrameShape(QFrame::NoFrame);
-    Palette::fillBackground(m_chartFrame, kGrey);
+    Palette::paintGround(m_chartFrame, kGrey);
     m_chartFrame->setGeometry(Twips::rect(0, 600, 6125, 4575));
     m_chart = new ChartControl(m_chartFrame);
     m_chart->setObjectName(QStringLiteral("msc_Options"));

@@ -53,7 +53,7 @@ frm_Options::frm_Options(AppState &app) : QWidget(nullptr), m_app(app)
     setAttribute(Qt::WA_QuitOnClose, true);
     setWindowTitle(QStringLiteral("选项"));
     setFont(Fonts::sansSerif(8.25, false));
-    Palette::fillBackground(this, kDialogGrey);
+    Palette::paintGround(this, kDialogGrey);
     setFixedSize(Twips::toPx(kClientWidth), Twips::toPx(kClientHeight));
     createControls();
     nameControls();
@@ -88,7 +88,7 @@ QFrame *frm_Options::createFrame(const char *name, const QRectF &twips)
     auto *frame = new QFrame(this);
     frame->setObjectName(QString::fromLatin1(name));
     frame->setFrameShape(QFrame::NoFrame);
-    Palette::fillBackground(frame, kFrameGrey);
+    Palette::paintGround(frame, kFrameGrey);
     frame->setGeometry(Twips::rect(twips.x(), twips.y(), twips.width(), twips.height()));
     return frame;
 }

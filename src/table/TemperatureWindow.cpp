@@ -49,7 +49,7 @@ TemperatureWindow::TemperatureWindow(QWidget *owner) : QWidget(owner->window())
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral("温度"));
     setFont(Fonts::sansSerif(9, false));
-    Palette::fillBackground(this, kDialogGrey);
+    Palette::paintGround(this, kDialogGrey);
     createControls();
     connectControls();
     setUnit(Unit::Celsius);

@@ -67,16 +67,21 @@ QPixmap closePicture(qreal devicePixelRatio)
     return atRatio(RenderedPictures::Close, QSize(kCloseSizePx, kCloseSizePx), devicePixelRatio);
 }
 
+// Each icon is made once. The window system takes an icon's pixmaps through the pixmap
+// cache, under the icon's own key: a new icon for every window opened would leave another
+// set of pixmaps there at every opening.
 QIcon mainWindowIcon()
 {
     static const bool loaded = (initResources(), true);
     Q_UNUSED(loaded);
-    return icon(RenderedPictures::MainIcon);
+    static const QIcon made = icon(RenderedPictures::MainIcon);
+    return made;
 }
 
 QIcon chartWindowIcon()
 {
-    return icon(RenderedPictures::ChartIcon);
+    static const QIcon made = icon(RenderedPictures::ChartIcon);
+    return made;
 }
 
 }  // namespace ButtonPictures

@@ -20,6 +20,8 @@
 #include "table/DetailsPanel.h"
 #include "table/ElementCell.h"
 #include "table/FrmVantrel.h"
+#include "table/TemperatureView.h"
+#include "table/TemperatureWindow.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
@@ -55,6 +57,16 @@ bool samePlace(const QRect &a, const QRect &b)
 {
     return qAbs(a.left() - b.left()) <= 1 && qAbs(a.top() - b.top()) <= 1 &&
            qAbs(a.width() - b.width()) <= 1 && qAbs(a.height() - b.height()) <= 1;
+}
+
+// What a window's pictures are cached under: by the style, the palettes of the controls that
+// take theirs from the window; by the window system, the window's icon.
+QSet<qint64> pictureCacheKeys(const QWidget *window)
+{
+    QSet<qint64> keys{window->windowIcon().cacheKey()};
+    for (const QWidget *control : window->findChildren<QWidget *>())
+        if (!control->testAttribute(Qt::WA_SetPalette)) keys << control->palette().cacheKey();
+    return keys;
 }
 
 }  // namespace
@@ -378,6 +390,37 @@ private slots:
         options->hide();
         w.Form_Activate();
         QVERIFY(!options->isVisible());
+    }
+
+    // A window that brought new palettes or a new icon at every opening left another set of
+    // pictures in the caches each time: 50 KB an opening for the temperature window.
+    void reopenedWindowsShareCachedPictures_data()
+    {
+        QTest::addColumn<int>("command");  // 0: the temperature window
+        QTest::newRow("temperature window") << 0;
+        QTest::newRow("options dialog") << int(Command::OpenOptions);
+        QTest::newRow("chart window") << int(Command::ShowChart);
+    }
+    void reopenedWindowsShareCachedPictures()
+    {
+        QFETCH(int, command);
+        frm_Vantrel &w = start();
+        m_h->setSetting(&Settings::Values::ChartWindowsMode, qint16(1));
+        QList<QSet<qint64>> openings;
+        for (int i = 0; i < 2; ++i) {
+            if (command == 0)
+                w.findChild<TemperatureView *>()->openWindow();
+            else
+                w.img_Btns_Click(command);
+            QWidget *window = command == Command::OpenOptions ? w.optionsWindow()
+                              : command == Command::ShowChart
+                                  ? w.chartWindow()
+                                  : static_cast<QWidget *>(w.findChild<TemperatureWindow *>());
+            openings << pictureCacheKeys(window);
+            window->close();
+            flushDeletes();
+        }
+        QCOMPARE(openings[1], openings[0]);
     }
 
     // The program ends when its last window is closed: closing the main window while the
