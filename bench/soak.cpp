@@ -111,6 +111,13 @@ void typeTemperature(QWidget *window, int round)
     QTest::keyClick(box, Qt::Key_Return);
 }
 
+void chooseProperty(QWidget *window, int round)
+{
+    // Down through the list, wrapping to "无" now and then, as a user compares properties.
+    QWidget *list = window->focusWidget();
+    QTest::keyClick(list, round % 5 == 4 ? Qt::Key_Home : Qt::Key_Down);
+}
+
 // The tool windows the grid opens by a key: opened from the grid, given a typical input,
 // closed with Escape. A new tool window is one line here.
 struct ToolWindow {
@@ -125,6 +132,8 @@ struct ToolWindow {
 const ToolWindow kToolWindows[] = {
     {"temperature", "temperature window: Ctrl+T, a temperature, Esc", Qt::Key_T,
      Qt::ControlModifier, "frm_Temperature", typeTemperature},
+    {"colouring", "colouring by a property: Ctrl+H, a property, Esc", Qt::Key_H,
+     Qt::ControlModifier, "frm_Colouring", chooseProperty},
 };
 
 using Round = std::function<void(int round)>;
