@@ -38,7 +38,6 @@ NO_BULK_SAMPLE = {85, 87} | set(range(100, 110))
 # Values no measurement exists for although the element has been studied: each must say so.
 NOT_MEASURED = {
     (43, AFFINITY): "Tc: no Tc⁻ has been observed",
-    (72, AFFINITY): "Hf: the value shown is a calculation",
     (76, FUSION): "Os: estimated from the entropies of fusion of the platinum metals",
     (84, AFFINITY): "Po: calculated",
     (87, AFFINITY): "Fr: calculated",
