@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <QSize>
+#include <QTextStream>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -16,6 +17,7 @@
 #include "data/ElementCard.h"
 #include "data/ElementFile.h"
 #include "data/NumberText.h"
+#include "formula/FormulaCommand.h"
 #include "table/FrmVantrel.h"
 #include "table/Plugins.h"
 #include "widgets/ToolkitTranslation.h"
@@ -42,6 +44,7 @@ struct Options {
     QCommandLineOption element{QStringLiteral("element"), QString(), QStringLiteral("元素")};
     QCommandLineOption table{QStringLiteral("table"), QString(), QStringLiteral("文件")};
     QCommandLineOption chart{QStringLiteral("export-chart"), QString(), QStringLiteral("性质")};
+    QCommandLineOption formula{QStringLiteral("formula"), QString(), QStringLiteral("化学式")};
     QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("宽x高")};
     QCommandLineOption productUrl{QStringLiteral("product-url"), QString(), QStringLiteral("URL")};
     QCommandLineOption help{
@@ -50,12 +53,13 @@ struct Options {
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({element, table, chart, size, productUrl, help, version});
+        parser.addOptions({element, table, chart, formula, size, productUrl, help, version});
     }
     // How many of the three forms are asked for.
     int formCount(const QCommandLineParser &parser) const
     {
-        return int(parser.isSet(element)) + int(parser.isSet(table)) + int(parser.isSet(chart));
+        return int(parser.isSet(element)) + int(parser.isSet(table)) + int(parser.isSet(chart)) +
+               int(parser.isSet(formula));
     }
 };
 
@@ -75,9 +79,10 @@ QString helpText()
                "      ferrova-periodic --element 元素\n"
                "      ferrova-periodic --table 文件.csv\n"
                "      ferrova-periodic --export-chart 性质 文件 [--size 宽x高]\n"
+               "      ferrova-periodic --formula 化学式\n"
                "\n"
-               "Ferrova元素周期表。不带选项时打开窗口；--element、--table 和 --export-chart\n"
-               "不打开窗口，也不需要显示器。\n"
+               "Ferrova元素周期表。不带选项时打开窗口；--element、--table、--export-chart\n"
+               "和 --formula 不打开窗口，也不需要显示器。\n"
                "\n"
                "选项：\n"
                "  --element 元素            在标准输出上打印元素的资料卡；元素写符号（Fe）、\n"
@@ -86,6 +91,8 @@ QString helpText()
                "  --export-chart 性质 文件  把一种性质的曲线图写入文件，扩展名决定格式：\n"
                "                            .png、.svg、.pdf（A4 横向）或 .csv（数据）\n"
                "                            性质：%1\n"
+               "  --formula 化学式          打印化学式的摩尔质量和各元素的组成（以制表符分隔），\n"
+               "                            例如 --formula \"CuSO4·5H2O\"\n"
                "  --size 宽x高              --export-chart 所写图片的像素大小（默认 %2x%3）\n"
                "  --product-url URL         浏览器窗格显示的产品网页地址\n"
                "                            （默认：%4）\n"
@@ -203,13 +210,19 @@ int dispatch(const QCommandLineParser &parser, const Options &options)
         return kSucceeded;
     }
     if (options.formCount(parser) != 1)
-        throw Refused{QStringLiteral("--element、--table 和 --export-chart 一次只能用一个")};
+        throw Refused{
+            QStringLiteral("--element、--table、--export-chart 和 --formula 一次只能用一个")};
     if (parser.isSet(options.size) && !parser.isSet(options.chart))
         throw Refused{QStringLiteral("--size 只用于 --export-chart")};
     if (!parser.isSet(options.chart) && !parser.positionalArguments().isEmpty())
         throw Refused{QStringLiteral("多余的参数：%1").arg(parser.positionalArguments().join(' '))};
     if (parser.isSet(options.element)) return printCard(parser.value(options.element));
     if (parser.isSet(options.table)) return writeTable(parser.value(options.table));
+    if (parser.isSet(options.formula)) {
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return FormulaCommand::run(parser.value(options.formula), out, err);
+    }
     return writeChart(parser.value(options.chart), parser.positionalArguments(),
                       parser.value(options.size));
 }
