@@ -4,12 +4,15 @@
 #include "ElementGrid.h"
 #include "GridKeys.h"
 #include "TemperatureView.h"
+#include "formulawindow/FormulaWindow.h"
 #include "widgets/ColourNumber.h"
 #include "widgets/Twips.h"
 #include "widgets/Windows.h"
 
+#include <QAction>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 
 using namespace mod_Vantrel;
 
@@ -33,6 +36,37 @@ PeriodicGrid::PeriodicGrid(QWidget *window) : QWidget(window)
     connect(m_keys, &GridKeys::activated, this, &PeriodicGrid::cellActivated);
     connect(m_keys, &GridKeys::tabbed, this, &PeriodicGrid::tabbed);
     new TemperatureView(this, m_cells);  // Ctrl+T and the cells' context menu
+    connectFormulaWindow();
+}
+
+// Ctrl+M and the cells' context menu open the tool window "化学式量"; while it is open the
+// cells of the formula's elements are framed.
+void PeriodicGrid::connectFormulaWindow()
+{
+    auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, &PeriodicGrid::openFormulaWindow);
+    for (int n = 1; n < m_cells.size(); ++n) {
+        auto *open = new QAction(QStringLiteral("化学式量…"), m_cells[n]);
+        connect(open, &QAction::triggered, this, &PeriodicGrid::openFormulaWindow);
+        m_cells[n]->addAction(open);
+    }
+}
+
+void PeriodicGrid::openFormulaWindow()
+{
+    if (!m_formulaWindow) {
+        m_formulaWindow = new FormulaWindow(this);
+        connect(m_formulaWindow, &FormulaWindow::elementsChanged, this,
+                &PeriodicGrid::markElements);
+        connect(m_formulaWindow, &FormulaWindow::closed, this, [this] { markElements({}); });
+    }
+    Windows::bringToFront(m_formulaWindow);
+}
+
+void PeriodicGrid::markElements(const QList<int> &atomicNumbers)
+{
+    for (int n = 1; n < m_cells.size(); ++n) m_cells[n]->setMarked(atomicNumbers.contains(n));
 }
 
 void PeriodicGrid::createBackdrops()
