@@ -84,6 +84,7 @@ void FormulaWindow::createControls()
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->verticalHeader()->hide();
+    m_table->setTabKeyNavigation(false);  // Tab leaves the table; arrows move in it
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() +
                               kTableRows * m_table->verticalHeader()->defaultSectionSize());
@@ -180,11 +181,8 @@ void FormulaWindow::showComposition(const FormulaMass::Result &result)
         m_table->setItem(row, Percent, item(percent));
         spoken.append(QStringLiteral("%1 %2 个，%3%").arg(line.name).arg(line.count).arg(percent));
     }
-    // Said with the field whenever it takes the focus, and by screen readers that follow
-    // description changes as one types.
     const QString description = (spoken + result.notes).join(QStringLiteral("；"));
-    m_field->lineEdit()->setAccessibleDescription(description);
-    m_table->setAccessibleDescription(description);
+    describe(description);
 }
 
 void FormulaWindow::showError(const Formula::Error &error)
@@ -196,9 +194,18 @@ void FormulaWindow::showError(const Formula::Error &error)
     m_table->setRowCount(0);
     m_copy->setEnabled(false);
     markInField(error.position - 1, error.position > 0 ? error.length : 0);
-    m_field->lineEdit()->setAccessibleDescription(m_mass->text());
-    m_table->setAccessibleDescription(QString());
+    describe(m_mass->text());
     if (!m_elements.isEmpty()) emit elementsChanged(m_elements = {});
+}
+
+// Said with the field (a reader names the combo box or its line, as it likes) whenever it
+// takes the focus, and by readers that follow description changes as one types; the
+// table's description is the same, heard as the keyboard enters it.
+void FormulaWindow::describe(const QString &description)
+{
+    m_field->setAccessibleDescription(description);
+    m_field->lineEdit()->setAccessibleDescription(description);
+    m_table->setAccessibleDescription(description);
 }
 
 // A wavy red line under the characters at fault, drawn by the field itself: the toolkit

@@ -49,6 +49,7 @@ private:
     void showResult(const FormulaMass::Result &result);
     void showError(const Formula::Error &error);
     void showComposition(const FormulaMass::Result &result);
+    void describe(const QString &description);
     void markInField(int start, int length);
     void remember();
     void showHistory(const QStringList &formulas);
