@@ -191,6 +191,8 @@ void Parser::readPart()
         } else if (countDigit(c) >= 0) {
             if (chargeFollows(digitsEnd(m_pos))) break;  // [Fe(CN)6]3-
             fail(m_pos, 1, QStringLiteral("数字“%1”前面没有元素或括号").arg(c));
+        } else if (c.isSpace() && m_depth > 0) {
+            fail(m_pos, 1, QStringLiteral("括号里不能有空格"));
         } else if (isSeparator(c) || c.isSpace() || c == u'^' || signOf(c) != 0 ||
                    superscriptDigit(c) >= 0) {
             break;

@@ -62,7 +62,6 @@ void FormulaWindow::createControls()
     m_field->setEditable(true);
     m_field->setInsertPolicy(QComboBox::NoInsert);
     m_field->setMaxCount(FormulaHistory::kMaxKept);
-    m_field->lineEdit()->setMaxLength(Formula::kMaxLength + 1);  // one more, to be told so
     m_field->lineEdit()->setPlaceholderText(QStringLiteral("例如 CuSO4·5H2O"));
     m_field->lineEdit()->setAccessibleName(QStringLiteral("化学式"));
     m_field->setMinimumWidth(m_field->fontMetrics().averageCharWidth() * kFieldChars);

@@ -90,6 +90,7 @@ private slots:
         QTest::newRow("nothing after the dot") << "CuSO4·" << 6 << "后面缺少内容";
         QTest::newRow("count alone") << "CuSO4·5" << 7 << "没有元素";
         QTest::newRow("space inside") << "Cu SO4" << 3 << "空格";
+        QTest::newRow("space in brackets") << "Ca( OH)2" << 4 << "空格";
         QTest::newRow("charge or count") << "Fe3+" << 3 << "分不清";
         QTest::newRow("two-digit charge or count") << "SO42-" << 3 << "分不清";
         QTest::newRow("charge not last") << "Na+Cl" << 3 << "最后";
