@@ -287,9 +287,9 @@ qint64 Parser::countAfter(bool afterBracket)
         if (end - start > 1 || m_order.size() < 2) {
             const QString written = m_text.mid(start).trimmed();
             fail(start, written.size(),
-                 QStringLiteral("“%1”分不清是原子数还是电荷：电荷请写成“^%1”或在前面空一格，"
-                                "原子数请写成“%2^%3”")
-                     .arg(written, m_text.mid(start, end - start), m_text.mid(end).trimmed()));
+                 QStringLiteral("“%1”分不清是原子数还是电荷：是电荷就在“%1”前加“^”或空一格，"
+                                "是原子数就在“%2”后加“^”")
+                     .arg(written, m_text.mid(start, end - start)));
         }
     }
     return readNumber();

@@ -141,9 +141,7 @@ void FormulaWindow::recalculate()
         if (!m_weights) m_weights = FormulaMass::Weights::fromFile();
         m_result = FormulaMass::compute(*parsed, *m_weights);
     });
-    if (!m_result) return;
-    m_lastGood = text.trimmed();
-    showResult(*m_result);
+    if (m_result) showResult(*m_result);
 }
 
 void FormulaWindow::showResult(const FormulaMass::Result &result)
@@ -236,11 +234,13 @@ void FormulaWindow::copy()
     remember();
 }
 
-// The last formula that gave a result joins the list the field offers.
+// A formula that gives a result joins the list the field offers when it is entered, copied
+// or left in the field at closing; the steps of typing it do not.
 void FormulaWindow::remember()
 {
-    if (m_lastGood.isEmpty() || m_lastGood == m_field->itemText(0)) return;
-    Dialogs::runHandler(this, [&] { showHistory(FormulaHistory::remember(m_lastGood)); });
+    const QString text = formula().trimmed();
+    if (!m_result || text == m_field->itemText(0)) return;
+    Dialogs::runHandler(this, [&] { showHistory(FormulaHistory::remember(text)); });
 }
 
 void FormulaWindow::showHistory(const QStringList &formulas)

@@ -56,7 +56,6 @@ private:
 
     std::optional<FormulaMass::Weights> m_weights;  // read when first needed
     std::optional<FormulaMass::Result> m_result;    // of the formula in the field, if right
-    QString m_lastGood;                             // the last formula typed that gave a result
     QList<int> m_elements;
     QComboBox *m_field = nullptr;
     QLabel *m_mass = nullptr;
