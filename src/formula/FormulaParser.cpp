@@ -20,32 +20,28 @@ struct Failure {
     throw Failure{{index + 1, qMax(1, length), reason}};
 }
 
-// The three bracket pairs, each in half and full width (Chinese input methods give the
-// full-width ones). An opening bracket is closed by the same kind in either width.
-const QString kOpening = QStringLiteral("([{（［｛");
-const QString kClosing = QStringLiteral(")]}）］｝");
-constexpr int kBracketKinds = 3;
+// The three bracket pairs; full-width ones are read as these (see parse).
+const QString kOpening = QStringLiteral("([{");
+const QString kClosing = QStringLiteral(")]}");
 
 int bracketKind(const QString &brackets, QChar c)
 {
-    const int at = brackets.indexOf(c);
-    return at < 0 ? -1 : at % kBracketKinds;
+    return int(brackets.indexOf(c));
 }
 
 // Between a compound and its water of crystallisation or adduct: the middle dots of
 // Chinese and Western input methods, the bullet, the asterisk and the full stop.
 bool isSeparator(QChar c)
 {
-    static const QString separators = QStringLiteral("·•∙⋅・･*.＊．");
+    static const QString separators = QStringLiteral("·•∙⋅・･*.");
     return separators.contains(c);
 }
 
-// A count digit: ASCII, full width or subscript; -1 for anything else.
+// A count digit: ASCII or subscript; -1 for anything else.
 int countDigit(QChar c)
 {
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9') return u - u'0';
-    if (u >= u'０' && u <= u'９') return u - u'０';
     if (u >= u'₀' && u <= u'₉') return u - u'₀';
     return -1;
 }
@@ -64,8 +60,8 @@ bool isSubscript(QChar c)
 // +1, -1, or 0 for a character that is no sign.
 int signOf(QChar c)
 {
-    static const QString plus = QStringLiteral("+＋⁺");
-    static const QString minus = QStringLiteral("-－⁻−");
+    static const QString plus = QStringLiteral("+⁺");
+    static const QString minus = QStringLiteral("-⁻−");
     if (plus.contains(c)) return 1;
     if (minus.contains(c)) return -1;
     return 0;
@@ -373,8 +369,17 @@ QString Error::message() const
 
 std::optional<Parsed> parse(const QString &formula, Error *error)
 {
+    // A Chinese input method in full-width mode types Ｈ２Ｏ: read as H2O, one character
+    // for one, so that positions still count in what the user typed.
+    constexpr char16_t kFullWidthFirst = u'！';
+    constexpr char16_t kFullWidthLast = u'～';
+    constexpr char16_t kFullWidthOffset = u'！' - u'!';
+    QString text = formula;
+    for (QChar &c : text)
+        if (c.unicode() >= kFullWidthFirst && c.unicode() <= kFullWidthLast)
+            c = QChar(char16_t(c.unicode() - kFullWidthOffset));
     try {
-        return Parser(formula).run();
+        return Parser(text).run();
     } catch (const Failure &failure) {
         if (error) *error = failure.error;
         return std::nullopt;

@@ -10,6 +10,7 @@
 // of three kinds in half and full width (K4[Fe(CN)6]), hydrates and adducts after "·",
 // "•", "*" or "." with a leading count (CuSO4·5H2O), subscript digits (H₂O), D and T for
 // the hydrogen isotopes, and a charge at the end (SO4^2-, SO4 2-, [Fe(CN)6]3-, NH4+).
+// What a Chinese input method types in full width (Ca（OH）2, Ｈ２Ｏ) reads as the same.
 // Symbols are case-sensitive: "CO" is carbon monoxide, "Co" cobalt.
 namespace Formula {
 

@@ -26,6 +26,7 @@ private slots:
         QTest::newRow("calcium phosphate") << "Ca3(PO4)2" << 310.17 << 0;
         QTest::newRow("ferrocyanide hydrate") << "K4[Fe(CN)6]·3H2O" << 422.39 << 0;
         QTest::newRow("full-width brackets") << "Ca（OH）2" << 74.09 << 0;
+        QTest::newRow("full-width letters") << "Ｃａ（ＯＨ）２" << 74.09 << 0;
         QTest::newRow("braces") << "{[(CH3)]2}2" << 60.14 << 0;
         QTest::newRow("CO is not Co") << "CO" << 28.010 << 0;
         QTest::newRow("cobalt") << "Co" << 58.933 << 0;
