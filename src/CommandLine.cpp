@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 #include <QSize>
+#include <QTextStream>
 #include <algorithm>
 #include <cstdio>
 #include <optional>
@@ -17,6 +18,7 @@
 #include "data/ElementCard.h"
 #include "data/ElementFile.h"
 #include "data/NumberText.h"
+#include "formula/FormulaCommand.h"
 #include "isotopes/IsotopeCommand.h"
 #include "table/FrmVantrel.h"
 #include "table/Plugins.h"
@@ -47,6 +49,7 @@ struct Options {
     QCommandLineOption chart{QStringLiteral("export-chart"), QString(), QStringLiteral("性质")};
     QCommandLineOption colouredTable{QStringLiteral("export-table"), QString(),
                                      QStringLiteral("性质")};
+    QCommandLineOption formula{QStringLiteral("formula"), QString(), QStringLiteral("化学式")};
     QCommandLineOption size{QStringLiteral("size"), QString(), QStringLiteral("宽x高")};
     QCommandLineOption format{QStringLiteral("format"), QString(), QStringLiteral("格式")};
     QCommandLineOption productUrl{QStringLiteral("product-url"), QString(), QStringLiteral("URL")};
@@ -56,13 +59,13 @@ struct Options {
 
     void addTo(QCommandLineParser &parser) const
     {
-        parser.addOptions({element, table, isotopes, chart, colouredTable, size, format, productUrl,
-                           help, version});
+        parser.addOptions({element, table, isotopes, formula, chart, colouredTable, size, format,
+                           productUrl, help, version});
     }
     // The forms without a window; one of them at a time.
     QList<const QCommandLineOption *> forms() const
     {
-        return {&element, &table, &isotopes, &chart, &colouredTable};
+        return {&element, &table, &isotopes, &formula, &chart, &colouredTable};
     }
     int formCount(const QCommandLineParser &parser) const
     {
@@ -101,11 +104,12 @@ QString helpText()
                "      ferrova-periodic --element 元素\n"
                "      ferrova-periodic --table 文件.csv\n"
                "      ferrova-periodic --isotopes 元素\n"
+               "      ferrova-periodic --formula 化学式\n"
                "      ferrova-periodic --export-chart 性质 文件 [--size 宽x高] [--format 格式]\n"
                "      ferrova-periodic --export-table 性质 文件 [--size 宽x高]\n"
                "\n"
                "Ferrova元素周期表。不带选项时打开窗口；--element、--table、--isotopes、\n"
-               "--export-chart 和 --export-table 不打开窗口，也不需要显示器。\n"
+               "--formula、--export-chart 和 --export-table 不打开窗口，也不需要显示器。\n"
                "\n"
                "选项：\n"
                "  --element 元素            在标准输出上打印元素的资料卡；元素写符号（Fe）、\n"
@@ -118,6 +122,8 @@ QString helpText()
                "                            性质：%1\n"
                "  --export-table 性质 文件  把按一种性质（同上）着色的周期表连同图例写入\n"
                "                            文件，扩展名决定格式：.png、.svg 或 .pdf（A4 横向）\n"
+               "  --formula 化学式          打印化学式的摩尔质量和各元素的组成（以制表符分隔），\n"
+               "                            例如 --formula \"CuSO4·5H2O\"\n"
                "  --size 宽x高              --export-chart 所写图片的像素大小（默认 %2x%3）；\n"
                "                            --export-table 的周期表按比例放进这个大小\n"
                "  --format 格式             --export-chart 的格式：png、svg、pdf 或 csv，\n"
@@ -129,8 +135,8 @@ QString helpText()
                "\n"
                "文件写 - 表示标准输出。终端、命名管道等设备直接写入，不会被替换成普通文件。\n"
                "熔点和沸点的曲线图使用在曲线图菜单中选定的温度单位（K 或 °C）。\n"
-               "退出状态：0 成功；2 参数有误、没有这个元素或性质、数据文件无法读取，\n"
-               "或文件无法写入（这时不写任何文件）。\n")
+               "退出状态：0 成功；2 参数有误、没有这个元素或性质、化学式有误、数据文件\n"
+               "无法读取，或文件无法写入（这时不写任何文件）。\n")
         .arg(propertyList())
         .arg(kDefaultSize.width())
         .arg(kDefaultSize.height())
@@ -278,11 +284,12 @@ int dispatch(const QCommandLineParser &parser, const Options &options)
     if (parser.isSet(options.colouredTable))
         return writeColouredTable(parser.value(options.colouredTable), parser.positionalArguments(),
                                   parser.value(options.size));
-    if (parser.isSet(options.isotopes)) {
-        QTextStream out(stdout);
-        QTextStream err(stderr);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (parser.isSet(options.isotopes))
         return IsotopeCommand::run(parser.value(options.isotopes), out, err);
-    }
+    if (parser.isSet(options.formula))
+        return FormulaCommand::run(parser.value(options.formula), out, err);
     return writeChart(parser.value(options.chart), parser.positionalArguments(),
                       parser.value(options.size), parser.value(options.format).trimmed());
 }

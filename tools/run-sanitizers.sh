@@ -33,23 +33,25 @@ suite() {
 fuzz() {
   cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DFERROVA_TESTS=OFF -DFERROVA_SANITIZE=ON -DFERROVA_FUZZ=ON
-  cmake --build build-fuzz -j"$jobs" --target fuzz_record_reader fuzz_settings_reader
+  cmake --build build-fuzz -j"$jobs" --target fuzz_record_reader fuzz_settings_reader \
+    fuzz_formula_parser
   local work
   work=$(mktemp -d)
   trap 'rm -rf "$work"' RETURN
-  for target in record settings; do
+  for target in record_reader settings_reader formula_parser; do
+    local corpus=${target%_*}
     # New inputs go to the scratch folder (the first one); the seeds are only read. The fuzz
     # targets touch no graphics, so leaks count here.
     mkdir -p "$work/$target"
-    if ! "$root/build-fuzz/fuzz/fuzz_${target}_reader" -max_total_time="$fuzz_seconds" \
+    if ! "$root/build-fuzz/fuzz/fuzz_${target}" -max_total_time="$fuzz_seconds" \
       -rss_limit_mb=2048 -timeout=10 -print_final_stats=1 -artifact_prefix="$work/$target-" \
-      "$work/$target" "$root/fuzz/corpus/$target" > "$work/$target.log" 2>&1; then
+      "$work/$target" "$root/fuzz/corpus/$corpus" > "$work/$target.log" 2>&1; then
       tail -n 60 "$work/$target.log"
-      echo "fuzz_${target}_reader failed; the failing input is in $work" >&2
+      echo "fuzz_${target} failed; the failing input is in $work" >&2
       trap - RETURN
       return 1
     fi
-    grep -E '^stat::number_of_executed_units' "$work/$target.log" | sed "s/^/fuzz_${target}_reader: /"
+    grep -E '^stat::number_of_executed_units' "$work/$target.log" | sed "s/^/fuzz_${target}: /"
   done
 }
 

@@ -109,6 +109,12 @@ void ElementCell::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
     QPainter painter(this);
+    if (m_marked) {
+        // Inside the border, in no colour the cells' text, hover or phases use.
+        constexpr int kMarkWidth = 3;
+        painter.setPen(QPen(QColor(0, 70, 200), kMarkWidth));
+        painter.drawRect(QRectF(rect()).adjusted(2, 2, -2, -2));
+    }
     if (!m_border) {
         // Without its border (the radius view) the keyboard position shows as a focus frame.
         if (!hasFocus()) return;
@@ -119,6 +125,13 @@ void ElementCell::paintEvent(QPaintEvent *event)
     }
     painter.setPen(Qt::black);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void ElementCell::setMarked(bool marked)
+{
+    if (marked == m_marked) return;
+    m_marked = marked;
+    update();
 }
 
 void ElementCell::setFontPoints(double points)

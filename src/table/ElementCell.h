@@ -18,6 +18,9 @@ public:
     void setBorder(bool single);
     bool hasBorder() const { return m_border; }
     void setFontPoints(double points);
+    // A frame inside the border: the element is in the formula of the tool window "化学式量".
+    void setMarked(bool marked);
+    bool isMarked() const { return m_marked; }
     // Pressed by a screen reader: a click.
     void press();
 
@@ -28,6 +31,7 @@ protected:
 
 private:
     bool m_border = true;
+    bool m_marked = false;
 };
 
 // A filled rectangle behind the cells (a group backdrop); the mouse passes through it.

@@ -5,6 +5,7 @@
 #include "GridKeys.h"
 #include "TemperatureView.h"
 #include "colouringwindow/CellColouring.h"
+#include "formulawindow/FormulaWindow.h"
 #include "isotopewindow/IsotopeWindow.h"
 #include "widgets/ColourNumber.h"
 #include "widgets/Twips.h"
@@ -13,6 +14,7 @@
 #include <QAction>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 
 using namespace mod_Vantrel;
 
@@ -44,6 +46,37 @@ PeriodicGrid::PeriodicGrid(QWidget *window) : QWidget(window)
         connect(isotopes, &QAction::triggered, this, [this, n] { IsotopeWindow::open(this, n); });
         m_cells[n]->addAction(isotopes);
     }
+    connectFormulaWindow();
+}
+
+// Ctrl+M and the cells' context menu open the tool window "化学式量"; while it is open the
+// cells of the formula's elements are framed.
+void PeriodicGrid::connectFormulaWindow()
+{
+    auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_M), this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, &PeriodicGrid::openFormulaWindow);
+    for (int n = 1; n < m_cells.size(); ++n) {
+        auto *open = new QAction(QStringLiteral("化学式量…"), m_cells[n]);
+        connect(open, &QAction::triggered, this, &PeriodicGrid::openFormulaWindow);
+        m_cells[n]->addAction(open);
+    }
+}
+
+void PeriodicGrid::openFormulaWindow()
+{
+    if (!m_formulaWindow) {
+        m_formulaWindow = new FormulaWindow(this);
+        connect(m_formulaWindow, &FormulaWindow::elementsChanged, this,
+                &PeriodicGrid::markElements);
+        connect(m_formulaWindow, &FormulaWindow::closed, this, [this] { markElements({}); });
+    }
+    Windows::bringToFront(m_formulaWindow);
+}
+
+void PeriodicGrid::markElements(const QList<int> &atomicNumbers)
+{
+    for (int n = 1; n < m_cells.size(); ++n) m_cells[n]->setMarked(atomicNumbers.contains(n));
 }
 
 void PeriodicGrid::createBackdrops()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QVector>
 #include <QWidget>
 
@@ -7,6 +8,7 @@
 #include "data/ModVantrel.h"
 
 class ElementCell;
+class FormulaWindow;
 class GridKeys;
 class QMouseEvent;
 
@@ -57,6 +59,9 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    void connectFormulaWindow();
+    void openFormulaWindow();
+    void markElements(const QList<int> &atomicNumbers);
     void createBackdrops();
     void createCells();
     void createStaircase();
@@ -66,6 +71,7 @@ private:
     QVector<QWidget *> m_backdrops;
     QVector<QWidget *> m_lines;
     GridKeys *m_keys = nullptr;
+    QPointer<FormulaWindow> m_formulaWindow;
     qint16 m_hoveredElement = 1;
     QVector<RadiusCircles::Circle> m_circles;
     QVector<int> m_circleCells;  // the cell of each circle, at most one circle per cell

@@ -28,7 +28,8 @@ CHART_WINDOW_SETTINGS = ("65535\tAtomicRadius\r\n1.677696E+07\tCovalentRadius\r\
                          "1\tChartWindows\r\n1\tElementGroup\r\n")
 
 SESSIONS = {"chart pane": None, "chart window": CHART_WINDOW_SETTINGS, "options": None,
-            "colouring": None}
+            "colouring": None,
+            "formula": None}
 
 # (session, keys, texts heard, texts pending). Orca speaks its own words in English here.
 SPEECH = [
@@ -86,6 +87,11 @@ SPEECH = [
     ("colouring", "Down Down", ["熔点"], []),
     ("colouring", "alt+Tab", ["铁 Fe 26，熔点 1811.15 K"], []),
     ("colouring", "Right", ["钴 Co 27，熔点 1768.15 K"], []),
+    # The formula mass window: its field at once, then the result with the field.
+    ("formula", "", ["Ferrova元素周期表"], []),
+    ("formula", "ctrl+m", ["化学式量", "化学式"], []),
+    ("formula", "H 2 O Tab", ["组成", "摩尔质量：18.015 ± 0.002 g/mol", "氢 2 个，11.19%"], []),
+    ("formula", "shift+Tab", ["化学式", "摩尔质量：18.015 ± 0.002 g/mol"], []),
 ]
 
 
@@ -142,6 +148,7 @@ def main():
     parser.add_argument("--program", required=True)
     parser.add_argument("--work", required=True, help="scratch folder, emptied first")
     parser.add_argument("--as-is", action="store_true", help="run as the current user")
+    parser.add_argument("--only", choices=list(SESSIONS), help="run one session")
     args = parser.parse_args()
     program, work = os.path.abspath(args.program), os.path.abspath(args.work)
 
@@ -160,13 +167,15 @@ def main():
         if nobody_can_run(program, work):
             print("Running as the ordinary user nobody")
             python = orca_session.orca_interpreter(orca)
+            only = ["--only", args.only] if args.only else []
             return subprocess.run(as_nobody([python, os.path.abspath(__file__), "--as-is",
-                                             "--program", program, "--work", work])).returncode
+                                             "--program", program, "--work", work] + only)
+                                  ).returncode
         if os.geteuid() == 0:
             print("Note: running as root (the user nobody cannot reach %s)" % program)
 
     failures = 0
-    for name in SESSIONS:
+    for name in [args.only] if args.only else SESSIONS:
         try:
             failures += run_session(name, program, work)
         except orca_session.SessionError as error:

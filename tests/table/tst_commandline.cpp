@@ -63,6 +63,11 @@ void TestCommandLine::forms_data()
         << "扩展名应为 .png、.svg 或 .pdf" << none;
     QTest::newRow("help") << QStringList{"--help"} << 0 << "用法：ferrova-periodic"
                           << "" << none;
+    QTest::newRow("formula") << QStringList{"--formula", "CuSO4·5H2O"} << 0
+                             << "摩尔质量\t249.68 ± 0.03\tg/mol\n元素"
+                             << "" << none;
+    QTest::newRow("wrong formula") << QStringList{"--formula", "Xx2"} << kFailed << ""
+                                   << "第 1 个字符：没有元素 'Xx'" << none;
     QTest::newRow("no such element") << QStringList{"--element", "Xx"} << kFailed << ""
                                      << "没有这个元素：“Xx”" << none;
     QTest::newRow("isotopes")
