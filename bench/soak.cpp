@@ -118,6 +118,16 @@ void chooseProperty(QWidget *window, int round)
     QTest::keyClick(list, round % 5 == 4 ? Qt::Key_Home : Qt::Key_Down);
 }
 
+void typeFormula(QWidget *window, int round)
+{
+    // The field keeps the last formula selected; typing replaces it.
+    static const char *const kFormulas[] = {"H2O", "CuSO4*5H2O", "Ca3(PO4)2", "K4[Fe(CN)6]",
+                                            "NaCl", "C6H12O6", "Xx2", "SO4^2-"};
+    QWidget *field = window->focusWidget();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, QLatin1String(kFormulas[round % std::size(kFormulas)]));
+}
+
 // The tool windows the grid opens by a key: opened from the grid, given a typical input,
 // closed with Escape. A new tool window is one line here.
 struct ToolWindow {
@@ -134,6 +144,8 @@ const ToolWindow kToolWindows[] = {
      Qt::ControlModifier, "frm_Temperature", typeTemperature},
     {"colouring", "colouring by a property: Ctrl+H, a property, Esc", Qt::Key_H,
      Qt::ControlModifier, "frm_Colouring", chooseProperty},
+    {"formula", "formula mass: Ctrl+M, a formula, Esc", Qt::Key_M, Qt::ControlModifier,
+     "frm_Formula", typeFormula},
 };
 
 using Round = std::function<void(int round)>;
