@@ -6,7 +6,7 @@
 #   <prefix>/lib/ferrova-periodic/plugins/ferrova-browser.so   web view (browser engine)
 #   <prefix>/lib/ferrova-periodic/plugins/ferrova-charts.so    charts, pictures, printing
 #   <prefix>/lib/ferrova-periodic/plugins/ferrova-network.so   the product site's question
-#   <prefix>/lib/ferrova-periodic/Data/              Elements.prn, settings.prn
+#   <prefix>/lib/ferrova-periodic/Data/              Elements.prn, Properties.csv, settings.prn
 #   <prefix>/share/applications/ferrova-periodic.desktop
 #   <prefix>/share/icons/hicolor/<size>/apps/ferrova-periodic.png|svg
 #   <prefix>/share/metainfo/example.ferrova.periodic.metainfo.xml
@@ -29,7 +29,8 @@ install(TARGETS ferrova-periodic RUNTIME DESTINATION ${FERROVA_PROGRAM_DIR})
 # Loaded at run time from the plugins folder beside the program.
 install(TARGETS ferrova_browser ferrova_charts_plugin ferrova_network_plugin
         LIBRARY DESTINATION ${FERROVA_PROGRAM_DIR}/plugins)
-install(FILES ${PROJECT_SOURCE_DIR}/Data/Elements.prn DESTINATION ${FERROVA_PROGRAM_DIR}/Data)
+install(FILES ${PROJECT_SOURCE_DIR}/Data/Elements.prn ${PROJECT_SOURCE_DIR}/Data/Properties.csv
+        DESTINATION ${FERROVA_PROGRAM_DIR}/Data)
 # settings.prn holds the user's choices from the options dialog: installing again over an
 # earlier install keeps it. It stays in the install manifest either way.
 install(CODE "
