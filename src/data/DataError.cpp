@@ -15,6 +15,7 @@ QString problemText(DataError::Kind kind)
         case DataError::Kind::TooLong: return QStringLiteral("行或数据项过长");
         case DataError::Kind::WriteFailed: return QStringLiteral("无法保存文件");
         case DataError::Kind::NoSuchElement: return QStringLiteral("没有这个元素");
+        case DataError::Kind::BadTable: return QStringLiteral("表格的行列不对");
     }
     return {};
 }

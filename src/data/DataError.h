@@ -16,6 +16,7 @@ public:
         TooLong,        // a line or item beyond the reader's limits
         WriteFailed,    // saving failed
         NoSuchElement,  // an atomic number for which the grid has no cell
+        BadTable,       // a CSV data file whose columns or rows are not as they should be
     };
 
     DataError(Kind kind, QString file, int line, QString detail);
