@@ -187,16 +187,29 @@ QString text(int atomicNumber, const Property &property)
 
 QString describe(int atomicNumber, const Property &property)
 {
+    // A note can explain a missing value (iron's discovery year: known since antiquity).
+    const PropertyCell *any =
+        PropertyFile::shipped().cell(atomicNumber, QString::fromUtf8(property.column));
+    const QString note =
+        any && !any->note.isEmpty() ? QStringLiteral("\n注：") + any->note : QString();
     const PropertyCell *cell = cellOf(atomicNumber, property);
-    if (!cell) return QStringLiteral("来源：无（没有数值）");
+    if (!cell) return QStringLiteral("来源：无（没有数值）") + note;
     QStringList names;
     for (const QString &code : cell->source.split(QLatin1Char('+'), Qt::SkipEmptyParts)) {
         const QString name = ValueSources::fullName(code);
         names.append(name.isEmpty() ? QStringLiteral("未记录（%1）").arg(code) : name);
     }
-    QString lines = QStringLiteral("来源：") + names.join(QStringLiteral("；"));
-    if (!cell->note.isEmpty()) lines += QStringLiteral("\n注：") + cell->note;
-    return lines;
+    return QStringLiteral("来源：") + names.join(QStringLiteral("；")) + note;
+}
+
+QString sourceNames(int atomicNumber, const Property &property)
+{
+    const PropertyCell *cell = cellOf(atomicNumber, property);
+    if (!cell) return QString();
+    QStringList names;
+    for (const QString &code : cell->source.split(QLatin1Char('+'), Qt::SkipEmptyParts))
+        names.append(ValueSources::shortName(code));
+    return names.join(QStringLiteral("、"));
 }
 
 QString summary(const Property &property, const QList<int> &atomicNumbers)

@@ -49,6 +49,8 @@ QString text(int atomicNumber, const Property &property);
 // The source's full Chinese name(s) and the notes, as a tooltip's lines ("来源：…" and
 // "注：…"); "来源：无（没有数值）" without a value.
 QString describe(int atomicNumber, const Property &property);
+// The short names of the value's sources ("mendeleev 库（引 CRC）"); empty without a value.
+QString sourceNames(int atomicNumber, const Property &property);
 // The short source line a chart shows under its bars ("来源：mendeleev 库（引 CRC）85，无数据 24").
 QString summary(const Property &property, const QList<int> &atomicNumbers);
 
