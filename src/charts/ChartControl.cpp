@@ -26,6 +26,7 @@
 #include "data/ChartProperties.h"
 #include "data/NumberText.h"
 #include "data/ValueSources.h"
+#include "properties/PropertyCharts.h"
 #include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 
@@ -239,7 +240,9 @@ QString ChartControl::rowName(int row) const
 void ChartControl::setChartProperty(int chartProperty)
 {
     m_chartProperty = chartProperty;
-    m_property = ChartProperties::find(chartProperty, m_unit);
+    m_property = PropertyCharts::isCatalogue(chartProperty)
+                     ? PropertyCharts::find(chartProperty)
+                     : ChartProperties::find(chartProperty, m_unit);
     const QString heading = title();
     m_title->setText(heading);
     m_title->setVisible(!heading.isEmpty());
@@ -444,6 +447,8 @@ QString ChartControl::toolTipText(int row) const
         element.isEmpty() ? value : element.join(QLatin1Char(' ')) + QStringLiteral(": ") + value;
     if (!m_property) return tip;
     // Rows are atomic numbers: the chart is filled one element per row.
+    if (PropertyCharts::isCatalogue(m_chartProperty))
+        return tip + QLatin1Char('\n') + PropertyCharts::describe(row, m_chartProperty);
     return tip + QLatin1Char('\n') +
            ValueSources::describe(row, m_property->source, m_values.at(row - 1) != 0);
 }
@@ -457,8 +462,11 @@ void ChartControl::updateSourcesLine()
         rows.append(row);
         if (m_values.at(row - 1) == 0) withoutValue.append(row);
     }
-    m_sources->setText(m_property ? ValueSources::summary(m_property->source, rows, withoutValue)
-                                  : QString());
+    if (PropertyCharts::isCatalogue(m_chartProperty))
+        m_sources->setText(PropertyCharts::summary(m_chartProperty, rows));
+    else
+        m_sources->setText(
+            m_property ? ValueSources::summary(m_property->source, rows, withoutValue) : QString());
 }
 
 QPoint ChartControl::barPosition(int row) const

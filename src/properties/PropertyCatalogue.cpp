@@ -169,7 +169,7 @@ QString numberText(double value, int decimals, const QString &asInFile)
     return text.left(e) + QStringLiteral("×10") + superscript(text.mid(e + 1).toInt());
 }
 
-QString text(int atomicNumber, const Property &property)
+QString plainText(int atomicNumber, const Property &property)
 {
     const PropertyCell *cell = cellOf(atomicNumber, property);
     if (!cell) return kNoData;
@@ -177,12 +177,18 @@ QString text(int atomicNumber, const Property &property)
     if (property.kind == Kind::List && property.listIndex < 0) {
         QStringList numbers = cell->text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         for (QString &n : numbers) n = numberText(0, kAsInFile, n);
-        return withUnit(numbers.join(QStringLiteral("，")), property);
+        return numbers.join(QStringLiteral("，"));
     }
     const QString number = numberInFile(*cell, property);
     if (number.isEmpty()) return kNoData;
-    if (property.factor == 1) return withUnit(numberText(0, property.decimals, number), property);
-    return withUnit(numberText(number.toDouble() * property.factor, property.decimals), property);
+    if (property.factor == 1) return numberText(0, property.decimals, number);
+    return numberText(number.toDouble() * property.factor, property.decimals);
+}
+
+QString text(int atomicNumber, const Property &property)
+{
+    const QString plain = plainText(atomicNumber, property);
+    return plain == kNoData ? plain : withUnit(plain, property);
 }
 
 QString describe(int atomicNumber, const Property &property)

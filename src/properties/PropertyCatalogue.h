@@ -44,6 +44,8 @@ QString title(const Property &property);
 // The element's value in the shown unit; nullopt where no source gives one, for a text
 // property and an unknown key. Reads Data/Properties.csv when first asked (DataError).
 std::optional<double> value(int atomicNumber, const QString &key);
+// The value as shown without its unit ("80.4", "体心立方"), or "无数据".
+QString plainText(int atomicNumber, const Property &property);
 // The value as shown with its unit ("80.4 W/(m·K)", "体心立方"), or "无数据".
 QString text(int atomicNumber, const Property &property);
 // The source's full Chinese name(s) and the notes, as a tooltip's lines ("来源：…" and
