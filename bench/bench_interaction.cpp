@@ -3,7 +3,9 @@
 //   chart is painted, the chart plugin's pane having been made after the first frame;
 //   a cell click, from lbl_Elements_Click's start until the details panel is painted;
 //   a toolbar click, from img_Btns_Click's start until the chart (and the circles) are
-//   painted; and ReadElementRecord over the whole element file, in records per second.
+//   painted; the element sheet (Ctrl+I), from the call until it is painted, opened cold (its
+//   data file read again, a new window) and following a cell click; and ReadElementRecord over the
+//   whole element file, in records per second.
 // "Painted" means every event the click left behind has been handled, so the window and
 // the chart have been redrawn and handed to the window system, as the event loop would.
 //
@@ -23,6 +25,8 @@
 #include "data/ElementFile.h"
 #include "data/ListInput.h"
 #include "data/ModVantrel.h"
+#include "properties/PropertyFile.h"
+#include "sheet/ElementSheetWindow.h"
 #include "table/BrowserEngine.h"
 #include "table/DetailsPanel.h"
 #include "table/FrmVantrel.h"
@@ -117,6 +121,20 @@ void benchToolbarClicks(frm_Vantrel &window, int runs)
     report("toolbar 182, table restored", "ms", table);
 }
 
+void benchSheet(frm_Vantrel &window, int runs)
+{
+    std::vector<double> opened, followed;
+    for (int i = 0; i < runs; ++i) {
+        PropertyFile::forget();  // as at the first Ctrl+I of a session
+        opened.push_back(timeMs([&] { ElementSheetWindow::open(&window, 26); }));
+        followed.push_back(timeMs([&] { ElementSheetWindow::follow(29); }));
+        ElementSheetWindow::current()->close();
+        settle();
+    }
+    report("element sheet, Ctrl+I: file read, window made and painted", "ms", opened);
+    report("element sheet, following a cell click", "ms", followed);
+}
+
 int readAll(QIODevice &device)
 {
     ListInput input(device, QStringLiteral("Elements.prn"));
@@ -179,6 +197,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < 20; ++i) settle();  // mapped and painted before the first sample
     benchCellClicks(window, runs);
     benchToolbarClicks(window, runs);
+    benchSheet(window, runs);
     benchReader(runs);
     return 0;
 }
