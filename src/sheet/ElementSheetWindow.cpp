@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QTreeWidget>
@@ -29,12 +30,12 @@ QTreeWidgetItem *rowItem(const ElementSheet::Row &row)
     auto *item = new QTreeWidgetItem({row.label, row.value, row.source});
     const QString tip = row.label + QLatin1Char(' ') + row.value +
                         (row.about.isEmpty() ? QString() : QLatin1Char('\n') + row.about);
-    const QString spoken = ElementSheet::speech(row);
-    for (int column = 0; column < kColumnCount; ++column) {
-        item->setToolTip(column, tip);
-        // A screen reader on any cell of the row hears the whole of it, the source included.
-        item->setData(column, Qt::AccessibleTextRole, spoken);
-    }
+    for (int column = 0; column < kColumnCount; ++column) item->setToolTip(column, tip);
+    // A screen reader reads the row's cells one after the other: the first says it all,
+    // source and notes included, so the others keep to their own text.
+    item->setData(kLabel, Qt::AccessibleTextRole, ElementSheet::speech(row));
+    // A leaf: not announced as "expanded" after expandAll.
+    item->setFlags(item->flags() | Qt::ItemNeverHasChildren);
     return item;
 }
 
@@ -136,4 +137,13 @@ void ElementSheetWindow::copy() const
         if (const auto record = ElementFile::find(m_element))
             QApplication::clipboard()->setMimeData(ElementSheet::mimeData(*record));
     });
+}
+
+void ElementSheetWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

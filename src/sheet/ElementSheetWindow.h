@@ -8,7 +8,7 @@ class QTreeWidget;
 // The window "元素资料": every value of one element in five groups (ElementSheet), each row
 // with its unit, and its sources and notes in the tooltip and in what screen readers hear.
 // One window at a time; it follows the element chosen in the grid while it is open.
-// Ctrl+C copies the whole sheet as text and as an HTML table.
+// Ctrl+C copies the whole sheet as text and as an HTML table; Esc closes it.
 class ElementSheetWindow : public QWidget {
     Q_OBJECT
 public:
@@ -27,6 +27,9 @@ public:
     // Reads the element and shows its sheet (DataError).
     void showElement(int atomicNumber);
     void copy() const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;  // Esc closes, as the other tool windows
 
 private:
     explicit ElementSheetWindow(QWidget *owner);

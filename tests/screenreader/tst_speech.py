@@ -27,7 +27,8 @@ SKIPPED = 77
 CHART_WINDOW_SETTINGS = ("65535\tAtomicRadius\r\n1.677696E+07\tCovalentRadius\r\n"
                          "1\tChartWindows\r\n1\tElementGroup\r\n")
 
-SESSIONS = {"chart pane": None, "chart window": CHART_WINDOW_SETTINGS, "options": None}
+SESSIONS = {"chart pane": None, "chart window": CHART_WINDOW_SETTINGS, "options": None,
+            "sheet": None}
 
 # (session, keys, texts heard, texts pending). Orca speaks its own words in English here.
 SPEECH = [
@@ -74,6 +75,13 @@ SPEECH = [
     ("options", "Tab", ["原子半径颜色 editable combo box"], []),
     ("options", "Tab", ["共价原子半径颜色 editable combo box"], []),
     ("options", "Tab", ["保存设置 push button"], []),
+    # The element sheet: Ctrl+I on iron, each row with its value, unit and source.
+    ("sheet", "", ["Ferrova元素周期表"], []),
+    ("sheet", "F e", ["铁 Fe 26"], []),
+    ("sheet", "ctrl+i", ["元素资料", "铁 Fe · 26"], []),
+    ("sheet", "Down", ["原子序数 26"], []),
+    ("sheet", " ".join(["Down"] * 13), ["电负性（鲍林） 1.83，来源：", "CRC"], []),
+    ("sheet", "Escape", ["Ferrova元素周期表"], []),
 ]
 
 
