@@ -89,7 +89,8 @@ void ChartActions::updateActions()
 {
     const bool hasRows = m_chart->rowCount() > 0;
     for (QAction *action : qAsConst(m_actions)) action->setEnabled(hasRows);
-    const bool temperature = ChartProperties::isTemperature(m_chart->chartProperty());
+    const bool temperature = ChartProperties::isTemperature(m_chart->chartProperty()) ||
+                             PropertyCharts::isTemperature(m_chart->chartProperty());
     m_kelvin->setVisible(temperature);
     m_celsius->setVisible(temperature);
     const bool celsius = m_chart->temperatureUnit() == TemperatureUnit::Celsius;

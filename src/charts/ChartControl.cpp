@@ -254,7 +254,9 @@ void ChartControl::setTemperatureUnit(ChartProperties::TemperatureUnit unit)
 {
     if (unit == m_unit) return;
     m_unit = unit;
-    if (!ChartProperties::isTemperature(m_chartProperty)) return;
+    if (!ChartProperties::isTemperature(m_chartProperty) &&
+        !PropertyCharts::isTemperature(m_chartProperty))
+        return;
     setChartProperty(m_chartProperty);
     changed();
 }

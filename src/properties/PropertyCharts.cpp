@@ -32,6 +32,21 @@ const QList<PropertyInfo> &infos()
     return list;
 }
 
+// The same, every temperature in °C.
+const QList<PropertyInfo> &infosInCelsius()
+{
+    static const QList<PropertyInfo> list = [] {
+        QList<PropertyInfo> made = infos();
+        for (PropertyInfo &info : made)
+            if (QByteArray(info.unit) == "K") {
+                info.unit = "°C";
+                info.celsius = true;
+            }
+        return made;
+    }();
+    return list;
+}
+
 const Property *propertyOf(int chartProperty)
 {
     return isCatalogue(chartProperty) ? charted().at(chartProperty - kFirst) : nullptr;
@@ -44,9 +59,17 @@ bool isCatalogue(int chartProperty)
     return chartProperty >= kFirst && chartProperty < kFirst + charted().size();
 }
 
-const PropertyInfo *find(int chartProperty)
+const PropertyInfo *find(int chartProperty, ChartProperties::TemperatureUnit unit)
 {
-    return isCatalogue(chartProperty) ? &infos().at(chartProperty - kFirst) : nullptr;
+    if (!isCatalogue(chartProperty)) return nullptr;
+    const bool celsius = unit == ChartProperties::TemperatureUnit::Celsius;
+    return &(celsius ? infosInCelsius() : infos()).at(chartProperty - kFirst);
+}
+
+bool isTemperature(int chartProperty)
+{
+    const PropertyInfo *info = find(chartProperty);
+    return info && QByteArray(info->unit) == "K";
 }
 
 std::optional<int> byKey(const QString &key)

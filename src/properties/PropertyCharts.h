@@ -16,8 +16,12 @@ constexpr int kFirst = 100;
 
 bool isCatalogue(int chartProperty);
 // Heading name, unit and key as the chart shows them; its `field` is null (the value is
-// not in the element record) and a missing value is 0. nullptr for any other number.
-const PropertyInfo *find(int chartProperty);
+// not in the element record) and a missing value is 0. A temperature comes in °C for
+// TemperatureUnit::Celsius. nullptr for any other number.
+const PropertyInfo *find(int chartProperty, ChartProperties::TemperatureUnit unit =
+                                                ChartProperties::TemperatureUnit::Kelvin);
+// Whether the property is a temperature in K that may be shown in °C too.
+bool isTemperature(int chartProperty);
 // The number for a command-line key ("electronegativity"); nullopt for none.
 std::optional<int> byKey(const QString &key);
 QStringList keys();
