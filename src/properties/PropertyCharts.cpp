@@ -66,6 +66,12 @@ const PropertyInfo *find(int chartProperty, ChartProperties::TemperatureUnit uni
     return &(celsius ? infosInCelsius() : infos()).at(chartProperty - kFirst);
 }
 
+bool logScale(int chartProperty)
+{
+    const Property *p = propertyOf(chartProperty);
+    return p && p->scale == Property::Scale::Log;
+}
+
 bool isTemperature(int chartProperty)
 {
     const PropertyInfo *info = find(chartProperty);

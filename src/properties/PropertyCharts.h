@@ -20,6 +20,8 @@ bool isCatalogue(int chartProperty);
 // TemperatureUnit::Celsius. nullptr for any other number.
 const PropertyInfo *find(int chartProperty, ChartProperties::TemperatureUnit unit =
                                                 ChartProperties::TemperatureUnit::Kelvin);
+// Whether its values span so many decades that a chart draws them on powers of ten.
+bool logScale(int chartProperty);
 // Whether the property is a temperature in K that may be shown in °C too.
 bool isTemperature(int chartProperty);
 // The number for a command-line key ("electronegativity"); nullopt for none.
