@@ -6,7 +6,9 @@
 //   painted; a choice in the tool window "按性质着色", from the list's change until the grid
 //   is repainted in the new colours (the file read included), and "无" until the cells are
 //   back; the isotope window, from the cells' "同位素…" until its table is painted, the
-//   data file read anew each time as on the first open; and ReadElementRecord over the
+//   data file read anew each time as on the first open; the element sheet (Ctrl+I), from the
+//   call until it is painted, opened cold (its data file read again, a new window) and
+//   following a cell click; and ReadElementRecord over the
 //   whole element file, in records per second.
 // "Painted" means every event the click left behind has been handled, so the window and
 // the chart have been redrawn and handed to the window system, as the event loop would.
@@ -36,6 +38,8 @@
 #include "data/ModVantrel.h"
 #include "isotopes/IsotopeData.h"
 #include "isotopewindow/IsotopeWindow.h"
+#include "properties/PropertyFile.h"
+#include "sheet/ElementSheetWindow.h"
 #include "soak.h"
 #include "table/BrowserEngine.h"
 #include "table/DetailsPanel.h"
@@ -163,6 +167,20 @@ void benchIsotopeWindow(frm_Vantrel &window, int runs)
     report("isotope window, uranium, data file read: open → table drawn", "ms", samples);
 }
 
+void benchSheet(frm_Vantrel &window, int runs)
+{
+    std::vector<double> opened, followed;
+    for (int i = 0; i < runs; ++i) {
+        PropertyFile::forget();  // as at the first Ctrl+I of a session
+        opened.push_back(timeMs([&] { ElementSheetWindow::open(&window, 26); }));
+        followed.push_back(timeMs([&] { ElementSheetWindow::follow(29); }));
+        ElementSheetWindow::current()->close();
+        settle();
+    }
+    report("element sheet, Ctrl+I: file read, window made and painted", "ms", opened);
+    report("element sheet, following a cell click", "ms", followed);
+}
+
 int readAll(QIODevice &device)
 {
     ListInput input(device, QStringLiteral("Elements.prn"));
@@ -240,6 +258,7 @@ int main(int argc, char *argv[])
     benchToolbarClicks(window, runs);
     benchColouring(window, runs);
     benchIsotopeWindow(window, runs);
+    benchSheet(window, runs);
     benchReader(runs);
     return 0;
 }

@@ -86,8 +86,8 @@ function(ferrova_copy_data target)
     add_custom_target(${copy}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}/Data
       COMMAND ${CMAKE_COMMAND} -E copy_if_different
-              ${PROJECT_SOURCE_DIR}/Data/Elements.prn ${PROJECT_SOURCE_DIR}/Data/settings.prn
-              ${PROJECT_SOURCE_DIR}/Data/Isotopes.csv
+              ${PROJECT_SOURCE_DIR}/Data/Elements.prn ${PROJECT_SOURCE_DIR}/Data/Properties.csv
+              ${PROJECT_SOURCE_DIR}/Data/Isotopes.csv ${PROJECT_SOURCE_DIR}/Data/settings.prn
               ${folder}/Data/
       VERBATIM)
   endif()

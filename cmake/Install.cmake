@@ -6,7 +6,8 @@
 #   <prefix>/lib/ferrova-periodic/plugins/ferrova-browser.so   web view (browser engine)
 #   <prefix>/lib/ferrova-periodic/plugins/ferrova-charts.so    charts, pictures, printing
 #   <prefix>/lib/ferrova-periodic/plugins/ferrova-network.so   the product site's question
-#   <prefix>/lib/ferrova-periodic/Data/              Elements.prn, Isotopes.csv, settings.prn
+#   <prefix>/lib/ferrova-periodic/Data/              Elements.prn, Properties.csv, Isotopes.csv,
+#                                                    settings.prn
 #   <prefix>/share/applications/ferrova-periodic.desktop
 #   <prefix>/share/icons/hicolor/<size>/apps/ferrova-periodic.png|svg
 #   <prefix>/share/metainfo/example.ferrova.periodic.metainfo.xml
@@ -29,7 +30,8 @@ install(TARGETS ferrova-periodic RUNTIME DESTINATION ${FERROVA_PROGRAM_DIR})
 # Loaded at run time from the plugins folder beside the program.
 install(TARGETS ferrova_browser ferrova_charts_plugin ferrova_network_plugin
         LIBRARY DESTINATION ${FERROVA_PROGRAM_DIR}/plugins)
-install(FILES ${PROJECT_SOURCE_DIR}/Data/Elements.prn ${PROJECT_SOURCE_DIR}/Data/Isotopes.csv
+install(FILES ${PROJECT_SOURCE_DIR}/Data/Elements.prn ${PROJECT_SOURCE_DIR}/Data/Properties.csv
+              ${PROJECT_SOURCE_DIR}/Data/Isotopes.csv
         DESTINATION ${FERROVA_PROGRAM_DIR}/Data)
 # settings.prn holds the user's choices from the options dialog: installing again over an
 # earlier install keeps it. It stays in the install manifest either way.

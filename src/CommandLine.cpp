@@ -20,6 +20,8 @@
 #include "data/NumberText.h"
 #include "formula/FormulaCommand.h"
 #include "isotopes/IsotopeCommand.h"
+#include "properties/PropertyCharts.h"
+#include "properties/PropertyCommands.h"
 #include "table/FrmVantrel.h"
 #include "table/Plugins.h"
 #include "widgets/ToolkitTranslation.h"
@@ -93,8 +95,12 @@ QString propertyList()
 {
     constexpr int kFirstLine = 5;
     const QStringList keys = ChartProperties::keys();
+    constexpr int kIndent = 28;
+    constexpr int kPerLine = 3;
     return keys.mid(0, kFirstLine).join(QLatin1Char(' ')) + QLatin1Char('\n') +
-           QString(28, QLatin1Char(' ')) + keys.mid(kFirstLine).join(QLatin1Char(' '));
+           QString(kIndent, QLatin1Char(' ')) + keys.mid(kFirstLine).join(QLatin1Char(' ')) +
+           QLatin1Char('\n') + QString(kIndent, QLatin1Char(' ')) +
+           PropertyCommands::keyLines(kPerLine, kIndent);
 }
 
 QString helpText()
@@ -112,9 +118,10 @@ QString helpText()
                "--formula、--export-chart 和 --export-table 不打开窗口，也不需要显示器。\n"
                "\n"
                "选项：\n"
-               "  --element 元素            在标准输出上打印元素的资料卡；元素写符号（Fe）、\n"
-               "                            原子序数（26）或名称（铁）\n"
-               "  --table 文件              把全部元素的每项数值写入 CSV 文件，单位在表头\n"
+               "  --element 元素            在标准输出上打印元素的资料卡，其后是分组的元素资料；\n"
+               "                            元素写符号（Fe）、原子序数（26）或名称（铁）\n"
+               "  --table 文件              把全部元素的每项数值（含元素资料的各项性质）写入\n"
+               "                            CSV 文件，单位在表头\n"
                "  --isotopes 元素           在标准输出上打印元素的全部已知核素，以制表符分隔，\n"
                "                            第一行是表头\n"
                "  --export-chart 性质 文件  把一种性质的曲线图写入文件，扩展名决定格式：\n"
@@ -187,6 +194,7 @@ int printCard(const QString &wanted)
                                           record.ElementName == text;
         if (!found) continue;
         print(stdout, ElementCard::text(record) + QLatin1Char('\n'));
+        print(stdout, PropertyCommands::sheetText(record) + QLatin1Char('\n'));
         return kSucceeded;
     }
     throw Refused{QStringLiteral("没有这个元素：“%1”。请写元素符号（Fe）、原子序数（1 到 %2）"
@@ -201,6 +209,7 @@ int writeTable(const QString &path)
     QStringList heading{QStringLiteral("原子序数"), QStringLiteral("符号"), QStringLiteral("名称")};
     for (int n = 0; n < ChartProperties::kCount; ++n)
         heading.append(ChartProperties::title(*ChartProperties::find(n)));
+    heading += PropertyCommands::tableHeadings();
     QList<QStringList> rows{heading};
     for (const ElementRecordType &record : elements()) {
         QStringList row{integerText(record.AtomicNumber), record.Symbol, record.ElementName};
@@ -208,7 +217,7 @@ int writeTable(const QString &path)
             const PropertyInfo *property = ChartProperties::find(n);
             row.append(ChartProperties::numberText(property, record.*(property->field)));
         }
-        rows.append(row);
+        rows.append(row + PropertyCommands::tableCells(record.AtomicNumber));
     }
     AtomicSave::write(path, Csv::document(rows));
     return kSucceeded;
@@ -238,10 +247,12 @@ int writeColouredTable(const QString &key, const QStringList &files, const QStri
 int writeChart(const QString &key, const QStringList &files, const QString &sizeText,
                QString format)
 {
-    const std::optional<int> property = ChartProperties::byKey(key.trimmed());
+    std::optional<int> property = ChartProperties::byKey(key.trimmed());
+    if (!property) property = PropertyCharts::byKey(key.trimmed());
     if (!property)
         throw Refused{QStringLiteral("没有这种性质：“%1”。可用的性质：%2")
-                          .arg(key, ChartProperties::keys().join(QStringLiteral("、")))};
+                          .arg(key, (ChartProperties::keys() + PropertyCharts::keys())
+                                        .join(QStringLiteral("、")))};
     if (files.size() != 1) throw Refused{QStringLiteral("--export-chart 后面要写性质和一个文件名")};
     const QString &path = files.constFirst();
     const QSize size = sizeText.isEmpty() ? kDefaultSize : pictureSize(sizeText);

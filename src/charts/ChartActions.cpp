@@ -1,9 +1,11 @@
 #include "ChartActions.h"
 
+#include "ChartBuilder.h"
 #include "ChartControl.h"
 #include "ChartExport.h"
 #include "TemperatureChoice.h"
 #include "data/ChartProperties.h"
+#include "properties/PropertyCharts.h"
 #include "widgets/Dialogs.h"
 #include "widgets/PictureFiles.h"
 #include "widgets/SaveDialogs.h"
@@ -13,8 +15,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenu>
+#include <algorithm>
 
 using ChartProperties::TemperatureUnit;
 
@@ -46,6 +50,10 @@ ChartActions::ChartActions(ChartControl *chart) : QObject(chart), m_chart(chart)
         action->setCheckable(true);
         connect(action, &QAction::triggered, this, &ChartActions::chooseUnit);
     }
+
+    m_other = new QAction(QStringLiteral("其他性质…"), this);
+    connect(m_other, &QAction::triggered, this,
+            [this] { Dialogs::runHandler(m_chart->window(), [this] { chooseOtherProperty(); }); });
 
     TemperatureChoice &choice = TemperatureChoice::instance();
     m_chart->setTemperatureUnit(choice.unit());
@@ -81,7 +89,8 @@ void ChartActions::updateActions()
 {
     const bool hasRows = m_chart->rowCount() > 0;
     for (QAction *action : qAsConst(m_actions)) action->setEnabled(hasRows);
-    const bool temperature = ChartProperties::isTemperature(m_chart->chartProperty());
+    const bool temperature = ChartProperties::isTemperature(m_chart->chartProperty()) ||
+                             PropertyCharts::isTemperature(m_chart->chartProperty());
     m_kelvin->setVisible(temperature);
     m_celsius->setVisible(temperature);
     const bool celsius = m_chart->temperatureUnit() == TemperatureUnit::Celsius;
@@ -96,6 +105,8 @@ QMenu *ChartActions::menu(QWidget *parent)
     menu->addSeparator();
     menu->addAction(m_kelvin);
     menu->addAction(m_celsius);
+    menu->addSeparator();
+    menu->addAction(m_other);
     return menu;
 }
 
@@ -194,4 +205,19 @@ void ChartActions::chooseUnit()
         TemperatureChoice::instance().setUnit(m_celsius->isChecked() ? TemperatureUnit::Celsius
                                                                      : TemperatureUnit::Kelvin);
     });
+}
+
+// The catalogue's labels in a list; the chosen one is charted here, the data read as the
+// nine toolbar properties are (ChartBuilder::fill).
+void ChartActions::chooseOtherProperty()
+{
+    const QStringList titles = PropertyCharts::titles();
+    const int current = std::max(0, m_chart->chartProperty() - PropertyCharts::kFirst);
+    bool chosen = false;
+    const QString title = QInputDialog::getItem(
+        m_chart->window(), QStringLiteral("其他性质"), QStringLiteral("性质(&P)："), titles,
+        current < titles.size() ? current : 0, false, &chosen);
+    if (!chosen) return;
+    ChartBuilder::fill(*m_chart, qint16(PropertyCharts::kFirst + titles.indexOf(title)));
+    m_chart->setFocus(Qt::OtherFocusReason);
 }

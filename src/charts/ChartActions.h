@@ -10,10 +10,10 @@ class QWidget;
 
 // What a chart offers beside being looked at: copying its rows or its picture, saving the
 // picture, exporting the rows, printing, and for melting and boiling points the choice of
-// K or °C. A context menu (right click, the Menu key, Shift+F10) and keys: Ctrl+C copies the
-// rows, Ctrl+S saves the picture, Ctrl+P prints, while the keyboard is on the chart, or
-// anywhere in a window that hands its keys over (listenOn). The chart's own keys win over
-// its window's shortcuts of the same keys.
+// K or °C, and charting any other property of the catalogue. A context menu (right click, the Menu
+// key, Shift+F10) and keys: Ctrl+C copies the rows, Ctrl+S saves the picture, Ctrl+P prints, while
+// the keyboard is on the chart, or anywhere in a window that hands its keys over (listenOn). The
+// chart's own keys win over its window's shortcuts of the same keys.
 class ChartActions : public QObject {
     Q_OBJECT
 public:
@@ -43,9 +43,11 @@ private:
     void exportData();
     void print();
     void chooseUnit();
+    void chooseOtherProperty();
 
     ChartControl *m_chart;
     QList<QAction *> m_actions;  // copy, save, export, print
     QAction *m_kelvin = nullptr;
     QAction *m_celsius = nullptr;
+    QAction *m_other = nullptr;  // 其他性质…: any chartable property of the catalogue
 };

@@ -5,6 +5,8 @@
 #include "data/ElementFile.h"
 #include "data/ModVantrel.h"
 #include "data/NumberText.h"
+#include "properties/PropertyCharts.h"
+#include "properties/PropertyFile.h"
 
 #include <QVector>
 
@@ -14,6 +16,8 @@ namespace ChartBuilder {
 
 std::optional<float> propertyValue(const ElementRecordType &record, qint16 chartProperty)
 {
+    if (PropertyCharts::isCatalogue(chartProperty))
+        return PropertyCharts::value(record.AtomicNumber, chartProperty);
     const PropertyInfo *property = ChartProperties::find(chartProperty);
     if (!property) return std::nullopt;
     return record.*(property->field);
@@ -27,9 +31,11 @@ std::optional<float> propertyValue(const ElementRecordType &record, qint16 chart
 void fill(ChartControl &chart, qint16 chartProperty, const RowStep &afterRowSetUp)
 {
     const QVector<ElementRecordType> records = ElementFile::latestRecords();
+    const bool catalogue = PropertyCharts::isCatalogue(chartProperty);
+    if (catalogue) PropertyFile::shipped();  // a broken file stops here, the chart untouched
     ChartControl::UpdateBatch batch(chart);
-    // A property outside 0..8 hands over no values, so the chart keeps its old heading too.
-    if (ChartProperties::find(chartProperty)) chart.setChartProperty(chartProperty);
+    // Any other number hands over no values, so the chart keeps its old heading too.
+    if (catalogue || ChartProperties::find(chartProperty)) chart.setChartProperty(chartProperty);
     for (const ElementRecordType &record : records) {
         chart.setColumnCount(1);
         chart.setRowLabel(record.Symbol);

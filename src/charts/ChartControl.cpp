@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <utility>
 
@@ -26,6 +27,8 @@
 #include "data/ChartProperties.h"
 #include "data/NumberText.h"
 #include "data/ValueSources.h"
+#include "properties/PropertyCatalogue.h"
+#include "properties/PropertyCharts.h"
 #include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 
@@ -239,7 +242,9 @@ QString ChartControl::rowName(int row) const
 void ChartControl::setChartProperty(int chartProperty)
 {
     m_chartProperty = chartProperty;
-    m_property = ChartProperties::find(chartProperty, m_unit);
+    m_property = PropertyCharts::isCatalogue(chartProperty)
+                     ? PropertyCharts::find(chartProperty)
+                     : ChartProperties::find(chartProperty, m_unit);
     const QString heading = title();
     m_title->setText(heading);
     m_title->setVisible(!heading.isEmpty());
@@ -251,7 +256,9 @@ void ChartControl::setTemperatureUnit(ChartProperties::TemperatureUnit unit)
 {
     if (unit == m_unit) return;
     m_unit = unit;
-    if (!ChartProperties::isTemperature(m_chartProperty)) return;
+    if (!ChartProperties::isTemperature(m_chartProperty) &&
+        !PropertyCharts::isTemperature(m_chartProperty))
+        return;
     setChartProperty(m_chartProperty);
     changed();
 }
@@ -349,25 +356,74 @@ void ChartControl::refresh()
     ++m_refreshCount;
     m_tipRow = 0;
 
-    QList<qreal> bars;
-    bars.reserve(m_values.size());
     double low = 0, high = 0;
-    for (double v : m_values) {
-        const double shown = std::isfinite(v) ? ChartProperties::shownValue(m_property, v) : 0.0;
-        bars.append(shown);
-        low = std::min(low, shown);
-        high = std::max(high, shown);
-    }
+    const QList<qreal> bars = barHeights(low, high);
     m_set->deselectAllBars();
     m_set->remove(0, m_set->count());
     m_set->append(bars);
     updateAxisLabels();
 
-    if (low == high) high = low + 1;
-    m_axisY->setRange(low, high);
-    m_axisY->applyNiceNumbers();
+    if (!m_decadesShown) {
+        if (low == high) high = low + 1;
+        m_axisY->setRange(low, high);
+        m_axisY->applyNiceNumbers();
+    }
     updateEmptyLook();
     updateSourcesLine();
+}
+
+QList<qreal> ChartControl::barHeights(double &low, double &high)
+{
+    QList<qreal> bars;
+    bars.reserve(m_values.size());
+    double smallest = std::numeric_limits<double>::infinity();
+    for (double v : m_values) {
+        const double shown = std::isfinite(v) ? ChartProperties::shownValue(m_property, v) : 0.0;
+        bars.append(shown);
+        low = std::min(low, shown);
+        high = std::max(high, shown);
+        if (shown > 0) smallest = std::min(smallest, shown);
+    }
+    const bool decades =
+        PropertyCharts::logScale(m_chartProperty) && low >= 0 && std::isfinite(smallest);
+    if (!decades) {
+        showDecades(false);
+        return bars;
+    }
+    // The smallest value keeps a bar of its own: the scale starts a decade below it when it
+    // is a power of ten itself.
+    const int lowest = int(std::floor(std::log10(smallest) - 1e-9));
+    const int highest = std::max(lowest + 1, int(std::ceil(std::log10(high))));
+    for (qreal &bar : bars) bar = bar > 0 ? std::log10(bar) - lowest : 0;
+    showDecades(true, lowest, highest);
+    return bars;
+}
+
+void ChartControl::showDecades(bool on, int lowest, int highest)
+{
+    if (on && !m_decades) {
+        m_decades = new QCategoryAxis(this);
+        m_decades->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        m_decades->setLabelsFont(m_axisY->labelsFont());
+        m_decades->setLabelsBrush(m_axisY->labelsBrush());
+        m_decades->setGridLinePen(m_axisY->gridLinePen());
+    }
+    if (on != m_decadesShown) {
+        QAbstractAxis *from = on ? static_cast<QAbstractAxis *>(m_axisY) : m_decades;
+        QAbstractAxis *to = on ? static_cast<QAbstractAxis *>(m_decades) : m_axisY;
+        m_series->detachAxis(from);
+        m_chart->removeAxis(from);
+        from->setParent(this);  // the chart gives a removed axis up; it stays ours
+        m_chart->addAxis(to, Qt::AlignLeft);
+        m_series->attachAxis(to);
+        m_decadesShown = on;
+    }
+    if (!on) return;
+    for (const QString &label : m_decades->categoriesLabels()) m_decades->remove(label);
+    m_decades->setStartValue(0);
+    for (int power = lowest; power <= highest; ++power)
+        m_decades->append(PropertyCatalogue::numberText(std::pow(10.0, power), -1), power - lowest);
+    m_decades->setRange(0, highest - lowest);
 }
 
 // Without rows there is nothing to read off axes: the chart says how to draw one instead.
@@ -444,6 +500,8 @@ QString ChartControl::toolTipText(int row) const
         element.isEmpty() ? value : element.join(QLatin1Char(' ')) + QStringLiteral(": ") + value;
     if (!m_property) return tip;
     // Rows are atomic numbers: the chart is filled one element per row.
+    if (PropertyCharts::isCatalogue(m_chartProperty))
+        return tip + QLatin1Char('\n') + PropertyCharts::describe(row, m_chartProperty);
     return tip + QLatin1Char('\n') +
            ValueSources::describe(row, m_property->source, m_values.at(row - 1) != 0);
 }
@@ -457,13 +515,17 @@ void ChartControl::updateSourcesLine()
         rows.append(row);
         if (m_values.at(row - 1) == 0) withoutValue.append(row);
     }
-    m_sources->setText(m_property ? ValueSources::summary(m_property->source, rows, withoutValue)
-                                  : QString());
+    if (PropertyCharts::isCatalogue(m_chartProperty))
+        m_sources->setText(PropertyCharts::summary(m_chartProperty, rows));
+    else
+        m_sources->setText(
+            m_property ? ValueSources::summary(m_property->source, rows, withoutValue) : QString());
 }
 
 QPoint ChartControl::barPosition(int row) const
 {
-    const double shown = ChartProperties::shownValue(m_property, value(row));
+    // Half way up the bar as drawn, on either scale.
+    const double shown = row >= 1 && row <= m_set->count() ? m_set->at(row - 1) : 0.0;
     const QPointF inChart = m_chart->mapToPosition(QPointF(row - 1, shown / 2), m_series);
     const QPoint inView = m_view->mapFromScene(m_chart->mapToScene(inChart));
     return m_view->viewport()->mapTo(this, inView);

@@ -154,6 +154,10 @@ protected:
 private:
     void changed();
     void refresh();
+    // The bars as drawn: the values, or for a property of many decades their powers of ten
+    // above the lowest decade, with the axis to read them on.
+    QList<qreal> barHeights(double &low, double &high);
+    void showDecades(bool on, int lowest = 0, int highest = 0);
     void updateAxisLabels();
     int labelStep() const;
     void updateEmptyLook();
@@ -186,6 +190,8 @@ private:
     QBarSet *m_set = nullptr;
     QCategoryAxis *m_axisX = nullptr;
     QValueAxis *m_axisY = nullptr;
+    QCategoryAxis *m_decades = nullptr;  // the powers-of-ten scale, made when first needed
+    bool m_decadesShown = false;
     QGraphicsSimpleTextItem *m_title = nullptr;
     QGraphicsSimpleTextItem *m_hint = nullptr;
     QGraphicsSimpleTextItem *m_sources = nullptr;

@@ -16,6 +16,7 @@ QString problemText(DataError::Kind kind)
         case DataError::Kind::WriteFailed: return QStringLiteral("无法保存文件");
         case DataError::Kind::NoSuchElement: return QStringLiteral("没有这个元素");
         case DataError::Kind::BadItem: return QStringLiteral("数据项不符合格式");
+        case DataError::Kind::BadTable: return QStringLiteral("表格的行列不对");
     }
     return {};
 }

@@ -17,6 +17,7 @@ public:
         WriteFailed,    // saving failed
         NoSuchElement,  // an atomic number for which the grid has no cell
         BadItem,        // an item that breaks its file's rules (a unit, a field count)
+        BadTable,       // a CSV data file whose columns or rows are not as they should be
     };
 
     DataError(Kind kind, QString file, int line, QString detail);

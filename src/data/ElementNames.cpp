@@ -108,6 +108,12 @@ QVector<int> match(const QString &typedText)
         const Names *names = find(typed.toInt());
         return names ? QVector<int>{names->atomicNumber} : QVector<int>{};
     }
+    // Digits and hyphens name a substance by its CAS number, and only one element has it.
+    if (typed.front().isDigit() && typed.contains(QLatin1Char('-'))) {
+        for (const Names &names : kNames)
+            if (typed == QLatin1String(names.cas)) return {names.atomicNumber};
+        return {};
+    }
     int tone = 0;
     const QString folded = fold(typed, &tone);
     QVector<std::pair<Rank, int>> found;

@@ -67,6 +67,12 @@ QString shortName(const QString &code)
     return s ? QString::fromUtf8(s->shortName) : code;
 }
 
+QString fullName(const QString &code)
+{
+    const SourceEntry *s = findSource(code);
+    return s ? QString::fromUtf8(s->name) : QString();
+}
+
 QStringList notesOf(int atomicNumber, Field field)
 {
     QStringList notes;

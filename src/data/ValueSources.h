@@ -48,6 +48,8 @@ bool isDefined(const QString &code);
 QString sourceOf(int atomicNumber, Field field);
 // A source's name as short as a chart line needs it; the code itself if undefined.
 QString shortName(const QString &code);
+// A source's full name, as a tooltip gives it; empty if undefined.
+QString fullName(const QString &code);
 
 // The condition notes of a value, in the order of data/value-notes.csv.
 QStringList notesOf(int atomicNumber, Field field);

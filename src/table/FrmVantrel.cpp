@@ -15,6 +15,7 @@
 #include "data/ModVantrel.h"
 #include "data/Settings.h"
 #include "options/FrmOptions.h"
+#include "sheet/ElementSheetWindow.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/ColourNumber.h"
 #include "widgets/Commands.h"
@@ -292,6 +293,7 @@ void frm_Vantrel::lbl_Elements_Click(int index)
     if (!record) return;
     const auto SymbolColor = qint32(ColourNumber::fromColor(lbl_Elements(index)->textColour()));
     m_panel->ShowpicElements(*record, SymbolColor);
+    ElementSheetWindow::follow(index);
 }
 
 // ---- hover ----

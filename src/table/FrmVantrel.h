@@ -18,6 +18,7 @@ class FindField;
 class GridKeys;
 class ImageButtonArray;
 class QFrame;
+class QMenu;
 class ToolbarKeys;
 class frm_Options;
 
@@ -98,6 +99,7 @@ private:
     bool chartPaneFolded() const;
     bool focusChart(Qt::FocusReason reason);  // false while the chart pane is not open
     FindField *findField();
+    void connectSheet(QMenu *panelMenu);
     void showAbout();
     bool confirmExit();
     void openOptions();

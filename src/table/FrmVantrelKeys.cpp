@@ -2,6 +2,7 @@
 // round the window (grid, toolbar, chart pane), finding and copying.
 #include "CardCopy.h"
 #include "DetailsPanel.h"
+#include "ElementCell.h"
 #include "FindField.h"
 #include "FrmVantrel.h"
 #include "GridKeys.h"
@@ -9,11 +10,13 @@
 #include "app/AppState.h"
 #include "charts/ChartPlugin.h"
 #include "isotopewindow/IsotopeWindow.h"
+#include "sheet/ElementSheetWindow.h"
 #include "widgets/Dialogs.h"
 #include "widgets/ImageButtons.h"
 #include "widgets/ToolbarKeys.h"
 
 #include <QKeyEvent>
+#include <QMenu>
 #include <QShortcut>
 
 // Every control's event goes through its handler; the keyboard takes the mouse's roads: a
@@ -55,7 +58,29 @@ void frm_Vantrel::connectKeyboard()
             [this] { findField()->reopen(); });
     connect(&m_grid->keys(), &GridKeys::findRequested, this,
             [this](const QString &typed) { findField()->open(typed); });
-    new CardCopy(this, m_panel, m_grid);
+    auto *copy = new CardCopy(this, m_panel, m_grid);
+    connectSheet(copy->menu());
+}
+
+// The element sheet: Ctrl+I on the element of the panel or the keyboard position, and
+// "元素资料…" on the panel's menu and after "复制" on each cell's.
+void frm_Vantrel::connectSheet(QMenu *panelMenu)
+{
+    const auto open = [this](int n) {
+        Dialogs::runHandler(this, [this, n] { ElementSheetWindow::open(this, n); });
+    };
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_I), this), &QShortcut::activated, this,
+            [this, open] {
+                open(m_panel->isVisible() ? m_panel->shownElement() : m_grid->keys().position());
+            });
+    connect(panelMenu->addAction(ElementSheetWindow::kMenuText), &QAction::triggered, this,
+            [this, open] { open(m_panel->shownElement()); });
+    for (int n = 1; n <= mod_Vantrel::kElementCount; ++n) {
+        ElementCell *cell = m_grid->cell(n);
+        auto *entry = new QAction(ElementSheetWindow::kMenuText, cell);
+        connect(entry, &QAction::triggered, this, [open, n] { open(n); });
+        cell->insertAction(cell->actions().value(1), entry);
+    }
 }
 
 // Made when first asked for: its list costs a few milliseconds the first frame does without.

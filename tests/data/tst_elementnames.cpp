@@ -29,6 +29,8 @@ private slots:
         QTest::newRow("symbol") << "W" << V{74};
         QTest::newRow("number") << "74" << V{74};
         QTest::newRow("no such number") << "110" << V{};
+        QTest::newRow("CAS number") << " 7439-89-6 " << V{26};
+        QTest::newRow("CAS number, wrong check digit") << "7439-89-5" << V{};
         QTest::newRow("no match") << "xyz" << V{};
         QTest::newRow("blank") << "  " << V{};
     }

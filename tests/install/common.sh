@@ -18,6 +18,7 @@ expected_files() {
 bin/ferrova-periodic
 lib/ferrova-periodic/Data/Elements.prn
 lib/ferrova-periodic/Data/Isotopes.csv
+lib/ferrova-periodic/Data/Properties.csv
 lib/ferrova-periodic/Data/settings.prn
 lib/ferrova-periodic/ferrova-periodic
 lib/ferrova-periodic/plugins/ferrova-browser.so

@@ -29,7 +29,8 @@ CHART_WINDOW_SETTINGS = ("65535\tAtomicRadius\r\n1.677696E+07\tCovalentRadius\r\
 
 SESSIONS = {"chart pane": None, "chart window": CHART_WINDOW_SETTINGS, "options": None,
             "colouring": None,
-            "formula": None}
+            "formula": None,
+            "sheet": None}
 
 # (session, keys, texts heard, texts pending). Orca speaks its own words in English here.
 SPEECH = [
@@ -92,6 +93,13 @@ SPEECH = [
     ("formula", "ctrl+m", ["化学式量", "化学式"], []),
     ("formula", "H 2 O Tab", ["组成", "摩尔质量：18.015 ± 0.002 g/mol", "氢 2 个，11.19%"], []),
     ("formula", "shift+Tab", ["化学式", "摩尔质量：18.015 ± 0.002 g/mol"], []),
+    # The element sheet: Ctrl+I on iron, each row with its value, unit and source.
+    ("sheet", "", ["Ferrova元素周期表"], []),
+    ("sheet", "F e", ["铁 Fe 26"], []),
+    ("sheet", "ctrl+i", ["元素资料", "铁 Fe · 26"], []),
+    ("sheet", "Down", ["原子序数 26"], []),
+    ("sheet", " ".join(["Down"] * 13), ["电负性（鲍林） 1.83，来源：", "CRC"], []),
+    ("sheet", "Escape", ["Ferrova元素周期表"], []),
 ]
 
 

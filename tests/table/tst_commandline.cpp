@@ -20,6 +20,10 @@ namespace {
 constexpr int kFailed = 2;
 constexpr int kPowersKept = 77;  // the program could not be started without root's powers
 const QString kIronCard = QStringLiteral("铁 Fe\n原子序数 26\n原子量 55.845\n");
+// The card unchanged, then the sheet's groups.
+const QString kIronSheet = QStringLiteral(
+    "铁 Fe\n原子序数 26\n原子量 55.845\n熔点 1811.15 K（1538 °C）\n沸点 3134.15 K（2861 °C）\n"
+    "密度 7.874 g/cm³\n氧化态 +2,+3（常见），+1,+4,+5,+6\n电子结构 [Ar]3d6 4s2\n基本\n  族 8\n");
 
 }  // namespace
 
@@ -45,7 +49,7 @@ void TestCommandLine::forms_data()
     const QStringList none;
     QTest::newRow("card by symbol")
         << QStringList{"--element", "fe"} << 0 << kIronCard << "" << none;
-    QTest::newRow("card by number") << QStringList{"--element=26"} << 0 << kIronCard << "" << none;
+    QTest::newRow("card by number") << QStringList{"--element=26"} << 0 << kIronSheet << "" << none;
     QTest::newRow("card by name") << QStringList{"--element", "铁"} << 0 << kIronCard << "" << none;
     QTest::newRow("chart") << QStringList{"--export-chart", "boiling", "c.png", "--size", "300x200"}
                            << 0 << ""
@@ -61,6 +65,10 @@ void TestCommandLine::forms_data()
     QTest::newRow("coloured table, no format")
         << QStringList{"--export-table", "density", "c.csv"} << kFailed << ""
         << "扩展名应为 .png、.svg 或 .pdf" << none;
+    QTest::newRow("chart of a sheet property")
+        << QStringList{"--export-chart", "electronegativity", "c.png", "--size", "300x200"} << 0
+        << ""
+        << "" << QStringList{"c.png"};
     QTest::newRow("help") << QStringList{"--help"} << 0 << "用法：ferrova-periodic"
                           << "" << none;
     QTest::newRow("formula") << QStringList{"--formula", "CuSO4·5H2O"} << 0
@@ -209,6 +217,8 @@ void TestCommandLine::targets()
     QCOMPARE(lines.size(), reason.isEmpty() ? 1 + 109 + 1 : 1);
     QVERIFY(reason.size() || lines[0].contains("熔点 (K),沸点 (K),密度 (g/cm³)"));
     QVERIFY(reason.size() || lines[26].startsWith("26,Fe,铁,55.845,1811.15,3134.15,7.874,"));
+    QVERIFY(reason.size() || lines[0].contains(",CAS 登记号,电负性（鲍林）,第一电离能 (kJ/mol),"));
+    QVERIFY(reason.size() || lines[26].contains(",7439-89-6,1.83,762.5,7.9024681,"));
     if (kind != "-") QCOMPARE(lstat(qPrintable(target), &after) == 0, existed || reason.isEmpty());
     if (existed) QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
 }
