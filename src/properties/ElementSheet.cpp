@@ -55,19 +55,25 @@ Row cardRow(const ElementRecordType &record, const QString &quantity, Field fiel
             ValueSources::describe(record.AtomicNumber, field, has)};
 }
 
-// The element file's values, placed in the sheet's groups.
-void addFileRows(const ElementRecordType &r, QList<Group> &groups)
+// The element file's values, placed in the sheet's groups; beyond the card, only those the
+// card leaves out.
+void addFileRows(const ElementRecordType &r, QList<Group> &groups, Part part)
 {
     const QString none;
-    groups[0].rows << Row{QStringLiteral("名称"), r.ElementName + QLatin1Char(' ') + r.Symbol, none,
-                          none}
-                   << Row{QStringLiteral("原子序数"), QString::number(r.AtomicNumber), none, none}
-                   << fileRow(r, kWeight);
-    groups[1].rows << cardRow(r, QStringLiteral("电子结构"), Field::Configuration)
-                   << cardRow(r, QStringLiteral("氧化态"), Field::StableOxidationStates)
-                   << fileRow(r, kAffinity) << fileRow(r, kAtomicRadius)
+    const bool whole = part == Part::Whole;
+    if (whole) {
+        groups[0].rows << Row{QStringLiteral("名称"), r.ElementName + QLatin1Char(' ') + r.Symbol,
+                              none, none}
+                       << Row{QStringLiteral("原子序数"), QString::number(r.AtomicNumber), none,
+                              none}
+                       << fileRow(r, kWeight);
+        groups[1].rows << cardRow(r, QStringLiteral("电子结构"), Field::Configuration)
+                       << cardRow(r, QStringLiteral("氧化态"), Field::StableOxidationStates);
+    }
+    groups[1].rows << fileRow(r, kAffinity) << fileRow(r, kAtomicRadius)
                    << fileRow(r, kCovalentRadius);
-    groups[2].rows << fileRow(r, kDensity) << fileRow(r, kMelting) << fileRow(r, kBoiling);
+    if (whole)
+        groups[2].rows << fileRow(r, kDensity) << fileRow(r, kMelting) << fileRow(r, kBoiling);
     groups[3].rows << fileRow(r, kFusion) << fileRow(r, kVaporisation);
 }
 
@@ -92,7 +98,7 @@ QList<Group> groups(const ElementRecordType &record, Part part)
 {
     QList<Group> result;
     for (const QString &title : kGroupTitles) result.append(Group{title, {}});
-    if (part == Part::Whole) addFileRows(record, result);
+    addFileRows(record, result, part);
     addPropertyRows(record.AtomicNumber, result);
     return result;
 }

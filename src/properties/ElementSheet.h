@@ -25,10 +25,11 @@ struct Group {
     QList<Row> rows;
 };
 
-enum class Part { Whole, PropertiesOnly };
+enum class Part { Whole, BeyondCard };
 
-// The groups for `record`; PropertiesOnly leaves out the element file's values (the command
-// line prints those as before). Reads Data/Properties.csv when first asked (DataError).
+// The groups for `record`; BeyondCard leaves out what the element's card already says (the
+// command line prints the card first, as before). Reads Data/Properties.csv when first asked
+// (DataError).
 QList<Group> groups(const mod_Vantrel::ElementRecordType &record, Part part = Part::Whole);
 
 // What a screen reader says of a row: "电负性（鲍林） 1.83，来源：…；注：…".

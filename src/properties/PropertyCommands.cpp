@@ -8,7 +8,7 @@ namespace PropertyCommands {
 
 QString sheetText(const mod_Vantrel::ElementRecordType &record)
 {
-    return ElementSheet::text(ElementSheet::groups(record, ElementSheet::Part::PropertiesOnly));
+    return ElementSheet::text(ElementSheet::groups(record, ElementSheet::Part::BeyondCard));
 }
 
 QStringList tableHeadings()
