@@ -235,7 +235,8 @@ int writeColouredTable(const QString &key, const QStringList &files, const QStri
         case ColouredTable::Written::Done: return kSucceeded;
         case ColouredTable::Written::UnknownProperty:
             throw Refused{QStringLiteral("没有这种性质：“%1”。可用的性质：%2")
-                              .arg(key, ChartProperties::keys().join(QStringLiteral("、")))};
+                              .arg(key, (ChartProperties::keys() + PropertyCharts::keys())
+                                            .join(QStringLiteral("、")))};
         case ColouredTable::Written::UnknownFormat: break;
     }
     throw Refused{QStringLiteral("无法从文件名“%1”看出格式：扩展名应为 .png、.svg 或 .pdf")
