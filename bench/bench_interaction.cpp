@@ -19,10 +19,10 @@
 #include <functional>
 #include <vector>
 
-#include "data/DataFiles.h"
-#include "data/ElementFile.h"
-#include "data/ListInput.h"
-#include "data/ModVantrel.h"
+#include "files/DataFiles.h"
+#include "files/ElementFile.h"
+#include "files/ListInput.h"
+#include "files/ModVantrel.h"
 #include "table/BrowserEngine.h"
 #include "table/DetailsPanel.h"
 #include "table/FrmVantrel.h"

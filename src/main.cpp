@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "CommandLine.h"
-#include "data/DataError.h"
+#include "files/DataError.h"
 #include "table/BrowserEngine.h"
 #include "table/FrmVantrel.h"
 #include "table/StartupTrace.h"

@@ -9,8 +9,8 @@
 #include "app/AppState.h"
 #include "charts/ChartControl.h"
 #include "charts/FrmChart.h"
-#include "data/ModVantrel.h"
-#include "data/Settings.h"
+#include "files/ModVantrel.h"
+#include "files/Settings.h"
 #include "table/FrmVantrel.h"
 #include "widgets/Dialogs.h"
 

@@ -2,8 +2,8 @@
 
 #include <QObject>
 
-#include "data/ModVantrel.h"
-#include "data/Settings.h"
+#include "files/ModVantrel.h"
+#include "files/Settings.h"
 
 // What the windows share for the whole run: the settings, which of the two other windows is
 // open, whether the grid shows normally, and the toolbar's last command. The main window

@@ -3,7 +3,7 @@
 #include "ChartControl.h"
 #include "ChartExport.h"
 #include "TemperatureChoice.h"
-#include "data/ChartProperties.h"
+#include "elements/ChartProperties.h"
 #include "widgets/Dialogs.h"
 #include "widgets/PictureFiles.h"
 #include "widgets/SaveDialogs.h"

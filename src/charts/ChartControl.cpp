@@ -23,9 +23,9 @@
 #include "ChartActions.h"
 #include "ChartBuilder.h"
 #include "ChartKeys.h"
-#include "data/ChartProperties.h"
-#include "data/NumberText.h"
-#include "data/ValueSources.h"
+#include "elements/ChartProperties.h"
+#include "elements/ValueSources.h"
+#include "files/NumberText.h"
 #include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "ChartPlugin.h"
-#include "data/ChartProperties.h"
+#include "elements/ChartProperties.h"
 
 class ChartKeys;
 class QBarSeries;

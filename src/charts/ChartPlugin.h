@@ -6,7 +6,7 @@
 #include <QtPlugin>
 #include <functional>
 
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 
 class AppState;
 class QPainter;

@@ -4,7 +4,7 @@
 #include "ChartControl.h"
 #include "ChartExport.h"
 #include "FrmChart.h"
-#include "data/AtomicSave.h"
+#include "files/AtomicSave.h"
 #include "widgets/PictureFiles.h"
 #include "widgets/SaveDialogs.h"
 

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-#include "data/ChartProperties.h"
+#include "elements/ChartProperties.h"
 
 // The unit every chart of melting or boiling points is shown in, chosen from a chart's
 // context menu and remembered for the next start. It is kept in a preferences file of its

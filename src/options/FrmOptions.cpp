@@ -2,7 +2,7 @@
 
 #include "ColourNames.h"
 #include "app/AppState.h"
-#include "data/Settings.h"
+#include "files/Settings.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"

@@ -9,8 +9,8 @@
 #include "ElementCell.h"
 #include "GridKeys.h"
 #include "PeriodicGrid.h"
-#include "data/ElementCard.h"
-#include "data/ElementFile.h"
+#include "elements/ElementCard.h"
+#include "files/ElementFile.h"
 #include "widgets/Dialogs.h"
 
 CardCopy::CardCopy(QWidget *window, DetailsPanel *panel, PeriodicGrid *grid)

@@ -10,9 +10,9 @@
 
 #include "PanelLayout.h"
 #include "PanelSpeech.h"
-#include "data/ElementCard.h"
-#include "data/NumberText.h"
-#include "data/ValueSources.h"
+#include "elements/ElementCard.h"
+#include "elements/ValueSources.h"
+#include "files/NumberText.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/ColourNumber.h"
 #include "widgets/Fonts.h"

@@ -6,7 +6,7 @@
 #include <QVector>
 #include <array>
 
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 
 class QLabel;
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "data/ElementNames.h"
+#include "elements/ElementNames.h"
 #include "widgets/Twips.h"
 
 namespace {

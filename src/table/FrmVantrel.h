@@ -6,7 +6,7 @@
 #include <QWidget>
 
 #include "PeriodicGrid.h"
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 
 class AppState;
 class BrowserPane;

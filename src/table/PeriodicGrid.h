@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "RadiusCircles.h"
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 
 class ElementCell;
 class GridKeys;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/PhaseAtTemperature.h"
+#include "elements/PhaseAtTemperature.h"
 
 #include <QWidget>
 

@@ -9,8 +9,8 @@
 #include "TestMain.h"
 #include "charts/ChartControl.h"
 #include "charts/ChartKeys.h"
-#include "data/NumberText.h"
-#include "data/ValueSources.h"
+#include "elements/ValueSources.h"
+#include "files/NumberText.h"
 
 namespace {
 

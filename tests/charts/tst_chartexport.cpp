@@ -13,8 +13,8 @@
 #include "charts/ChartControl.h"
 #include "charts/ChartExport.h"
 #include "charts/TemperatureChoice.h"
-#include "data/AtomicSave.h"
-#include "data/DataError.h"
+#include "files/AtomicSave.h"
+#include "files/DataError.h"
 
 using ChartProperties::TemperatureUnit;
 

@@ -13,10 +13,10 @@
 #include <cstdio>
 
 #include "app/AppState.h"
-#include "data/DataError.h"
-#include "data/DataFiles.h"
-#include "data/ModVantrel.h"
-#include "data/SettingsLocation.h"
+#include "files/DataError.h"
+#include "files/DataFiles.h"
+#include "files/ModVantrel.h"
+#include "files/SettingsLocation.h"
 #include "options/FrmOptions.h"
 #include "table/FrmVantrel.h"
 #include "widgets/Commands.h"

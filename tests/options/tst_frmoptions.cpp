@@ -9,9 +9,9 @@
 
 #include "MainWindowHarness.h"
 #include "TestMain.h"
-#include "data/ModVantrel.h"
-#include "data/Settings.h"
-#include "data/SettingsLocation.h"
+#include "files/ModVantrel.h"
+#include "files/Settings.h"
+#include "files/SettingsLocation.h"
 #include "options/ColourNames.h"
 #include "options/FrmOptions.h"
 #include "table/ElementCell.h"

@@ -15,7 +15,7 @@
 #include "TempDataFolder.h"
 #include "TestMain.h"
 #include "browser/BrowserPaneFactory.h"
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 #include "table/BrowserEngine.h"
 #include "table/BrowserPane.h"
 #include "table/FrmVantrel.h"

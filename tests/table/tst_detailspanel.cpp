@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "TestMain.h"
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 #include "table/DetailsPanel.h"
 #include "widgets/Twips.h"
 

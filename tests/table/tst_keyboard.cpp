@@ -18,7 +18,7 @@
 #include "TestMain.h"
 #include "charts/ChartControl.h"
 #include "charts/FrmChart.h"
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 #include "options/FrmOptions.h"
 #include "table/DetailsPanel.h"
 #include "table/ElementCell.h"

@@ -8,8 +8,8 @@
 
 #include "OrdinaryUser.h"
 #include "TempDataFolder.h"
-#include "data/DataError.h"
-#include "data/DataFiles.h"
+#include "files/DataError.h"
+#include "files/DataFiles.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-#include "data/ElementNames.h"
+#include "elements/ElementNames.h"
 
 class TestElementNames : public QObject {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 
 class QMimeData;
 

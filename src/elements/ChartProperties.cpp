@@ -1,7 +1,7 @@
 #include "ChartProperties.h"
 
 #include "ElementCard.h"
-#include "NumberText.h"
+#include "files/NumberText.h"
 
 using mod_Vantrel::ElementRecordType;
 using ValueSources::Field;

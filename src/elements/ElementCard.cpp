@@ -6,8 +6,8 @@
 #include <QtGlobal>
 #include <cmath>
 
-#include "NumberText.h"
 #include "PhaseAtTemperature.h"
+#include "files/NumberText.h"
 
 using mod_Vantrel::ElementRecordType;
 

@@ -1,6 +1,6 @@
 #include "PhaseAtTemperature.h"
 
-#include "ElementFile.h"
+#include "files/ElementFile.h"
 
 namespace PhaseAtTemperature {
 

@@ -8,12 +8,12 @@
 
 #include "OrdinaryUser.h"
 #include "TempDataFolder.h"
-#include "data/DataError.h"
-#include "data/DataFiles.h"
-#include "data/ListInput.h"
-#include "data/ModVantrel.h"
-#include "data/Settings.h"
-#include "data/SettingsLocation.h"
+#include "files/DataError.h"
+#include "files/DataFiles.h"
+#include "files/ListInput.h"
+#include "files/ModVantrel.h"
+#include "files/Settings.h"
+#include "files/SettingsLocation.h"
 
 #ifdef Q_OS_UNIX
 #include <signal.h>

@@ -5,9 +5,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "data/ElementCard.h"
-#include "data/ElementFile.h"
-#include "data/ModVantrel.h"
+#include "elements/ElementCard.h"
+#include "files/ElementFile.h"
+#include "files/ModVantrel.h"
 
 using mod_Vantrel::ElementRecordType;
 Q_DECLARE_METATYPE(ElementRecordType)

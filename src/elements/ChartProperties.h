@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <optional>
 
-#include "ModVantrel.h"
 #include "ValueSources.h"
+#include "files/ModVantrel.h"
 
 // The nine properties a chart can show, by chart property number 0 to 8: which record field
 // holds it, what a Chinese chemistry textbook calls it, its unit as the element data file

@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-#include "data/NumberText.h"
+#include "files/NumberText.h"
 
 class TestNumberText : public QObject {
     Q_OBJECT

@@ -3,7 +3,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "data/PhaseAtTemperature.h"
+#include "elements/PhaseAtTemperature.h"
 
 using PhaseAtTemperature::Phase;
 
