@@ -19,13 +19,13 @@
 #include <functional>
 #include <vector>
 
+#include "details/DetailsPanel.h"
 #include "files/DataFiles.h"
 #include "files/ElementFile.h"
 #include "files/ListInput.h"
 #include "files/ModVantrel.h"
-#include "table/BrowserEngine.h"
-#include "table/DetailsPanel.h"
-#include "table/FrmVantrel.h"
+#include "mainwindow/FrmVantrel.h"
+#include "productpage/BrowserEngine.h"
 #include "widgets/Commands.h"
 
 namespace {

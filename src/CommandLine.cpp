@@ -16,8 +16,7 @@
 #include "files/DataError.h"
 #include "files/ElementFile.h"
 #include "files/NumberText.h"
-#include "table/FrmVantrel.h"
-#include "table/Plugins.h"
+#include "plugins/Plugins.h"
 #include "widgets/ToolkitTranslation.h"
 
 using mod_Vantrel::ElementRecordType;
@@ -98,7 +97,7 @@ QString helpText()
         .arg(propertyList())
         .arg(kDefaultSize.width())
         .arg(kDefaultSize.height())
-        .arg(frm_Vantrel::kProductPage);
+        .arg(Plugins::productPage());
 }
 
 void print(std::FILE *stream, const QString &text)

@@ -11,7 +11,7 @@
 #include "charts/FrmChart.h"
 #include "files/ModVantrel.h"
 #include "files/Settings.h"
-#include "table/FrmVantrel.h"
+#include "mainwindow/FrmVantrel.h"
 #include "widgets/Dialogs.h"
 
 // A mouse move without a button pressed, as mouse tracking delivers it.

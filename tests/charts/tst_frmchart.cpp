@@ -12,7 +12,7 @@
 #include "files/DataFiles.h"
 #include "files/ElementFile.h"
 #include "files/ModVantrel.h"
-#include "table/FrmVantrel.h"
+#include "mainwindow/FrmVantrel.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"

@@ -1,13 +1,14 @@
 // The main window's wiring: each control's events to its handler, and the keyboard's way
 // round the window (grid, toolbar, chart pane), finding and copying.
-#include "CardCopy.h"
-#include "DetailsPanel.h"
-#include "FindField.h"
 #include "FrmVantrel.h"
-#include "GridKeys.h"
-#include "PeriodicGrid.h"
+#include "GridCells.h"
 #include "app/AppState.h"
 #include "charts/ChartPlugin.h"
+#include "details/CardCopy.h"
+#include "details/DetailsPanel.h"
+#include "grid/FindField.h"
+#include "grid/GridKeys.h"
+#include "grid/PeriodicGrid.h"
 #include "widgets/Dialogs.h"
 #include "widgets/ImageButtons.h"
 #include "widgets/ToolbarKeys.h"
@@ -54,7 +55,8 @@ void frm_Vantrel::connectKeyboard()
             [this] { findField()->reopen(); });
     connect(&m_grid->keys(), &GridKeys::findRequested, this,
             [this](const QString &typed) { findField()->open(typed); });
-    new CardCopy(this, m_panel, m_grid);
+    new CardCopy(this, m_panel, GridCells::widgets(*m_grid),
+                 [this] { return m_grid->keys().position(); });
 }
 
 // Made when first asked for: its list costs a few milliseconds the first frame does without.

@@ -3,7 +3,6 @@
 #include "ElementCell.h"
 #include "ElementGrid.h"
 #include "GridKeys.h"
-#include "TemperatureView.h"
 #include "widgets/ColourNumber.h"
 #include "widgets/Twips.h"
 #include "widgets/Windows.h"
@@ -32,7 +31,6 @@ PeriodicGrid::PeriodicGrid(QWidget *window) : QWidget(window)
     connect(m_keys, &GridKeys::moved, this, &PeriodicGrid::cellHovered);
     connect(m_keys, &GridKeys::activated, this, &PeriodicGrid::cellActivated);
     connect(m_keys, &GridKeys::tabbed, this, &PeriodicGrid::tabbed);
-    new TemperatureView(this, m_cells);  // Ctrl+T and the cells' context menu
 }
 
 void PeriodicGrid::createBackdrops()

@@ -1,20 +1,22 @@
 #include "FrmVantrel.h"
 
-#include "BrowserPane.h"
-#include "DetailsPanel.h"
-#include "ElementCell.h"
-#include "GridKeys.h"
-#include "PeriodicGrid.h"
-#include "Plugins.h"
-#include "StartupFont.h"
-#include "StartupTrace.h"
+#include "GridCells.h"
+
 #include "TableExport.h"
 #include "app/AppState.h"
 #include "charts/ChartPlugin.h"
+#include "details/DetailsPanel.h"
 #include "files/ElementFile.h"
 #include "files/ModVantrel.h"
 #include "files/Settings.h"
+#include "grid/ElementCell.h"
+#include "grid/GridKeys.h"
+#include "grid/PeriodicGrid.h"
 #include "options/FrmOptions.h"
+#include "plugins/Plugins.h"
+#include "productpage/BrowserPane.h"
+#include "startup/StartupFont.h"
+#include "startup/StartupTrace.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/ColourNumber.h"
 #include "widgets/Commands.h"
@@ -83,11 +85,11 @@ void openWindow(QPointer<Window> &window, MakeIt makeIt, ConnectIt connectIt)
 
 }  // namespace
 
-const QString frm_Vantrel::kProductPage =
-    QStringLiteral("https://www.ferrova.example/soft/kelor/?ver=" FERROVA_VERSION);
-
 frm_Vantrel::frm_Vantrel(Browser browser)
-    : QWidget(nullptr), m_app(new AppState(this)), m_withBrowser(browser == Browser::Shown)
+    : QWidget(nullptr),
+      m_app(new AppState(this)),
+      m_withBrowser(browser == Browser::Shown),
+      m_productPage(Plugins::productPage())
 {
     setObjectName(QStringLiteral("frm_Vantrel"));
     FrameRole::install();
@@ -101,6 +103,7 @@ frm_Vantrel::frm_Vantrel(Browser browser)
     setFixedSize(Twips::toPx(kClientWidth), Twips::toPx(kClientHeight));
     move(Twips::toPx(2310), Twips::toPx(1245));
     m_grid = new PeriodicGrid(this);
+    new TemperatureView(m_grid, std::make_unique<GridCells::Phases>(*m_grid));  // Ctrl+T, menus
     createToolbar();
     createPanes();
     connectHandlers();

@@ -16,9 +16,10 @@
 #include "TestMain.h"
 #include "browser/BrowserPaneFactory.h"
 #include "files/ModVantrel.h"
-#include "table/BrowserEngine.h"
-#include "table/BrowserPane.h"
-#include "table/FrmVantrel.h"
+#include "mainwindow/FrmVantrel.h"
+#include "plugins/Plugins.h"
+#include "productpage/BrowserEngine.h"
+#include "productpage/BrowserPane.h"
 
 using Settings = QList<BrowserEngine::Setting>;
 using namespace std::chrono_literals;
@@ -123,7 +124,7 @@ class TestBrowserPane : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { BrowserPane::setPluginFolder(QStringLiteral(FERROVA_PLUGIN_DIR)); }
+    void init() { Plugins::setFolder(QStringLiteral(FERROVA_PLUGIN_DIR)); }
 
     void offlinePageIsBuiltIn()
     {
@@ -161,7 +162,7 @@ private slots:
         QVERIFY(site.listen(listening ? 0 : closedPort()));
         if (!listening) site.close();
         QTemporaryDir folder;
-        if (!plugin.isEmpty()) BrowserPane::setPluginFolder(folder.path());
+        if (!plugin.isEmpty()) Plugins::setFolder(folder.path());
         if (plugin == QLatin1String("junk")) {
             QFile junk(folder.filePath(QStringLiteral("ferrova-browser.so")));
             QVERIFY(junk.open(QIODevice::WriteOnly));

@@ -6,10 +6,22 @@
 #include <QObject>
 #include <QPointer>
 #include <QVector>
+#include <memory>
 
-class ElementCell;
 class QWidget;
 class TemperatureWindow;
+
+// What the view needs of the grid, which it does not see: each cell as a widget (its
+// tooltip, description and menu), its symbol's colour, and the grid's colour of each state.
+class PhaseCells {
+public:
+    virtual ~PhaseCells() = default;
+    virtual int count() const = 0;  // by atomic number, entry 0 the hidden cell
+    virtual QWidget *cell(int number) const = 0;
+    virtual QColor symbolColour(int number) const = 0;
+    virtual void setSymbolColour(int number, const QColor &colour) = 0;
+    virtual QColor stateColour(PhaseAtTemperature::Phase phase) const = 0;  // none for Unknown
+};
 
 // The grid coloured by the state of matter at a temperature, while the tool window "温度"
 // is open: solid, liquid and gas in the grid's phase colours, an element whose state is
@@ -19,8 +31,9 @@ class TemperatureWindow;
 class TemperatureView : public QObject {
     Q_OBJECT
 public:
-    // `cells` by atomic number, entry 0 the hidden cell; `grid` is the widget they lie on.
-    TemperatureView(QWidget *grid, const QVector<ElementCell *> &cells);
+    // `grid` is the widget the cells lie on; its window's Ctrl+T opens the tool window.
+    TemperatureView(QWidget *grid, std::unique_ptr<PhaseCells> cells);
+    ~TemperatureView() override;
 
     void openWindow();
     TemperatureWindow *window() const;  // null while closed
@@ -36,12 +49,12 @@ private:
         QString toolTip;
         QString description;
     };
-    void connectCell(ElementCell *cell);
+    void connectCell(QWidget *cell);
     void keepFileLook();
     void setLook(int number, const Look &look);
 
     QWidget *m_grid;
-    QVector<ElementCell *> m_cells;
+    std::unique_ptr<PhaseCells> m_cells;
     QVector<Look> m_fileLook;  // by atomic number; empty while the file's colours show
     QPointer<TemperatureWindow> m_window;
 };

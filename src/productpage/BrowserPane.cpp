@@ -1,17 +1,14 @@
 #include "BrowserPane.h"
 
-#include "Plugins.h"
-#include "StartupFont.h"
-#include "StartupTrace.h"
 #include "browser/BrowserPaneFactory.h"
+#include "plugins/Plugins.h"
+#include "startup/StartupFont.h"
+#include "startup/StartupTrace.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFile>
-#include <QPluginLoader>
 #include <QStackedLayout>
 #include <QTextBrowser>
 #include <utility>
@@ -20,18 +17,10 @@ const QString BrowserPane::kRetryLink = QStringLiteral("ferrova:retry");
 
 namespace {
 
-// The plugin's folder beside the program; the install puts it there too.
-const QString kPluginFolder = QStringLiteral("plugins");
 const QString kPluginName = QStringLiteral("ferrova-browser.so");
 const QString kNetworkPluginName = QStringLiteral("ferrova-network.so");
 // Where the built-in page takes the retry link and, if the web view failed, that news.
 const QString kStatusMarker = QStringLiteral("<!-- status -->");
-
-QString &pluginFolderOverride()
-{
-    static QString folder;
-    return folder;
-}
 
 // The text browser sizes headings by their level whatever the style sheet says, and takes a
 // bare line height as a multiple of the font's own (already generous) line spacing. The
@@ -119,33 +108,18 @@ void BrowserPane::answered(PageQuestion::Answer answer)
     m_web->navigate(m_home);
 }
 
-QString BrowserPane::pluginFile()
-{
-    const QString folder =
-        pluginFolderOverride().isEmpty()
-            ? QCoreApplication::applicationDirPath() + QLatin1Char('/') + kPluginFolder
-            : pluginFolderOverride();
-    return folder + QLatin1Char('/') + kPluginName;
-}
-
-void BrowserPane::setPluginFolder(const QString &folder)
-{
-    pluginFolderOverride() = folder;
-}
-
 // Loads the plugin once; false (and the reason in engineProblem) when it is missing, broken
 // or not what the program expects.
 bool BrowserPane::loadWebView()
 {
     if (m_web) return true;
-    QPluginLoader loader(pluginFile());
-    auto *factory = qobject_cast<BrowserPaneFactory *>(loader.instance());
+    QString problem;
+    auto *factory = qobject_cast<BrowserPaneFactory *>(
+        Plugins::instance(qobject_interface_iid<BrowserPaneFactory *>(), kPluginName, &problem,
+                          QStringLiteral("网页视图插件")));
     BrowserView *web = factory ? factory->createPane(this) : nullptr;
     if (!web) {
-        const QString file = QDir::toNativeSeparators(pluginFile());
-        m_engineProblem = factory || !loader.isLoaded()
-                              ? QStringLiteral("%1（%2）").arg(file, loader.errorString())
-                              : QStringLiteral("%1 不是本程序的网页视图插件").arg(file);
+        m_engineProblem = problem;
         qWarning("web view plugin: %s", qPrintable(m_engineProblem));
         return false;
     }

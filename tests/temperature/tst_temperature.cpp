@@ -5,9 +5,9 @@
 
 #include "MainWindowHarness.h"
 #include "TestMain.h"
-#include "table/ElementCell.h"
-#include "table/TemperatureView.h"
-#include "table/TemperatureWindow.h"
+#include "grid/ElementCell.h"
+#include "temperature/TemperatureView.h"
+#include "temperature/TemperatureWindow.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QVector>
 #include <QWidget>
 
-#include "PeriodicGrid.h"
 #include "files/ModVantrel.h"
+#include "grid/PeriodicGrid.h"
 
 class AppState;
 class BrowserPane;
@@ -31,8 +31,7 @@ public:
     explicit frm_Vantrel(Browser browser = Browser::Shown);
     ~frm_Vantrel() override;
 
-    static constexpr double kFoldedHeight = 5370;  // twips, the grid alone
-    static const QString kProductPage;
+    static constexpr double kFoldedHeight = 5370;                  // twips, the grid alone
     void setProductPage(const QUrl &url) { m_productPage = url; }  // before Form_Load
 
     // Reads the settings and the element data and fills the grid. Throws DataError when
@@ -123,5 +122,5 @@ private:
     bool m_withBrowser;
     bool m_firstFrameSeen = false;
     QUrl m_pendingPage;
-    QUrl m_productPage{kProductPage};
+    QUrl m_productPage;
 };

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "TestMain.h"
+#include "details/DetailsPanel.h"
 #include "files/ModVantrel.h"
-#include "table/DetailsPanel.h"
 #include "widgets/Twips.h"
 
 namespace {

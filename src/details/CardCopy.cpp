@@ -4,17 +4,19 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QShortcut>
+#include <utility>
 
 #include "DetailsPanel.h"
-#include "ElementCell.h"
-#include "GridKeys.h"
-#include "PeriodicGrid.h"
 #include "elements/ElementCard.h"
 #include "files/ElementFile.h"
 #include "widgets/Dialogs.h"
 
-CardCopy::CardCopy(QWidget *window, DetailsPanel *panel, PeriodicGrid *grid)
-    : QObject(window), m_window(window), m_panel(panel), m_grid(grid)
+CardCopy::CardCopy(QWidget *window, DetailsPanel *panel, const QVector<QWidget *> &cells,
+                   std::function<int()> keyboardPosition)
+    : QObject(window),
+      m_window(window),
+      m_panel(panel),
+      m_keyboardPosition(std::move(keyboardPosition))
 {
     m_menu = new QMenu(window);
     m_menu->setObjectName(QStringLiteral("copyMenu"));
@@ -27,8 +29,8 @@ CardCopy::CardCopy(QWidget *window, DetailsPanel *panel, PeriodicGrid *grid)
     connect(panel, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { showMenu(m_panel, pos, m_panel->shownElement()); });
     // First among the commands of each cell's own menu.
-    for (int n = 1; n <= mod_Vantrel::kElementCount; ++n) {
-        ElementCell *cell = grid->cell(n);
+    for (int n = 1; n < cells.size(); ++n) {
+        QWidget *cell = cells[n];
         auto *copyCell = new QAction(copyAction->text(), cell);
         connect(copyCell, &QAction::triggered, this, [this, n] { copyHandled(n); });
         cell->insertAction(cell->actions().value(0), copyCell);
@@ -47,7 +49,7 @@ void CardCopy::showMenu(QWidget *over, const QPoint &pos, int atomicNumber)
 
 void CardCopy::copyCurrent()
 {
-    copyHandled(m_panel->isVisible() ? m_panel->shownElement() : m_grid->keys().position());
+    copyHandled(m_panel->isVisible() ? m_panel->shownElement() : m_keyboardPosition());
 }
 
 void CardCopy::copyHandled(int atomicNumber)

@@ -1,7 +1,7 @@
 #include "TableExport.h"
 
-#include "Plugins.h"
 #include "charts/ChartPlugin.h"
+#include "plugins/Plugins.h"
 #include "widgets/Dialogs.h"
 
 #include <QAction>

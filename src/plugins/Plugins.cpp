@@ -14,6 +14,12 @@ namespace {
 const QString kFolder = QStringLiteral("plugins");
 const QString kChartsFile = QStringLiteral("ferrova-charts.so");
 
+QString &folderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
 QObject *linkedInstance(const char *iid)
 {
     const QList<QStaticPlugin> linked = QPluginLoader::staticPlugins();
@@ -25,17 +31,32 @@ QObject *linkedInstance(const char *iid)
 
 }  // namespace
 
-QObject *instance(const char *iid, const QString &fileName, QString *problem)
+QString folder()
+{
+    if (!folderOverride().isEmpty()) return folderOverride();
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + kFolder;
+}
+
+void setFolder(const QString &folder)
+{
+    folderOverride() = folder;
+}
+
+QString filePath(const QString &fileName)
+{
+    return folder() + QLatin1Char('/') + fileName;
+}
+
+QObject *instance(const char *iid, const QString &fileName, QString *problem, const QString &kind)
 {
     if (QObject *linked = linkedInstance(iid)) return linked;
-    const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + kFolder +
-                         QLatin1Char('/') + fileName;
+    const QString path = filePath(fileName);
     QPluginLoader loader(path);
     QObject *object = loader.instance();
     if (object && object->qt_metacast(iid)) return object;
     if (problem) {
         const QString file = QDir::toNativeSeparators(path);
-        *problem = object ? QStringLiteral("%1 不是本程序的插件").arg(file)
+        *problem = object ? QStringLiteral("%1 不是本程序的%2").arg(file, kind)
                           : QStringLiteral("%1（%2）").arg(file, loader.errorString());
     }
     return nullptr;
@@ -61,6 +82,11 @@ QString chartsMissingText(const QString &problem)
                "找不到曲线图组件，无法显示曲线图、打印或保存图片。"
                "请重新安装本程序。\n%1")
         .arg(problem);
+}
+
+QString productPage()
+{
+    return QStringLiteral("https://www.ferrova.example/soft/kelor/?ver=" FERROVA_VERSION);
 }
 
 }  // namespace Plugins

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QVector>
+#include <functional>
 
 class DetailsPanel;
-class PeriodicGrid;
 class QMenu;
 class QWidget;
 
@@ -14,7 +15,10 @@ class QWidget;
 class CardCopy : public QObject {
     Q_OBJECT
 public:
-    CardCopy(QWidget *window, DetailsPanel *panel, PeriodicGrid *grid);
+    // `cells` by atomic number, entry 0 the hidden cell; `keyboardPosition` gives the
+    // element the grid's keyboard is on. The panel and the grid do not know each other.
+    CardCopy(QWidget *window, DetailsPanel *panel, const QVector<QWidget *> &cells,
+             std::function<int()> keyboardPosition);
 
     QMenu *menu() const { return m_menu; }
     // Reads element `atomicNumber` from the data file and puts its card on the clipboard.
@@ -28,7 +32,7 @@ private:
 
     QWidget *m_window;
     DetailsPanel *m_panel;
-    PeriodicGrid *m_grid;
+    std::function<int()> m_keyboardPosition;
     QMenu *m_menu = nullptr;
     int m_menuElement = 0;
 };

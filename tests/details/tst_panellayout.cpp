@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "table/PanelLayout.h"
-#include "table/PanelSpeech.h"
+#include "details/PanelLayout.h"
+#include "details/PanelSpeech.h"
 
 using PanelLayout::kMaxLeftTwips;
 

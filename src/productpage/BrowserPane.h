@@ -12,7 +12,8 @@ class QTextBrowser;
 
 // The browser pane: the maker's product page, or a built-in page when it cannot be shown.
 // The browser engine is heavy, so the pane first asks the site (through the network
-// plugin); only when it answers is the web view plugin loaded and the page shown in it.
+// plugin); only when it answers is the web view plugin loaded (Plugins) and the page shown
+// in it.
 // Otherwise the built-in page shows in a plain text browser, with a link that asks again. Only web
 // addresses are asked for, and a certificate that cannot be verified is never accepted.
 class BrowserPane : public QWidget {
@@ -32,9 +33,6 @@ public:
     QString engineProblem() const { return m_engineProblem; }  // empty unless the plugin failed
 
     static QString offlinePage();
-    // Where the web view plugin is looked for: <program folder>/plugins unless set (tests).
-    static QString pluginFile();
-    static void setPluginFolder(const QString &folder);
 
     static const QString kRetryLink;
 
