@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "app/AppState.h"
 #include "charts/ChartPlugin.h"
 #include "elements/ChartProperties.h"
 #include "elements/ElementCard.h"
@@ -184,7 +185,10 @@ int writeChart(const QString &key, const QStringList &files, const QString &size
     QString problem;
     ChartPlugin *plugin = Plugins::charts(&problem);
     if (!plugin) throw Refused{Plugins::chartsMissingText(problem)};
-    if (plugin->writeChart(qint16(*property), path, size) == ChartPlugin::Written::UnknownFormat)
+    // The unit chosen on a chart's menu, as the windows show it.
+    const auto unit = AppState().temperatureUnit();
+    if (plugin->writeChart(qint16(*property), unit, path, size) ==
+        ChartPlugin::Written::UnknownFormat)
         throw Refused{
             QStringLiteral("无法从文件名“%1”看出格式：扩展名应为 .png、.svg、.pdf 或 .csv")
                 .arg(path)};

@@ -2,7 +2,7 @@
 
 #include "ChartControl.h"
 #include "ChartExport.h"
-#include "TemperatureChoice.h"
+#include "app/AppState.h"
 #include "elements/ChartProperties.h"
 #include "widgets/Dialogs.h"
 #include "widgets/PictureFiles.h"
@@ -47,11 +47,15 @@ ChartActions::ChartActions(ChartControl *chart) : QObject(chart), m_chart(chart)
         connect(action, &QAction::triggered, this, &ChartActions::chooseUnit);
     }
 
-    TemperatureChoice &choice = TemperatureChoice::instance();
-    m_chart->setTemperatureUnit(choice.unit());
-    connect(&choice, &TemperatureChoice::unitChanged, m_chart,
-            [this](TemperatureUnit unit) { m_chart->setTemperatureUnit(unit); });
     m_chart->installEventFilter(this);
+}
+
+void ChartActions::followUnit(AppState &app)
+{
+    m_app = &app;
+    m_chart->setTemperatureUnit(app.temperatureUnit());
+    connect(&app, &AppState::temperatureUnitChanged, m_chart,
+            [this](TemperatureUnit unit) { m_chart->setTemperatureUnit(unit); });
 }
 
 ChartActions *ChartActions::of(const ChartControl &chart)
@@ -190,8 +194,11 @@ void ChartActions::print()
 
 void ChartActions::chooseUnit()
 {
-    Dialogs::runHandler(m_chart->window(), [this] {
-        TemperatureChoice::instance().setUnit(m_celsius->isChecked() ? TemperatureUnit::Celsius
-                                                                     : TemperatureUnit::Kelvin);
-    });
+    const TemperatureUnit unit =
+        m_celsius->isChecked() ? TemperatureUnit::Celsius : TemperatureUnit::Kelvin;
+    if (!m_app) {
+        m_chart->setTemperatureUnit(unit);
+        return;
+    }
+    Dialogs::runHandler(m_chart->window(), [this, unit] { m_app->setTemperatureUnit(unit); });
 }

@@ -6,6 +6,7 @@
 #include <QtPlugin>
 #include <functional>
 
+#include "elements/ChartProperties.h"
 #include "files/ModVantrel.h"
 
 class AppState;
@@ -55,14 +56,16 @@ public:
     enum class Written { Done, UnknownFormat };
 
     virtual ~ChartPlugin() = default;
-    virtual ChartPane *createPane(QWidget *parent) = 0;
-    // `app` is the main window's shared state, which outlives the window.
+    // `app` is the main window's shared state, which outlives the window; the pane shows
+    // temperatures in its unit.
+    virtual ChartPane *createPane(QWidget *parent, AppState &app) = 0;
     virtual ChartWindow *createWindow(AppState &app) = 0;
 
-    // A chart of `chartProperty` as a file, the format by the name's extension (.png, .svg,
-    // .pdf, .csv), pictures `size` pixels large. Throws DataError when the data file cannot
-    // be read or the file cannot be written; nothing is written then.
-    virtual Written writeChart(qint16 chartProperty, const QString &path, QSize size) = 0;
+    // A chart of `chartProperty` as a file, temperatures in `unit`, the format by the name's
+    // extension (.png, .svg, .pdf, .csv), pictures `size` pixels large. Throws DataError when
+    // the data file cannot be read or the file cannot be written; nothing is written then.
+    virtual Written writeChart(qint16 chartProperty, ChartProperties::TemperatureUnit unit,
+                               const QString &path, QSize size) = 0;
 
     // A picture `size` pixels large drawn by `paint`, through the print dialog (landscape,
     // fitted to the page) or saved where the user says (PNG or SVG). Failures are shown.
@@ -73,5 +76,5 @@ public:
 };
 
 // The version goes up whenever the classes above change.
-#define ChartPlugin_iid "example.ferrova.periodic.ChartPlugin/1.0"
+#define ChartPlugin_iid "example.ferrova.periodic.ChartPlugin/2.0"
 Q_DECLARE_INTERFACE(ChartPlugin, ChartPlugin_iid)

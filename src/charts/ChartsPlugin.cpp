@@ -1,5 +1,6 @@
 #include "ChartsPlugin.h"
 
+#include "ChartActions.h"
 #include "ChartBuilder.h"
 #include "ChartControl.h"
 #include "ChartExport.h"
@@ -8,9 +9,11 @@
 #include "widgets/PictureFiles.h"
 #include "widgets/SaveDialogs.h"
 
-ChartPane *ChartsPlugin::createPane(QWidget *parent)
+ChartPane *ChartsPlugin::createPane(QWidget *parent, AppState &app)
 {
-    return new ChartControl(parent);
+    auto *chart = new ChartControl(parent);
+    ChartActions::of(*chart)->followUnit(app);
+    return chart;
 }
 
 ChartWindow *ChartsPlugin::createWindow(AppState &app)
@@ -18,11 +21,14 @@ ChartWindow *ChartsPlugin::createWindow(AppState &app)
     return new frm_Chart(app);
 }
 
-ChartPlugin::Written ChartsPlugin::writeChart(qint16 chartProperty, const QString &path, QSize size)
+ChartPlugin::Written ChartsPlugin::writeChart(qint16 chartProperty,
+                                              ChartProperties::TemperatureUnit unit,
+                                              const QString &path, QSize size)
 {
     const std::optional<ChartExport::Format> format = ChartExport::formatFor(path);
     if (!format) return Written::UnknownFormat;
     ChartControl chart;
+    chart.setTemperatureUnit(unit);
     ChartBuilder::fill(chart, chartProperty);
     ChartExport::save(chart, path, *format, size);
     return Written::Done;

@@ -11,9 +11,10 @@ class ChartsPlugin : public QObject, public ChartPlugin {
     Q_PLUGIN_METADATA(IID ChartPlugin_iid)
     Q_INTERFACES(ChartPlugin)
 public:
-    ChartPane *createPane(QWidget *parent) override;
+    ChartPane *createPane(QWidget *parent, AppState &app) override;
     ChartWindow *createWindow(AppState &app) override;
-    Written writeChart(qint16 chartProperty, const QString &path, QSize size) override;
+    Written writeChart(qint16 chartProperty, ChartProperties::TemperatureUnit unit,
+                       const QString &path, QSize size) override;
     void printPicture(QWidget *parent, const QString &title, QSize size,
                       const Painting &paint) override;
     void savePicture(QWidget *parent, const QString &title, QSize size,

@@ -187,7 +187,6 @@ void frm_Chart::img_Btns_Click(int index)
     // Only highlights carry a tooltip; a click on a normal image leaves the caption empty.
     setWindowTitle(image ? image->toolTip() : QString());
     if (index == Command::ShowChart) {  // here it closes the window
-        m_app.setChartWindowOpen(mod_Vantrel::False);
         m_chart->hide();
         close();
         return;
@@ -200,7 +199,6 @@ void frm_Chart::img_Btns_Click(int index)
 
 void frm_Chart::Form_Unload()
 {
-    m_app.setChartWindowOpen(mod_Vantrel::False);
     emit closed();
 }
 

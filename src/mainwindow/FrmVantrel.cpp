@@ -128,6 +128,12 @@ ChartWindow *frm_Vantrel::chartWindow() const
     return m_chartWindow;
 }
 
+// The window holds each of them from the moment it makes it until it closes.
+bool frm_Vantrel::otherWindowOpen() const
+{
+    return m_optionsWindow || m_chartWindow;
+}
+
 void frm_Vantrel::createToolbar()
 {
     m_buttons = new ImageButtonArray(this);
@@ -188,7 +194,7 @@ ChartPane *frm_Vantrel::msc_Options() const
             showChartMissing(problem);
             return nullptr;
         }
-        m_chart = plugin->createPane(m_chartFrame);
+        m_chart = plugin->createPane(m_chartFrame, *m_app);
         m_chart->setObjectName(QStringLiteral("msc_Options"));
         m_chart->setGeometry(Twips::rect(-210, -480, 9015, kChartHeight));
         if (m_chartFrame->isVisible()) m_chart->show();
@@ -265,8 +271,8 @@ bool frm_Vantrel::groupColouring() const
 
 void frm_Vantrel::Form_Activate()
 {
-    if (m_app->OptionsWindowOpen() && m_optionsWindow) Windows::bringToFront(m_optionsWindow);
-    if (m_app->ChartWindowOpen() && m_chartWindow) Windows::bringToFront(m_chartWindow);
+    if (m_optionsWindow) Windows::bringToFront(m_optionsWindow);
+    if (m_chartWindow) Windows::bringToFront(m_chartWindow);
 }
 
 bool frm_Vantrel::event(QEvent *event)
@@ -290,7 +296,7 @@ void frm_Vantrel::setOuterHeightTwips(double twips)
 
 void frm_Vantrel::lbl_Elements_Click(int index)
 {
-    if (m_app->otherWindowOpen()) return;
+    if (otherWindowOpen()) return;
     std::optional<ElementRecordType> record = ElementFile::find(index);
     if (!record) return;
     const auto SymbolColor = qint32(ColourNumber::fromColor(lbl_Elements(index)->textColour()));
@@ -301,7 +307,7 @@ void frm_Vantrel::lbl_Elements_Click(int index)
 
 void frm_Vantrel::lbl_Elements_MouseMove(int index)
 {
-    if (!m_grid->normalLinesShown() || m_app->otherWindowOpen()) return;
+    if (!m_grid->normalLinesShown() || otherWindowOpen()) return;
     m_grid->highlight(index, groupColouring());
 }
 
@@ -317,7 +323,7 @@ void frm_Vantrel::Form_MouseMove()
 void frm_Vantrel::img_Btns_MouseMove(int index)
 {
     if (index > Command::kLastNormalPicture) return;
-    if (m_app->otherWindowOpen()) return;
+    if (otherWindowOpen()) return;
     m_app->setHighlightedButton(qint16(m_buttons->hover(index, m_app->HighlightedButton())));
 }
 
@@ -331,8 +337,7 @@ void frm_Vantrel::img_Btns_Click(int index)
     if (c == Command::ExitProgram && confirmExit()) return;
     if (c == Command::ShowTable && !m_app->NormalGridShown()) restoreGrid();
     if (c == Command::ShowChart && chartWindowsMode == 0) toggleChartPane();
-    if (c == Command::ShowChart && chartWindowsMode == 1 && openChartWindow())
-        m_app->setChartWindowOpen(True);
+    if (c == Command::ShowChart && chartWindowsMode == 1) openChartWindow();
     m_app->setLastButton(static_cast<qint16>(c));
     if (Command::drawsRadiusCircles(c)) m_grid->clearCircles();
     GetChartAndGraph();
@@ -382,28 +387,31 @@ void frm_Vantrel::openOptions()
         [this](frm_Options *options) {
             connect(options, &frm_Options::groupModeSaved, this,
                     [this](qint16 mode) { m_grid->showGroups(mode == 1); });
+            connect(options, &frm_Options::closed, this, [this] { m_optionsWindow.clear(); });
             hideHighlight(Command::OpenOptions);
             const QPoint offset(Twips::toPx(kOptionsOffset), Twips::toPx(kOptionsOffset));
             options->move(pos() + offset);  // both are frame positions
         });
 }
 
-bool frm_Vantrel::openChartWindow()
+void frm_Vantrel::openChartWindow()
 {
     QString problem;
     ChartPlugin *plugin = Plugins::charts(&problem);
     if (!plugin) {
         Dialogs::message(this, Plugins::chartsMissingText(problem), QStringLiteral("曲线图"));
-        return false;
+        return;
     }
     openWindow(
         m_chartWindow, [this, plugin] { return plugin->createWindow(*m_app); },
         [this](ChartWindow *chart) {
             connect(chart, &ChartWindow::foldMainWindowRequested, this,
                     &frm_Vantrel::foldForChartWindow);
-            connect(chart, &ChartWindow::closed, this, [this] { Windows::bringToFront(this); });
+            connect(chart, &ChartWindow::closed, this, [this] {
+                m_chartWindow.clear();
+                Windows::bringToFront(this);
+            });
         });
-    return true;
 }
 
 void frm_Vantrel::hideHighlight(int command)

@@ -59,8 +59,11 @@ public:
     QFrame *fra_Chart() const { return m_chartFrame; }
     // Null until the first frame of the window has been shown (see browserCreated).
     BrowserPane *WebBrowser1() const { return m_browser; }
+    // Each from when it is made until it closes; null otherwise.
     frm_Options *optionsWindow() const;
     ChartWindow *chartWindow() const;
+    // The options dialog or the chart window is open: the grid and the toolbar then rest.
+    bool otherWindowOpen() const;
     const QVector<RadiusCircles::Circle> &circles() const { return m_grid->circles(); }
     GridKeys &gridKeys() const { return m_grid->keys(); }
     ToolbarKeys &toolbarKeys() const { return *m_toolbarKeys; }
@@ -100,7 +103,7 @@ private:
     void showAbout();
     bool confirmExit();
     void openOptions();
-    bool openChartWindow();  // false without the chart plugin
+    void openChartWindow();  // says so without the chart plugin
     void showChartMissing(const QString &problem) const;
     double chartHeightTwips() const;
     void hideHighlight(int command);

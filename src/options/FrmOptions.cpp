@@ -202,7 +202,6 @@ void frm_Options::Form_Load()
     const Settings::Values &settings = m_app.settings();
     opt_ChartWindows(settings.ChartWindowsMode != 0 ? 1 : 0)->setChecked(true);
     opt_ElementGroup(settings.ElementGroupMode != 0 ? 1 : 0)->setChecked(true);
-    m_app.setOptionsWindowOpen(mod_Vantrel::True);
     loadColourList(0, settings.AtomicRadiusColor);
     loadColourList(1, settings.CovalentRadiusColor);
 }
@@ -276,15 +275,8 @@ float frm_Options::chosenColour(int index, float before) const
     return ColourNames::colourOf(m_colours[index]->currentText()).value_or(before);
 }
 
-// ---- unload ----
-
-void frm_Options::Form_Unload()
-{
-    m_app.setOptionsWindowOpen(mod_Vantrel::False);
-}
-
 void frm_Options::closeEvent(QCloseEvent *event)
 {
-    Dialogs::runHandler(this, [this] { Form_Unload(); });
     QWidget::closeEvent(event);
+    emit closed();
 }

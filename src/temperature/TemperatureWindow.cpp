@@ -23,6 +23,9 @@ constexpr int kDecimals = 2;
 constexpr int kSliderPageKelvin = 100;
 constexpr int kTickKelvin = 500;
 constexpr int kSliderChars = 48;  // wide enough to set a temperature to about 10 K by mouse
+// The unit list: °C first.
+constexpr int kCelsiusItem = 0;
+constexpr int kKelvinItem = 1;
 
 double fromKelvin(double kelvin, TemperatureWindow::Unit unit)
 {
@@ -104,14 +107,14 @@ void TemperatureWindow::connectControls()
 
 TemperatureWindow::Unit TemperatureWindow::unit() const
 {
-    return static_cast<Unit>(m_unit->currentIndex());
+    return m_unit->currentIndex() == kCelsiusItem ? Unit::Celsius : Unit::Kelvin;
 }
 
 void TemperatureWindow::setUnit(Unit unit)
 {
     const QSignalBlocker blockList(m_unit);
     const QSignalBlocker blockBox(m_box);
-    m_unit->setCurrentIndex(static_cast<int>(unit));
+    m_unit->setCurrentIndex(unit == Unit::Celsius ? kCelsiusItem : kKelvinItem);
     m_box->setSuffix(suffixOf(unit));
     m_box->setRange(fromKelvin(kMinKelvin, unit), fromKelvin(kMaxKelvin, unit));
     showInControls();

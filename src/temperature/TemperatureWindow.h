@@ -1,5 +1,6 @@
 #pragma once
 
+#include "elements/ChartProperties.h"
 #include "elements/PhaseAtTemperature.h"
 
 #include <QWidget>
@@ -16,7 +17,7 @@ class QSlider;
 class TemperatureWindow : public QWidget {
     Q_OBJECT
 public:
-    enum class Unit { Celsius, Kelvin };  // the order of the unit list
+    using Unit = ChartProperties::TemperatureUnit;  // the charts' unit type
 
     static constexpr double kMinKelvin = 0;
     static constexpr double kMaxKelvin = 6000;

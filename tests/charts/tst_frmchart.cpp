@@ -141,7 +141,7 @@ private slots:
         QVERIFY(chart->testAttribute(Qt::WA_DeleteOnClose));
         QVERIFY(!chart->windowIcon().isNull());
         QCOMPARE(chart->windowTitle(), QStringLiteral("曲线窗口"));
-        QCOMPARE(m_h->app().ChartWindowOpen(), True);
+        QVERIFY(m_main->otherWindowOpen());  // the grid and toolbar rest
         QVERIFY(isFolded(*m_main));
         QVERIFY(m_main->img_Btns().image(Command::ShowChart)->isHidden());
         QCOMPARE(m_h->app().HighlightedButton(), Command::ShowChart);
@@ -256,7 +256,7 @@ private slots:
         QPointer<frm_Chart> chart = openChart();
         m_main->hide();
         closeBy(chart, how);
-        QCOMPARE(m_h->app().ChartWindowOpen(), False);
+        QVERIFY(!m_main->otherWindowOpen());
         flushDeletes();
         QVERIFY(!chart);
         QVERIFY(!chartWindowOf(*m_main));

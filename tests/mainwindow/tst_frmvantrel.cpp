@@ -318,10 +318,7 @@ private slots:
     {
         QFETCH(bool, options);
         frm_Vantrel &w = start();
-        if (options)
-            m_h->app().setOptionsWindowOpen(True);
-        else
-            m_h->app().setChartWindowOpen(True);
+        m_h->openOtherWindow(options);
         QFile::remove(m_h->data().path(QStringLiteral("Elements.prn")));  // would fail if opened
         w.lbl_Elements_Click(26);
         QVERIFY(!w.pic_Elements()->isVisibleTo(&w));
@@ -373,11 +370,10 @@ private slots:
             QVERIFY(!(window->windowState() & Qt::WindowMinimized));
         }
         // closed: activation leaves them alone
-        m_h->app().setOptionsWindowOpen(False);
-        m_h->app().setChartWindowOpen(False);
-        options->hide();
+        options->close();
+        chart->close();
         w.Form_Activate();
-        QVERIFY(!options->isVisible());
+        QVERIFY(!options->isVisible() && !chart->isVisible());
     }
 
     // The program ends when its last window is closed: closing the main window while the
@@ -435,7 +431,7 @@ private slots:
     void noHighlightWhileOtherWindowOpen()
     {
         frm_Vantrel &w = start();
-        m_h->app().setOptionsWindowOpen(True);
+        m_h->openOtherWindow(true);
         w.img_Btns_MouseMove(ButtonPictures::AtomicWeight);
         QVERIFY(!w.img_Btns().image(Command::AtomicWeightChart)->isVisibleTo(&w));
         QCOMPARE(m_h->app().HighlightedButton(), qint16(0));
@@ -488,7 +484,7 @@ private slots:
                         qint16(2));  // neither mode: nothing folds or opens
         w.img_Btns_Click(Command::ShowChart);
         QVERIFY(qAbs(w.outerHeightTwips() - 9225) < 15);
-        QCOMPARE(m_h->app().ChartWindowOpen(), False);
+        QVERIFY(!w.chartWindow());
         QCOMPARE(m_h->app().LastButton(), qint16(Command::ShowChart));
     }
 
@@ -711,10 +707,10 @@ private slots:
     void hoverOffInRadiusViewAndWhileWindowsOpen()
     {
         frm_Vantrel &w = start();
-        m_h->app().setOptionsWindowOpen(True);
+        m_h->openOtherWindow(true);
         w.lbl_Elements_MouseMove(26);
         QCOMPARE(yellowCells(), 0);
-        m_h->app().setOptionsWindowOpen(False);
+        w.optionsWindow()->close();
         w.lbl_Elements_MouseMove(26);
         w.img_Btns_Click(Command::AtomicRadiusChart);
         w.lbl_Elements_MouseMove(27);

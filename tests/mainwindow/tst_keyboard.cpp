@@ -188,8 +188,7 @@ private slots:
         frm_Vantrel &w = start();
         press(&w, Qt::Key_Right);
         if (situation == 0) w.img_Btns_Click(Command::AtomicRadiusChart);
-        if (situation == 1) m_h->app().setOptionsWindowOpen(True);
-        if (situation == 2) m_h->app().setChartWindowOpen(True);
+        if (situation > 0) m_h->openOtherWindow(situation == 1);
         press(&w, Qt::Key_Left);
         QCOMPARE(w.gridKeys().position(), 1);  // the keyboard still moves
         QCOMPARE(m_h->main().grid().HoveredElement(),
@@ -294,7 +293,7 @@ private slots:
         FindField *field = w.findChild<FindField *>();
         QCOMPARE(field->edit()->text(), typed);
         QCOMPARE(w.focusWidget(), field->edit());
-        m_h->app().setOptionsWindowOpen(optionsOpen ? True : False);
+        if (optionsOpen) m_h->openOtherWindow(true);
         press(&w, Qt::Key_Return);
         QCOMPARE(field->isVisible(), to == 0);
         if (to == 0) return;
@@ -410,7 +409,7 @@ private slots:
     void toolbarWhileOptionsOpenGivesNoCommand()
     {
         frm_Vantrel &w = start();
-        m_h->app().setOptionsWindowOpen(True);
+        m_h->openOtherWindow(true);
         w.toolbarKeys().focusCurrent(Qt::TabFocusReason);
         press(&w, Qt::Key_Right);
         press(&w, Qt::Key_Return);  // as a mouse click on the normal image
@@ -440,7 +439,7 @@ private slots:
         press(chart, Qt::Key_End);
         QCOMPARE(chart->focusWidget(), chart->img_Btns().image(80));
         press(chart, Qt::Key_Return);  // the close button
-        QCOMPARE(m_h->app().ChartWindowOpen(), False);
+        QVERIFY(!w.chartWindow());
         flushDeletes();
         QVERIFY(!w.chartWindow());
     }
@@ -471,7 +470,7 @@ private slots:
         QCOMPARE(options->focusWidget(), options->img_Btns().image(70));
         QVERIFY(options->img_Btns().image(170)->isVisibleTo(options));
         for (Qt::Key key : keys) press(options, key);
-        QCOMPARE(m_h->app().OptionsWindowOpen(), False);
+        QVERIFY(!w.optionsWindow());
         QCOMPARE(m_h->app().settings().ElementGroupMode, qint16(saved ? 1 : 0));
         QCOMPARE(m_h->data().read(QStringLiteral("settings.prn")).contains("1\tElementGroup"),
                  saved);
