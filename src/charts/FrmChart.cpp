@@ -4,6 +4,7 @@
 #include "ChartBuilder.h"
 #include "ChartControl.h"
 #include "app/AppState.h"
+#include "widgets/ButtonHover.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
@@ -162,13 +163,12 @@ void frm_Chart::resizeEvent(QResizeEvent *event)
 
 void frm_Chart::img_Btns_MouseMove(int index)
 {
-    if (index > Command::kLastNormalPicture) return;
-    m_app.setHighlightedButton(qint16(m_buttons->hover(index, m_app.HighlightedButton())));
+    ButtonHover(*m_buttons, m_app).moved(index);
 }
 
 void frm_Chart::Form_MouseMove()
 {
-    m_buttons->reset(m_app.HighlightedButton());
+    ButtonHover(*m_buttons, m_app).left();
 }
 
 void frm_Chart::mouseMoveEvent(QMouseEvent *event)

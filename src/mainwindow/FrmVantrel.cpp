@@ -17,6 +17,7 @@
 #include "productpage/BrowserPane.h"
 #include "startup/StartupFont.h"
 #include "startup/StartupTrace.h"
+#include "widgets/ButtonHover.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/ColourNumber.h"
 #include "widgets/Commands.h"
@@ -315,16 +316,14 @@ void frm_Vantrel::Form_MouseMove()
 {
     if (!m_grid->normalLinesShown()) return;
     m_grid->removeHighlight(groupColouring());
-    m_buttons->reset(m_app->HighlightedButton());
+    ButtonHover(*m_buttons, *m_app).left();
 }
 
 // ---- toolbar ----
 
 void frm_Vantrel::img_Btns_MouseMove(int index)
 {
-    if (index > Command::kLastNormalPicture) return;
-    if (otherWindowOpen()) return;
-    m_app->setHighlightedButton(qint16(m_buttons->hover(index, m_app->HighlightedButton())));
+    if (!otherWindowOpen()) ButtonHover(*m_buttons, *m_app).moved(index);
 }
 
 void frm_Vantrel::img_Btns_Click(int index)

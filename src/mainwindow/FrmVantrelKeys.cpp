@@ -9,6 +9,7 @@
 #include "grid/FindField.h"
 #include "grid/GridKeys.h"
 #include "grid/PeriodicGrid.h"
+#include "widgets/ButtonHover.h"
 #include "widgets/Dialogs.h"
 #include "widgets/ImageButtons.h"
 #include "widgets/ToolbarKeys.h"
@@ -48,7 +49,7 @@ void frm_Vantrel::connectKeyboard()
     connect(m_panel, &DetailsPanel::closedWithFocus, this,
             [this] { m_grid->keys().focusPosition(Qt::OtherFocusReason); });
     connect(m_toolbarKeys, &ToolbarKeys::leftByTab, this,
-            [this] { m_buttons->reset(m_app->HighlightedButton()); });
+            [this] { ButtonHover(*m_buttons, *m_app).left(); });
     m_grid->keys().focusPosition(Qt::OtherFocusReason);  // on hydrogen when the window opens
     // Finding: Ctrl+F, or letters that name no symbol.
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this,

@@ -3,6 +3,7 @@
 #include "ColourNames.h"
 #include "app/AppState.h"
 #include "files/Settings.h"
+#include "widgets/ButtonHover.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
@@ -228,12 +229,12 @@ void frm_Options::img_Btns_Click(int index)
 
 void frm_Options::img_Btns_MouseMove(int index)
 {
-    m_app.setHighlightedButton(qint16(m_buttons->hover(index, m_app.HighlightedButton())));
+    ButtonHover(*m_buttons, m_app).moved(index);
 }
 
 void frm_Options::fra_ElementGroup_MouseMove()
 {
-    m_buttons->reset(m_app.HighlightedButton());
+    ButtonHover(*m_buttons, m_app).left();
 }
 
 void frm_Options::keyPressEvent(QKeyEvent *event)
