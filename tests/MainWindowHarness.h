@@ -8,7 +8,7 @@
 #include "TempDataFolder.h"
 #include "app/AppState.h"
 #include "charts/ChartControl.h"
-#include "charts/FrmChart.h"
+#include "chartwindow/FrmChart.h"
 #include "files/ModVantrel.h"
 #include "files/Settings.h"
 #include "mainwindow/FrmVantrel.h"

@@ -8,7 +8,7 @@
 #include "TestMain.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartControl.h"
-#include "charts/FrmChart.h"
+#include "chartwindow/FrmChart.h"
 #include "files/DataFiles.h"
 #include "files/ElementFile.h"
 #include "files/ModVantrel.h"

@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QTimer>
 
-#include "charts/FrmChart.h"
+#include "chartwindow/FrmChart.h"
 #include "options/FrmOptions.h"
 
 #include "MainWindowHarness.h"

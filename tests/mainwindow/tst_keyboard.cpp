@@ -17,7 +17,7 @@
 #include "MainWindowHarness.h"
 #include "TestMain.h"
 #include "charts/ChartControl.h"
-#include "charts/FrmChart.h"
+#include "chartwindow/FrmChart.h"
 #include "details/DetailsPanel.h"
 #include "files/ModVantrel.h"
 #include "grid/ElementCell.h"

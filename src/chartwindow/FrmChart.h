@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChartPlugin.h"
+#include "charts/ChartPlugin.h"
 
 class AppState;
 class ChartControl;

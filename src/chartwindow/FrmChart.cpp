@@ -1,9 +1,9 @@
 #include "FrmChart.h"
 
-#include "ChartActions.h"
-#include "ChartBuilder.h"
-#include "ChartControl.h"
 #include "app/AppState.h"
+#include "charts/ChartActions.h"
+#include "charts/ChartBuilder.h"
+#include "charts/ChartControl.h"
 #include "widgets/ButtonHover.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/Commands.h"
