@@ -3,7 +3,7 @@
 #include "FrmVantrel.h"
 #include "GridCells.h"
 #include "app/AppState.h"
-#include "charts/ChartPlugin.h"
+#include "chartplugin/ChartPlugin.h"
 #include "details/CardCopy.h"
 #include "details/DetailsPanel.h"
 #include "grid/FindField.h"

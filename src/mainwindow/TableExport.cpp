@@ -1,6 +1,6 @@
 #include "TableExport.h"
 
-#include "charts/ChartPlugin.h"
+#include "chartplugin/ChartPlugin.h"
 #include "plugins/Plugins.h"
 #include "widgets/Dialogs.h"
 
