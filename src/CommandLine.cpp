@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "app/AppState.h"
-#include "charts/ChartPlugin.h"
+#include "chartplugin/ChartPlugin.h"
 #include "elements/ChartProperties.h"
 #include "elements/ElementCard.h"
 #include "files/AtomicSave.h"

@@ -1,6 +1,6 @@
 #include "PictureDrawing.h"
 
-#include "ButtonPictures.h"
+#include "widgets/ButtonPictures.h"
 
 #include <QLinearGradient>
 #include <QPainter>

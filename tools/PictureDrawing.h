@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RenderedPictures.h"
+#include "widgets/RenderedPictures.h"
 
 #include <QImage>
 #include <QList>

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "ChartPlugin.h"
+#include "chartplugin/ChartPlugin.h"
 #include "chartrows/ChartRows.h"
 #include "elements/ChartProperties.h"
 

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "charts/ChartPlugin.h"
+#include "chartplugin/ChartPlugin.h"
 
 // The plugin's entry point: the chart control, the chart window and pictures on paper or in
 // files, for the main window and the command line.

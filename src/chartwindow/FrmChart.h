@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/ChartPlugin.h"
+#include "chartplugin/ChartPlugin.h"
 
 class AppState;
 class ChartControl;

@@ -5,7 +5,7 @@
 #include <QHash>
 #include <QPluginLoader>
 
-#include "charts/ChartPlugin.h"
+#include "chartplugin/ChartPlugin.h"
 
 namespace Plugins {
 

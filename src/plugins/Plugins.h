@@ -22,7 +22,7 @@ QString filePath(const QString &fileName);
 QObject *instance(const char *iid, const QString &fileName, QString *problem,
                   const QString &kind = QStringLiteral("插件"));
 
-// The chart plugin (charts/ChartPlugin.h), loaded on the first ask; nullptr when it is
+// The chart plugin (chartplugin/ChartPlugin.h), loaded on the first ask; nullptr when it is
 // missing or broken, the reason in `problem`.
 ChartPlugin *charts(QString *problem = nullptr);
 // What the user is told instead of a chart, a print or a saved picture when it is missing.
