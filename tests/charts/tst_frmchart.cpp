@@ -144,7 +144,6 @@ private slots:
         QVERIFY(m_main->otherWindowOpen());  // the grid and toolbar rest
         QVERIFY(isFolded(*m_main));
         QVERIFY(m_main->img_Btns().image(Command::ShowChart)->isHidden());
-        QCOMPARE(m_h->app().HighlightedButton(), Command::ShowChart);
         QCOMPARE(chart->size(), QSize(422, 348));
         // The first resize already fits frame and chart to the window.
         const QSize frame = chart->fra_Chart()->size();
@@ -202,7 +201,7 @@ private slots:
         chart->img_Btns_MouseMove(index - ButtonPictures::kHighlight);
         chart->img_Btns_Click(index);
         QCOMPARE(chart->windowTitle(), caption);
-        QCOMPARE(m_h->app().ChartProperty(), Command::chartPropertyOf(index));
+        QCOMPARE(chart->msc_Options()->chartProperty(), Command::chartPropertyOf(index));
         QCOMPARE(chart->msc_Options()->rowCount(), 109);
         QCOMPARE(mismatches(*chart->msc_Options(), dataColumn(Command::chartPropertyOf(index))),
                  QStringList());
@@ -218,9 +217,8 @@ private slots:
         QVERIFY(!chart->msc_Options()->hintShown());
         // The radius buttons here only chart: the main window's grid stays as it is.
         QVERIFY(m_main->circles().isEmpty());
-        QCOMPARE(m_h->app().NormalGridShown(), True);
+        QVERIFY(m_main->grid().normalLinesShown());
         QVERIFY(!m_main->shp_Group(0)->isHidden());
-        QCOMPARE(m_h->app().LastButton(), Command::ShowChart);
 
         chart->img_Btns_Click(Command::ShowChart);
         m_main->img_Btns_Click(index);
@@ -299,7 +297,6 @@ private slots:
         chart->img_Btns_MouseMove(ButtonPictures::ElectronAffinity);
         QVERIFY(buttons.image(Command::ElectronAffinityChart)->isVisible());
         QVERIFY(!buttons.image(Command::BoilingPointChart)->isVisible());
-        QCOMPARE(m_h->app().HighlightedButton(), Command::ElectronAffinityChart);
 
         moveMouse(chart, chart->fra_Chart()->geometry().center());  // over the chart
         QVERIFY(buttons.image(Command::ElectronAffinityChart)->isVisible());
