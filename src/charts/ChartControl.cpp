@@ -58,9 +58,10 @@ ChartControl::ChartControl(QWidget *parent) : ChartPane(parent)
 
 ChartControl::~ChartControl()
 {
-    // The keys watch the focus, which leaves while the base class is torn down: they must
-    // not hear of it by then.
+    // The keys watch the focus, and the pointer the view, while the base class tears the
+    // view down: they must not hear of it by then.
     delete m_keys;
+    delete m_pointer;
 }
 
 // The bars, and the axes they stand on.

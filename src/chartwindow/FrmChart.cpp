@@ -111,6 +111,7 @@ void frm_Chart::createChart()
     m_chart->setObjectName(QStringLiteral("msc_Options"));
     m_chart->setGeometry(Twips::rect(-210, -480, 6615, 5250));
     ChartActions::of(*m_chart)->listenOn(this);  // nothing else here takes Ctrl+C, S or P
+    ChartActions::of(*m_chart)->followUnit(m_app);
 }
 
 void frm_Chart::connectHandlers()

@@ -6,6 +6,7 @@
 
 #include "MainWindowHarness.h"
 #include "TestMain.h"
+#include "charts/ChartActions.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartControl.h"
 #include "chartwindow/FrmChart.h"
@@ -238,6 +239,15 @@ private slots:
         m_main->img_Btns_Click(Command::ShowTable);
         QCOMPARE(mismatches(*chartOf(*m_main), fusion), QStringList());
         QVERIFY(chartOf(*m_main)->value(26) > 0);
+    }
+
+    // °C chosen on the main window's chart holds for the chart window at once.
+    void unitSharedWithChartPane()
+    {
+        frm_Chart *chart = openChart();
+        chart->img_Btns_Click(Command::MeltingPointChart);
+        ChartActions::of(*chartOf(*m_main))->celsiusAction()->trigger();
+        QCOMPARE(chart->msc_Options()->title(), QStringLiteral("熔点 (°C)"));
     }
 
     void closing_data()
