@@ -24,12 +24,12 @@
 #include <functional>
 
 #include "app/AppState.h"
-#include "charts/ChartPlugin.h"
-#include "data/DataFiles.h"
+#include "chartplugin/ChartPlugin.h"
+#include "details/DetailsPanel.h"
+#include "files/DataFiles.h"
+#include "grid/ElementCell.h"
+#include "mainwindow/FrmVantrel.h"
 #include "options/FrmOptions.h"
-#include "table/DetailsPanel.h"
-#include "table/ElementCell.h"
-#include "table/FrmVantrel.h"
 #include "widgets/Commands.h"
 #include "widgets/ImageButtons.h"
 

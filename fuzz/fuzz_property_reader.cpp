@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "FuzzSupport.h"
-#include "data/DataError.h"
-#include "data/ModVantrel.h"
+#include "files/DataError.h"
+#include "files/ModVantrel.h"
 #include "properties/PropertyCatalogue.h"
 #include "properties/PropertyFile.h"
 

@@ -12,9 +12,9 @@
 
 #include "FuzzSupport.h"
 #include "TrickleDevice.h"
-#include "data/DataError.h"
-#include "data/ListInput.h"
-#include "data/ModVantrel.h"
+#include "files/DataError.h"
+#include "files/ListInput.h"
+#include "files/ModVantrel.h"
 
 using namespace mod_Vantrel;
 

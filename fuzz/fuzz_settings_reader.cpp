@@ -9,9 +9,9 @@
 #include <cstdlib>
 
 #include "FuzzSupport.h"
-#include "data/DataError.h"
-#include "data/ModVantrel.h"
-#include "data/Settings.h"
+#include "files/DataError.h"
+#include "files/ModVantrel.h"
+#include "files/Settings.h"
 
 using namespace mod_Vantrel;
 

@@ -9,21 +9,21 @@
 #include <cstdio>
 #include <optional>
 
-#include "charts/ChartPlugin.h"
+#include "app/AppState.h"
+#include "chartplugin/ChartPlugin.h"
 #include "colouredtable/ColouredTable.h"
-#include "data/AtomicSave.h"
-#include "data/ChartProperties.h"
-#include "data/Csv.h"
-#include "data/DataError.h"
-#include "data/ElementCard.h"
-#include "data/ElementFile.h"
-#include "data/NumberText.h"
+#include "elements/ChartProperties.h"
+#include "elements/ElementCard.h"
+#include "files/AtomicSave.h"
+#include "files/Csv.h"
+#include "files/DataError.h"
+#include "files/ElementFile.h"
+#include "files/NumberText.h"
 #include "formula/FormulaCommand.h"
 #include "isotopes/IsotopeCommand.h"
+#include "plugins/Plugins.h"
 #include "properties/PropertyCharts.h"
 #include "properties/PropertyCommands.h"
-#include "table/FrmVantrel.h"
-#include "table/Plugins.h"
 #include "widgets/ToolkitTranslation.h"
 
 using mod_Vantrel::ElementRecordType;
@@ -147,7 +147,7 @@ QString helpText()
         .arg(propertyList())
         .arg(kDefaultSize.width())
         .arg(kDefaultSize.height())
-        .arg(frm_Vantrel::kProductPage);
+        .arg(Plugins::productPage());
 }
 
 void print(std::FILE *stream, const QString &text)
@@ -262,7 +262,9 @@ int writeChart(const QString &key, const QStringList &files, const QString &size
     QString problem;
     ChartPlugin *plugin = Plugins::charts(&problem);
     if (!plugin) throw Refused{Plugins::chartsMissingText(problem)};
-    if (plugin->writeChart(qint16(*property), path, format, size) !=
+    // The unit chosen on a chart's menu, as the windows show it.
+    const auto unit = AppState().temperatureUnit();
+    if (plugin->writeChart(qint16(*property), unit, path, format, size) !=
         ChartPlugin::Written::UnknownFormat)
         return kSucceeded;
     if (!format.isEmpty())

@@ -3,10 +3,11 @@
 #include <cstdio>
 
 #include "CommandLine.h"
-#include "data/DataError.h"
-#include "table/BrowserEngine.h"
-#include "table/FrmVantrel.h"
-#include "table/StartupTrace.h"
+#include "files/DataError.h"
+#include "mainwindow/FrmVantrel.h"
+#include "plugins/Plugins.h"
+#include "productpage/BrowserEngine.h"
+#include "startup/StartupTrace.h"
 #include "widgets/Dialogs.h"
 #include "widgets/ToolkitTranslation.h"
 
@@ -27,7 +28,7 @@ int main(int argc, char *argv[])
     options.addHelpOption();
     const QCommandLineOption productUrl(
         QStringLiteral("product-url"),
-        QStringLiteral("浏览器窗格显示的产品网页地址（默认：%1）").arg(frm_Vantrel::kProductPage),
+        QStringLiteral("浏览器窗格显示的产品网页地址（默认：%1）").arg(Plugins::productPage()),
         QStringLiteral("URL"));
     options.addOption(productUrl);
     options.process(app);

@@ -8,10 +8,11 @@
 #include "TempDataFolder.h"
 #include "app/AppState.h"
 #include "charts/ChartControl.h"
-#include "charts/FrmChart.h"
-#include "data/ModVantrel.h"
-#include "data/Settings.h"
-#include "table/FrmVantrel.h"
+#include "chartwindow/FrmChart.h"
+#include "files/ModVantrel.h"
+#include "files/Settings.h"
+#include "mainwindow/FrmVantrel.h"
+#include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
 
 // A mouse move without a button pressed, as mouse tracking delivers it.
@@ -79,6 +80,12 @@ public:
         app().setSettings(values);
     }
     TempDataFolder &data() { return *m_data; }
+    // Opens the options dialog, or the chart window in its mode, as their buttons do.
+    void openOtherWindow(bool options)
+    {
+        if (!options) setSetting(&Settings::Values::ChartWindowsMode, qint16(1));
+        m_main->img_Btns_Click(options ? Command::OpenOptions : Command::ShowChart);
+    }
 
     QStringList messages;       // "title|text" of every box, in order
     int answer = Dialogs::kNo;  // the answer to every yes/no box

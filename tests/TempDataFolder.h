@@ -4,7 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "data/DataFiles.h"
+#include "files/DataFiles.h"
 
 // A program folder of the test's own, with a Data folder; the program reads from it
 // while the object lives. The user's configuration folder (XDG_CONFIG_HOME) is an empty

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QtTest>
 
-#include "table/BrowserEngine.h"
+#include "productpage/BrowserEngine.h"
 #include "widgets/ToolkitTranslation.h"
 
 // Like QTEST_MAIN, but the browser engine is set up as the program sets it up, before the

@@ -7,7 +7,7 @@
 
 #include "element_check.h"
 
-#include "data/DataFiles.h"
+#include "files/DataFiles.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "element_check.h"
 
-#include "data/DataError.h"
-#include "data/ListInput.h"
-#include "data/ValueSources.h"
+#include "elements/ValueSources.h"
+#include "files/DataError.h"
+#include "files/ListInput.h"
 
 #include <QBuffer>
 #include <QHash>

@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 
 // Checks of the element data file, shared by the check_elements tool and its tests.
 namespace ElementCheck {

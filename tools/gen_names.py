@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
-"""Writes src/data/ElementNamesTable.inc, the names the program finds elements by, from
+"""Writes src/elements/ElementNamesTable.inc, the names the program finds elements by, from
 data/names.csv (pinyin and English), data/chinese-names.csv (symbol and Chinese name) and the
 CAS registry numbers of data/properties.csv (check digits checked).
 
-    gen_names.py                 write <repo>/src/data/ElementNamesTable.inc
+    gen_names.py                 write <repo>/src/elements/ElementNamesTable.inc
     gen_names.py -o FILE         write FILE instead
     gen_names.py --check FILE    exit status 1 when FILE is not what the tables generate
 
@@ -20,7 +20,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 NAMES = os.path.join(ROOT, "data", "names.csv")
 CHINESE = os.path.join(ROOT, "data", "chinese-names.csv")
 PROPERTIES = os.path.join(ROOT, "data", "properties.csv")
-DEFAULT_OUTPUT = os.path.join(ROOT, "src", "data", "ElementNamesTable.inc")
+DEFAULT_OUTPUT = os.path.join(ROOT, "src", "elements", "ElementNamesTable.inc")
 ELEMENT_COUNT = 109
 
 # The four tone marks of pinyin, as combining characters after decomposition.

@@ -2,7 +2,7 @@
 // writes them as a C++ source of premultiplied ARGB32 pixels, so that the program shows
 // them without Qt SVG and without an image decoder.
 //   render_pictures <icons folder> <RenderedPictures.cpp>
-#include "widgets/PictureDrawing.h"
+#include "PictureDrawing.h"
 
 #include <QByteArray>
 #include <QSaveFile>

@@ -1,51 +1,49 @@
 #include "AppState.h"
 
+#include "files/AtomicSave.h"
+#include "files/DataError.h"
+#include "files/SettingsLocation.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
 namespace {
 
-// Stores `value` and announces it, only when it changes.
-template <typename T, typename Signal>
-void update(AppState *state, T &member, const T &value, Signal signal)
-{
-    if (member == value) return;
-    member = value;
-    emit(state->*signal)(value);
-}
+// The key and values of preferences.ini, as earlier versions wrote them.
+const QString kUnitKey = QStringLiteral("Chart/TemperatureUnit");
+const QString kCelsius = QStringLiteral("celsius");
+const QString kKelvin = QStringLiteral("kelvin");
 
 }  // namespace
 
 AppState::AppState(QObject *parent) : QObject(parent) {}
 
-void AppState::setSettings(const Settings::Values &values)
+AppState::TemperatureUnit AppState::temperatureUnit() const
 {
-    update(this, m_settings, values, &AppState::settingsChanged);
+    if (!m_unit) {
+        const QSettings file(preferencesFile(), QSettings::IniFormat);
+        m_unit = file.value(kUnitKey).toString() == kCelsius ? TemperatureUnit::Celsius
+                                                             : TemperatureUnit::Kelvin;
+    }
+    return *m_unit;
 }
 
-void AppState::setOptionsWindowOpen(qint16 open)
+void AppState::setTemperatureUnit(TemperatureUnit unit)
 {
-    update(this, m_optionsWindowOpen, open, &AppState::optionsWindowOpenChanged);
+    if (unit == temperatureUnit()) return;
+    m_unit = unit;
+    emit temperatureUnitChanged(unit);
+    QSettings file(preferencesFile(), QSettings::IniFormat);
+    file.setValue(kUnitKey, unit == TemperatureUnit::Celsius ? kCelsius : kKelvin);
+    file.sync();
+    if (file.status() == QSettings::NoError) return;
+    const QString path = preferencesFile();
+    throw DataError(DataError::Kind::WriteFailed, path, 0,
+                    AtomicSave::failureReason(QString(), path).value_or(QString()));
 }
 
-void AppState::setChartWindowOpen(qint16 open)
+QString AppState::preferencesFile()
 {
-    update(this, m_chartWindowOpen, open, &AppState::chartWindowOpenChanged);
-}
-
-void AppState::setNormalGridShown(qint16 shown)
-{
-    update(this, m_normalGridShown, shown, &AppState::normalGridShownChanged);
-}
-
-void AppState::setHighlightedButton(qint16 command)
-{
-    update(this, m_highlightedButton, command, &AppState::highlightedButtonChanged);
-}
-
-void AppState::setChartProperty(qint16 property)
-{
-    update(this, m_chartProperty, property, &AppState::chartPropertyChanged);
-}
-
-void AppState::setLastButton(qint16 command)
-{
-    update(this, m_lastButton, command, &AppState::lastButtonChanged);
+    return QFileInfo(SettingsLocation::userFile()).absolutePath() +
+           QStringLiteral("/preferences.ini");
 }

@@ -1,58 +1,62 @@
 #pragma once
 
 #include <QObject>
+#include <optional>
 
-#include "data/ModVantrel.h"
-#include "data/Settings.h"
+#include "elements/ChartProperties.h"
+#include "files/ModVantrel.h"
+#include "files/Settings.h"
 
-// What the windows share for the whole run: the settings, which of the two other windows is
-// open, whether the grid shows normally, and the toolbar's last command. The main window
-// owns the one instance and hands it to the windows it opens; each change is announced, so
-// a window that cares listens instead of asking another window.
+// What the windows share for the whole run: the settings, whether the grid shows normally,
+// the toolbar's last command and highlight, the property charted last, and the unit of
+// temperatures in the charts. The main window owns the one instance and hands it to the
+// windows and panes it makes. Whether the options dialog or the chart window is open is
+// not kept here: the main window, which opens them, asks them.
 //
 // Flags are 16-bit integers, true -1 and false 0, as everywhere in the program.
 class AppState : public QObject {
     Q_OBJECT
 public:
+    using TemperatureUnit = ChartProperties::TemperatureUnit;
+
     explicit AppState(QObject *parent = nullptr);
 
     const Settings::Values &settings() const { return m_settings; }
-    void setSettings(const Settings::Values &values);
-
-    qint16 OptionsWindowOpen() const { return m_optionsWindowOpen; }
-    void setOptionsWindowOpen(qint16 open);
-    qint16 ChartWindowOpen() const { return m_chartWindowOpen; }
-    void setChartWindowOpen(qint16 open);
-    // True while either of them is open: the main window's grid and toolbar then rest.
-    bool otherWindowOpen() const { return m_optionsWindowOpen || m_chartWindowOpen; }
+    void setSettings(const Settings::Values &values) { m_settings = values; }
 
     qint16 NormalGridShown() const { return m_normalGridShown; }
-    void setNormalGridShown(qint16 shown);
+    void setNormalGridShown(qint16 shown) { m_normalGridShown = shown; }
 
     // The highlight image shown last, in whichever window: all toolbars share it.
     qint16 HighlightedButton() const { return m_highlightedButton; }
-    void setHighlightedButton(qint16 command);
+    void setHighlightedButton(qint16 command) { m_highlightedButton = command; }
 
     qint16 ChartProperty() const { return m_chartProperty; }  // 0 to 8
-    void setChartProperty(qint16 property);
+    void setChartProperty(qint16 property) { m_chartProperty = property; }
     qint16 LastButton() const { return m_lastButton; }
-    void setLastButton(qint16 command);
+    void setLastButton(qint16 command) { m_lastButton = command; }
+
+    // The unit every chart of melting or boiling points is shown in, remembered for the
+    // next start; kelvin, as the data file holds them, until one is chosen. Read from the
+    // user's preferences file when first asked for, not at start.
+    TemperatureUnit temperatureUnit() const;
+    // Shows every chart in `unit` at once (temperatureUnitChanged) and remembers it. Throws
+    // DataError(WriteFailed) when it cannot be remembered; the charts show it for this run
+    // all the same.
+    void setTemperatureUnit(TemperatureUnit unit);
+    // Where the unit is remembered: preferences.ini beside the user's settings.prn, so that
+    // the settings file keeps its four lines and the program's own copy is never written.
+    static QString preferencesFile();
 
 signals:
-    void settingsChanged(const Settings::Values &values);
-    void optionsWindowOpenChanged(qint16 open);
-    void chartWindowOpenChanged(qint16 open);
-    void normalGridShownChanged(qint16 shown);
-    void highlightedButtonChanged(qint16 command);
-    void chartPropertyChanged(qint16 property);
-    void lastButtonChanged(qint16 command);
+    // Each chart follows it (ChartUnits::follow).
+    void temperatureUnitChanged(ChartProperties::TemperatureUnit unit);
 
 private:
     Settings::Values m_settings;
-    qint16 m_optionsWindowOpen = mod_Vantrel::False;
-    qint16 m_chartWindowOpen = mod_Vantrel::False;
     qint16 m_normalGridShown = mod_Vantrel::True;
     qint16 m_highlightedButton = 0;
     qint16 m_chartProperty = 0;
     qint16 m_lastButton = 0;
+    mutable std::optional<TemperatureUnit> m_unit;  // until first asked for
 };

@@ -3,8 +3,8 @@
 #include "ChartBuilder.h"
 #include "ChartControl.h"
 #include "ChartExport.h"
-#include "TemperatureChoice.h"
-#include "data/ChartProperties.h"
+#include "app/AppState.h"
+#include "elements/ChartProperties.h"
 #include "properties/PropertyCharts.h"
 #include "widgets/Dialogs.h"
 #include "widgets/PictureFiles.h"
@@ -54,12 +54,15 @@ ChartActions::ChartActions(ChartControl *chart) : QObject(chart), m_chart(chart)
     m_other = new QAction(QStringLiteral("其他性质…"), this);
     connect(m_other, &QAction::triggered, this,
             [this] { Dialogs::runHandler(m_chart->window(), [this] { chooseOtherProperty(); }); });
-
-    TemperatureChoice &choice = TemperatureChoice::instance();
-    m_chart->setTemperatureUnit(choice.unit());
-    connect(&choice, &TemperatureChoice::unitChanged, m_chart,
-            [this](TemperatureUnit unit) { m_chart->setTemperatureUnit(unit); });
     m_chart->installEventFilter(this);
+}
+
+void ChartActions::followUnit(AppState &app)
+{
+    m_app = &app;
+    m_chart->setTemperatureUnit(app.temperatureUnit());
+    connect(&app, &AppState::temperatureUnitChanged, m_chart,
+            [this](TemperatureUnit unit) { m_chart->setTemperatureUnit(unit); });
 }
 
 ChartActions *ChartActions::of(const ChartControl &chart)
@@ -201,10 +204,13 @@ void ChartActions::print()
 
 void ChartActions::chooseUnit()
 {
-    Dialogs::runHandler(m_chart->window(), [this] {
-        TemperatureChoice::instance().setUnit(m_celsius->isChecked() ? TemperatureUnit::Celsius
-                                                                     : TemperatureUnit::Kelvin);
-    });
+    const TemperatureUnit unit =
+        m_celsius->isChecked() ? TemperatureUnit::Celsius : TemperatureUnit::Kelvin;
+    if (!m_app) {
+        m_chart->setTemperatureUnit(unit);
+        return;
+    }
+    Dialogs::runHandler(m_chart->window(), [this, unit] { m_app->setTemperatureUnit(unit); });
 }
 
 // The catalogue's labels in a list; the chosen one is charted here, the data read as the

@@ -2,7 +2,9 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 
+class AppState;
 class ChartControl;
 class QAction;
 class QMenu;
@@ -20,6 +22,10 @@ public:
     explicit ChartActions(ChartControl *chart);
 
     static ChartActions *of(const ChartControl &chart);
+
+    // The chart shows temperatures in the unit `app` holds, and its K or °C commands change
+    // it for every chart that follows the same state. Without it they change this chart.
+    void followUnit(AppState &app);
 
     // The keys also work while the keyboard is anywhere in `widget`.
     void listenOn(QWidget *widget);
@@ -46,6 +52,7 @@ private:
     void chooseOtherProperty();
 
     ChartControl *m_chart;
+    QPointer<AppState> m_app;
     QList<QAction *> m_actions;  // copy, save, export, print
     QAction *m_kelvin = nullptr;
     QAction *m_celsius = nullptr;

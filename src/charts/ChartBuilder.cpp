@@ -1,10 +1,10 @@
 #include "ChartBuilder.h"
 
 #include "ChartControl.h"
-#include "data/ChartProperties.h"
-#include "data/ElementFile.h"
-#include "data/ModVantrel.h"
-#include "data/NumberText.h"
+#include "elements/ChartProperties.h"
+#include "files/ElementFile.h"
+#include "files/ModVantrel.h"
+#include "files/NumberText.h"
 #include "properties/PropertyCharts.h"
 #include "properties/PropertyFile.h"
 

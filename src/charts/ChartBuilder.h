@@ -5,7 +5,7 @@
 #include <functional>
 #include <optional>
 
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 
 class ChartControl;
 

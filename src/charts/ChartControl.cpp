@@ -8,33 +8,27 @@
 #include <QFontMetrics>
 #include <QGraphicsLayout>
 #include <QGraphicsSimpleTextItem>
-#include <QMouseEvent>
-#include <QSet>
-#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <stdexcept>
 #include <utility>
 
 #include "ChartAccessible.h"
 #include "ChartActions.h"
 #include "ChartBuilder.h"
 #include "ChartKeys.h"
-#include "data/ChartProperties.h"
-#include "data/NumberText.h"
-#include "data/ValueSources.h"
+#include "ChartPointer.h"
+#include "chartrows/AxisLabels.h"
+#include "elements/ChartProperties.h"
+#include "elements/ValueSources.h"
 #include "properties/PropertyCatalogue.h"
 #include "properties/PropertyCharts.h"
 #include "widgets/Fonts.h"
 #include "widgets/Twips.h"
 
 namespace {
-
-const QChar kZeroWidthSpace(0x200B);
 
 const QString kHint = QStringLiteral("单击工具栏上的按钮，画出一种性质的曲线");
 
@@ -43,39 +37,6 @@ const QString kHint = QStringLiteral("单击工具栏上的按钮，画出一种
 // keep everything it draws out of those strips.
 const QMargins kCropped(14, 32, 18, 16);
 constexpr int kPad = 4;  // between the frame's edge and what the chart draws
-
-// A bar's tooltip stays while the pointer rests on the bar; the toolkit's own limit would
-// take it away after ten seconds.
-constexpr int kTipStaysMs = 24 * 60 * 60 * 1000;
-
-// A number as singleText() writes it in `locale`; also accepts the C locale's form so a
-// value typed with a decimal point still reads in a decimal-comma locale.
-double parseNumber(const QString &text, const QLocale &locale)
-{
-    const QString trimmed = text.trimmed();
-    if (trimmed.compare(QLatin1String("NaN"), Qt::CaseInsensitive) == 0) return std::nan("");
-    if (trimmed.compare(QLatin1String("Inf"), Qt::CaseInsensitive) == 0) return HUGE_VAL;
-    if (trimmed.compare(QLatin1String("-Inf"), Qt::CaseInsensitive) == 0) return -HUGE_VAL;
-    // singleText() never groups digits, so "1.234" in a decimal-comma locale is not 1234.
-    QLocale strict = locale;
-    strict.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    double value = strict.toDouble(trimmed, &ok);
-    if (ok) return value;
-    value = QLocale::c().toDouble(trimmed, &ok);
-    return ok ? value : 0.0;
-}
-
-// 1, 2, 5, 10, 20, 50, ... at least `step`.
-int roundStepUp(int step)
-{
-    int base = 1;
-    for (;;) {
-        for (int factor : {1, 2, 5})
-            if (base * factor >= step) return base * factor;
-        base *= 10;
-    }
-}
 
 }  // namespace
 
@@ -90,6 +51,23 @@ ChartControl::UpdateBatch::~UpdateBatch()
 }
 
 ChartControl::ChartControl(QWidget *parent) : ChartPane(parent)
+{
+    createPlot();
+    createTexts();
+    createView();
+    new ChartActions(this);  // its context menu and keys: copy, save, export, print
+}
+
+ChartControl::~ChartControl()
+{
+    // The keys watch the focus, and the pointer the view, while the base class tears the
+    // view down: they must not hear of it by then.
+    delete m_keys;
+    delete m_pointer;
+}
+
+// The bars, and the axes they stand on.
+void ChartControl::createPlot()
 {
     m_set = new QBarSet(QString());
     m_set->setColor(QColor(0x3b, 0x78, 0xc8));
@@ -129,10 +107,13 @@ ChartControl::ChartControl(QWidget *parent) : ChartPane(parent)
     m_axisY->setMinorTickCount(0);
     m_chart->addAxis(m_axisY, Qt::AlignLeft);
     m_series->attachAxis(m_axisY);
+}
 
-    // The heading stands above the plot's top left corner, the hint in the middle of what
-    // the frame leaves visible; both inside the chart's margins.
-    // Their Chinese in Noto Sans CJK SC, like the program's other Chinese texts.
+// The heading stands above the plot's top left corner, the hint in the middle of what the
+// frame leaves visible; both inside the chart's margins. Their Chinese in Noto Sans CJK SC,
+// like the program's other Chinese texts.
+void ChartControl::createTexts()
+{
     const QFont textFont = Fonts::withChinese(m_axisY->labelsFont());
     QFont headingFont = textFont;
     headingFont.setPointSizeF(headingFont.pointSizeF() + 1);
@@ -151,14 +132,17 @@ ChartControl::ChartControl(QWidget *parent) : ChartPane(parent)
     const int headingHeight =
         QFontMetrics(headingFont).height() + QFontMetrics(m_sources->font()).height();
     m_chart->setMargins(kCropped + QMargins(2, kPad + headingHeight + kPad, 6, 2));
+}
 
+// The view that shows the chart, with the keyboard and the pointer on it.
+void ChartControl::createView()
+{
     ChartAccessible::install();  // before the view is made
     m_view = new QChartView(m_chart, this);
     m_keys = new ChartKeys(this, m_view);
     m_view->setRenderHint(QPainter::Antialiasing);
     m_view->setFrameShape(QFrame::NoFrame);
-    m_view->viewport()->setMouseTracking(true);
-    m_view->viewport()->installEventFilter(this);
+    m_pointer = new ChartPointer(this, m_view, m_series, m_set);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
@@ -169,74 +153,21 @@ ChartControl::ChartControl(QWidget *parent) : ChartPane(parent)
     });
     connect(m_chart, &QGraphicsWidget::geometryChanged, this, &ChartControl::placeTexts);
     updateEmptyLook();
-    new ChartActions(this);  // its context menu and keys: copy, save, export, print
-}
-
-ChartControl::~ChartControl()
-{
-    // The keys watch the focus, which leaves while the base class is torn down: they must
-    // not hear of it by then.
-    delete m_keys;
-}
-
-void ChartControl::setColumnCount(int n)
-{
-    m_columnCount = std::max(0, n);
 }
 
 void ChartControl::setRowCount(int n)
 {
-    n = std::max(0, n);
-    if (n == rowCount()) return;
-    m_values.resize(n, 0.0);
-    m_labels.resize(n);
-    m_names.resize(n);
-    m_row = std::min(m_row, n);
-    if (m_row == 0 && n > 0) m_row = 1;
-    changed();
-}
-
-void ChartControl::setRowLabel(const QString &label)
-{
-    m_pendingLabel = label;
-    m_labelPending = true;
-}
-
-QString ChartControl::rowLabel(int row) const
-{
-    return row >= 1 && row <= rowCount() ? m_labels.at(row - 1) : QString();
+    if (m_rows.setRowCount(n)) changed();
 }
 
 void ChartControl::setRow(int row)
 {
-    if (row < 1 || row > rowCount()) {
-        m_labelPending = false;
-        m_pendingLabel.clear();
-        throw std::out_of_range(QStringLiteral("曲线图的行号 %1 不在 1 到 %2 之间")
-                                    .arg(row)
-                                    .arg(rowCount())
-                                    .toStdString());
-    }
-    m_row = row;
-    if (!m_labelPending) return;
-    m_labelPending = false;
-    const QString label = std::exchange(m_pendingLabel, QString());
-    m_names[row - 1].clear();
-    if (m_labels[row - 1] == label) return;
-    m_labels[row - 1] = label;
-    changed();
+    if (m_rows.setRow(row)) changed();
 }
 
-void ChartControl::setRowName(const QString &name)
+void ChartControl::setData(const QString &text)
 {
-    if (m_row < 1)
-        throw std::out_of_range(QStringLiteral("曲线图还没有行，无法写入元素名称").toStdString());
-    m_names[m_row - 1] = name;
-}
-
-QString ChartControl::rowName(int row) const
-{
-    return row >= 1 && row <= rowCount() ? m_names.at(row - 1) : QString();
+    if (m_rows.setData(text)) changed();
 }
 
 void ChartControl::setChartProperty(int chartProperty)
@@ -288,24 +219,6 @@ QRect ChartControl::hintGeometry() const
     return toWidget(m_hint->mapRectToParent(m_hint->boundingRect()));
 }
 
-void ChartControl::setData(const QString &text)
-{
-    if (m_row < 1)
-        throw std::out_of_range(QStringLiteral("曲线图还没有行，无法写入数值").toStdString());
-    m_values[m_row - 1] = parseNumber(text, QLocale());
-    changed();
-}
-
-QString ChartControl::data() const
-{
-    return m_row < 1 ? QString() : singleText(float(m_values.at(m_row - 1)));
-}
-
-double ChartControl::value(int row) const
-{
-    return row >= 1 && row <= rowCount() ? m_values.at(row - 1) : 0.0;
-}
-
 double ChartControl::heightTwips() const
 {
     return Twips::fromPx(height());
@@ -354,7 +267,7 @@ void ChartControl::refresh()
 {
     m_dirty = false;
     ++m_refreshCount;
-    m_tipRow = 0;
+    m_pointer->forget();
 
     double low = 0, high = 0;
     const QList<qreal> bars = barHeights(low, high);
@@ -375,32 +288,23 @@ void ChartControl::refresh()
 QList<qreal> ChartControl::barHeights(double &low, double &high)
 {
     QList<qreal> bars;
-    bars.reserve(m_values.size());
-    double smallest = std::numeric_limits<double>::infinity();
-    for (double v : m_values) {
+    bars.reserve(m_rows.rowCount());
+    for (double v : m_rows.values()) {
         const double shown = std::isfinite(v) ? ChartProperties::shownValue(m_property, v) : 0.0;
         bars.append(shown);
         low = std::min(low, shown);
         high = std::max(high, shown);
-        if (shown > 0) smallest = std::min(smallest, shown);
     }
-    const bool decades =
-        PropertyCharts::logScale(m_chartProperty) && low >= 0 && std::isfinite(smallest);
-    if (!decades) {
-        showDecades(false);
-        return bars;
-    }
-    // The smallest value keeps a bar of its own: the scale starts a decade below it when it
-    // is a power of ten itself.
-    const int lowest = int(std::floor(std::log10(smallest) - 1e-9));
-    const int highest = std::max(lowest + 1, int(std::ceil(std::log10(high))));
-    for (qreal &bar : bars) bar = bar > 0 ? std::log10(bar) - lowest : 0;
-    showDecades(true, lowest, highest);
+    const std::optional<Decades::Range> range =
+        PropertyCharts::logScale(m_chartProperty) ? Decades::rangeOf(bars) : std::nullopt;
+    if (range) Decades::toDecades(bars, *range);
+    showDecades(range);
     return bars;
 }
 
-void ChartControl::showDecades(bool on, int lowest, int highest)
+void ChartControl::showDecades(std::optional<Decades::Range> range)
 {
+    const bool on = range.has_value();
     if (on && !m_decades) {
         m_decades = new QCategoryAxis(this);
         m_decades->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
@@ -421,15 +325,16 @@ void ChartControl::showDecades(bool on, int lowest, int highest)
     if (!on) return;
     for (const QString &label : m_decades->categoriesLabels()) m_decades->remove(label);
     m_decades->setStartValue(0);
-    for (int power = lowest; power <= highest; ++power)
-        m_decades->append(PropertyCatalogue::numberText(std::pow(10.0, power), -1), power - lowest);
-    m_decades->setRange(0, highest - lowest);
+    for (int power = range->lowest; power <= range->highest; ++power)
+        m_decades->append(PropertyCatalogue::numberText(std::pow(10.0, power), -1),
+                          power - range->lowest);
+    m_decades->setRange(0, range->highest - range->lowest);
 }
 
 // Without rows there is nothing to read off axes: the chart says how to draw one instead.
 void ChartControl::updateEmptyLook()
 {
-    const bool empty = m_values.isEmpty();
+    const bool empty = m_rows.rowCount() == 0;
     m_axisX->setVisible(!empty);
     m_axisY->setVisible(!empty);
     m_hint->setVisible(empty);
@@ -452,58 +357,44 @@ QRect ChartControl::toWidget(const QRectF &chartRect) const
     return inView.translated(m_view->viewport()->mapTo(this, QPoint(0, 0)));
 }
 
-// Symbols that can't all fit are thinned to every k-th one. Axis labels must be distinct,
-// so a repeated symbol (only a damaged file has them) gets zero-width spaces appended.
 void ChartControl::updateAxisLabels()
 {
     const int step = labelStep();
     m_shownStep = step;
-    QStringList labels;
-    QList<double> positions;
-    QSet<QString> used;
-    for (qsizetype i = 0; i < m_labels.size(); i += step) {
-        QString text = m_labels.at(i);
-        if (text.isEmpty()) continue;
-        while (used.contains(text)) text += kZeroWidthSpace;
-        used.insert(text);
-        labels.append(text);
-        positions.append(double(i));
-    }
-    m_axisX->setRange(-0.5, std::max(qsizetype(1), m_labels.size()) - 0.5);
-    if (labels == m_axisX->categoriesLabels()) return;
+    const AxisLabels::Shown shown = AxisLabels::thin(m_rows.labels(), step);
+    m_axisX->setRange(-0.5, std::max(1, m_rows.rowCount()) - 0.5);
+    if (shown.labels == m_axisX->categoriesLabels()) return;
     for (const QString &old : m_axisX->categoriesLabels()) m_axisX->remove(old);
-    for (qsizetype i = 0; i < labels.size(); ++i) m_axisX->append(labels.at(i), positions.at(i));
+    for (qsizetype i = 0; i < shown.labels.size(); ++i)
+        m_axisX->append(shown.labels.at(i), shown.positions.at(i));
 }
 
 // How many bars share one axis label so the labels don't run into each other.
 int ChartControl::labelStep() const
 {
-    if (m_labels.isEmpty()) return 1;
+    const QStringList &labels = m_rows.labels();
     const QFontMetrics metrics(m_axisX->labelsFont());
     int widest = 0;
-    for (const QString &label : m_labels)
-        widest = std::max(widest, metrics.horizontalAdvance(label));
-    const int needed = widest + metrics.averageCharWidth();
+    for (const QString &label : labels) widest = std::max(widest, metrics.horizontalAdvance(label));
     const QRectF plot = m_chart->plotArea();
     const double available = plot.width() > 1 ? plot.width() : std::max(1, width() - 60);
-    const int step = int(std::ceil(m_labels.size() * needed / available));
-    return roundStepUp(std::max(1, step));
+    return AxisLabels::step(labels.size(), widest + metrics.averageCharWidth(), available);
 }
 
 QString ChartControl::toolTipText(int row) const
 {
     if (row < 1 || row > rowCount()) return QString();
-    const QString value = ChartProperties::valueText(m_property, float(m_values.at(row - 1)));
-    QStringList element{m_labels.at(row - 1), m_names.at(row - 1)};
+    const double value = m_rows.value(row);
+    const QString shown = ChartProperties::valueText(m_property, float(value));
+    QStringList element{m_rows.rowLabel(row), m_rows.rowName(row)};
     element.removeAll(QString());
     const QString tip =
-        element.isEmpty() ? value : element.join(QLatin1Char(' ')) + QStringLiteral(": ") + value;
+        element.isEmpty() ? shown : element.join(QLatin1Char(' ')) + QStringLiteral(": ") + shown;
     if (!m_property) return tip;
     // Rows are atomic numbers: the chart is filled one element per row.
     if (PropertyCharts::isCatalogue(m_chartProperty))
         return tip + QLatin1Char('\n') + PropertyCharts::describe(row, m_chartProperty);
-    return tip + QLatin1Char('\n') +
-           ValueSources::describe(row, m_property->source, m_values.at(row - 1) != 0);
+    return tip + QLatin1Char('\n') + ValueSources::describe(row, m_property->source, value != 0);
 }
 
 // Which sources the charted values come from, in one short line under the heading.
@@ -511,9 +402,9 @@ void ChartControl::updateSourcesLine()
 {
     QList<int> rows, withoutValue;
     for (int row = 1; row <= rowCount(); ++row) {
-        if (m_labels.at(row - 1).isEmpty()) continue;
+        if (m_rows.rowLabel(row).isEmpty()) continue;
         rows.append(row);
-        if (m_values.at(row - 1) == 0) withoutValue.append(row);
+        if (m_rows.value(row) == 0) withoutValue.append(row);
     }
     if (PropertyCharts::isCatalogue(m_chartProperty))
         m_sources->setText(PropertyCharts::summary(m_chartProperty, rows));
@@ -531,54 +422,15 @@ QPoint ChartControl::barPosition(int row) const
     return m_view->viewport()->mapTo(this, inView);
 }
 
-// The row whose column of the plot is under the pointer, so that short bars and the empty
-// places of missing values can be pointed at too; 0 outside the plot.
-int ChartControl::rowAt(const QPointF &viewportPos) const
-{
-    if (m_values.isEmpty()) return 0;
-    const QPointF inChart = m_chart->mapFromScene(m_view->mapToScene(viewportPos.toPoint()));
-    if (!m_chart->plotArea().contains(inChart)) return 0;
-    const int index = qRound(m_chart->mapToValue(inChart, m_series).x());
-    return index >= 0 && index < rowCount() ? index + 1 : 0;
-}
-
 void ChartControl::markBar(int row)
 {
     if (row < 1 || row > rowCount()) row = 0;
-    pointAt(row, row == 0 ? QPoint() : mapToGlobal(barPosition(row)));
+    m_pointer->mark(row, row == 0 ? QPoint() : mapToGlobal(barPosition(row)));
 }
 
-void ChartControl::pointAt(int row, const QPoint &globalPos)
+int ChartControl::markedBar() const
 {
-    if (row == m_tipRow && (row == 0 || QToolTip::isVisible())) return;
-    m_set->deselectAllBars();
-    m_tipRow = row;
-    if (row == 0) {
-        QToolTip::hideText();
-        return;
-    }
-    m_set->selectBar(row - 1);
-    const QString text = toolTipText(row);
-    m_view->setAccessibleDescription(text);
-    QToolTip::showText(globalPos, text, m_view->viewport(), QRect(), kTipStaysMs);
-}
-
-bool ChartControl::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_view->viewport()) return QWidget::eventFilter(watched, event);
-    switch (event->type()) {
-        case QEvent::MouseMove: {
-            const auto *move = static_cast<QMouseEvent *>(event);
-            pointAt(rowAt(move->position()), move->globalPosition().toPoint());
-            break;
-        }
-        case QEvent::Leave: pointAt(0, QPoint()); break;
-        // The scene answers a resting pointer with the tooltip of the item under it; the
-        // bars have none, so it would take the bar's tooltip away again.
-        case QEvent::ToolTip: return true;
-        default: break;
-    }
-    return QWidget::eventFilter(watched, event);
+    return m_pointer->marked();
 }
 
 void ChartControl::chartFromFile(qint16 chartProperty, const RowStep &afterRowSetUp)

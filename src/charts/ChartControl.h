@@ -5,10 +5,13 @@
 #include <QStringList>
 #include <QWidget>
 
-#include "ChartPlugin.h"
-#include "data/ChartProperties.h"
+#include "chartplugin/ChartPlugin.h"
+#include "chartrows/ChartRows.h"
+#include "chartrows/Decades.h"
+#include "elements/ChartProperties.h"
 
 class ChartKeys;
+class ChartPointer;
 class QBarSeries;
 class QBarSet;
 class QCategoryAxis;
@@ -17,25 +20,9 @@ class QChartView;
 class QGraphicsSimpleTextItem;
 class QValueAxis;
 
-// The property chart: one bar per element, the element symbols along the bottom.
-//
-// The rest of the program drives it like a grid of rows with one data column:
-//
-//     chart.setColumnCount(1);
-//     chart.setRowLabel(symbol);   // the label comes first...
-//     chart.setRowCount(109);
-//     chart.setRow(atomicNumber);  // ...and belongs to the row made current next
-//     chart.setData(valueText);
-//
-// Because the label is given before its row is made current, setRowLabel() only keeps
-// the label pending; the next setRow() attaches it to that row. So every row ends up
-// with its own element's symbol whatever order the records come in. A setRow() without
-// a pending label leaves that row's label as it was.
-//
-// Rows are numbered from 1. setRow() with a number outside 1..rowCount() throws
-// std::out_of_range (and drops the pending label), so a damaged data file can't write
-// to a row that doesn't exist. The read-only queries rowLabel() and value() answer an
-// empty label and 0 for such a row instead.
+// The property chart: one bar per element, the element symbols along the bottom. The rest
+// of the program drives it like a grid of rows with one data column: the rows and how they
+// are written are ChartRows (chartrows/ChartRows.h), whose calls the chart passes on.
 //
 // Every change is drawn at once, unless an UpdateBatch is alive: then the calls only
 // update the stored rows and the chart is rebuilt once when the outermost batch ends.
@@ -63,28 +50,20 @@ public:
     explicit ChartControl(QWidget *parent = nullptr);
     ~ChartControl() override;
 
-    // The chart has one series; the count is remembered, values are kept for one column.
-    void setColumnCount(int n);
-    int columnCount() const { return m_columnCount; }
-
-    // Rows 1..n. Growing keeps the existing rows and adds empty ones (value 0, no label);
-    // shrinking drops rows from the end. Negative counts are taken as 0.
+    // The rows, as ChartRows has them; each change that shows is drawn.
+    void setColumnCount(int n) { m_rows.setColumnCount(n); }
+    int columnCount() const { return m_rows.columnCount(); }
     void setRowCount(int n);
-    int rowCount() const { return int(m_values.size()); }
-
-    // The label for the row made current by the next setRow() call.
-    void setRowLabel(const QString &label);
-    QString rowLabel(int row) const;
-
-    // The current row, 1..rowCount(); 0 while there are no rows. A row that takes a new
-    // label loses its name.
+    int rowCount() const { return m_rows.rowCount(); }
+    void setRowLabel(const QString &label) { m_rows.setRowLabel(label); }
+    QString rowLabel(int row) const { return m_rows.rowLabel(row); }
     void setRow(int row);
-    int row() const { return m_row; }
-
-    // The current row's element name, shown in its tooltip after the symbol. Throws
-    // std::out_of_range without rows.
-    void setRowName(const QString &name);
-    QString rowName(int row) const;
+    int row() const { return m_rows.row(); }
+    void setRowName(const QString &name) { m_rows.setRowName(name); }
+    QString rowName(int row) const { return m_rows.rowName(row); }
+    void setData(const QString &text);
+    QString data() const { return m_rows.data(); }
+    double value(int row) const { return m_rows.value(row); }
 
     // The property the values belong to (chart property number 0 to 8), for the heading
     // and the tooltips; -1 (the start) or any other number for none.
@@ -104,13 +83,6 @@ public:
     // Whether the hint for an empty chart is shown, and where.
     bool hintShown() const;
     QRect hintGeometry() const;
-
-    // The current row's value as text, as written by singleText() in the program's
-    // locale (decimal comma or point, E notation for very large and small values).
-    // Text that isn't a number is stored as 0. Throws std::out_of_range without rows.
-    void setData(const QString &text);
-    QString data() const;
-    double value(int row) const;
 
     // Size in twips (15 per pixel); negative sizes are taken as 0.
     double heightTwips() const override;
@@ -139,7 +111,7 @@ public:
     // text the chart's accessible description; 0 takes the mark away. markedBar() is the
     // row marked by either, 0 for none.
     void markBar(int row);
-    int markedBar() const { return m_tipRow; }
+    int markedBar() const;
     // The keyboard: the chart takes the focus and steps through the bars (ChartKeys.h).
     ChartKeys &keys() const { return *m_keys; }
 
@@ -149,40 +121,33 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void createPlot();
+    void createTexts();
+    void createView();
     void changed();
     void refresh();
     // The bars as drawn: the values, or for a property of many decades their powers of ten
     // above the lowest decade, with the axis to read them on.
     QList<qreal> barHeights(double &low, double &high);
-    void showDecades(bool on, int lowest = 0, int highest = 0);
+    void showDecades(std::optional<Decades::Range> range);
     void updateAxisLabels();
     int labelStep() const;
     void updateEmptyLook();
     void placeTexts();
     void updateSourcesLine();
     QRect toWidget(const QRectF &chartRect) const;
-    int rowAt(const QPointF &viewportPos) const;
-    void pointAt(int row, const QPoint &globalPos);
 
-    QList<double> m_values;
-    QStringList m_labels;
-    QStringList m_names;
+    ChartRows m_rows;
     const PropertyInfo *m_property = nullptr;
     int m_chartProperty = -1;
     ChartProperties::TemperatureUnit m_unit = ChartProperties::TemperatureUnit::Kelvin;
-    QString m_pendingLabel;
-    bool m_labelPending = false;
-    int m_columnCount = 1;
-    int m_row = 0;
 
     int m_batchDepth = 0;
     bool m_dirty = false;
     int m_refreshCount = 0;
     int m_shownStep = 0;
-    int m_tipRow = 0;  // the row whose tooltip is up, 0 for none
 
     QChartView *m_view = nullptr;
     QChart *m_chart = nullptr;
@@ -196,4 +161,5 @@ private:
     QGraphicsSimpleTextItem *m_hint = nullptr;
     QGraphicsSimpleTextItem *m_sources = nullptr;
     ChartKeys *m_keys = nullptr;
+    ChartPointer *m_pointer = nullptr;
 };

@@ -1,10 +1,10 @@
 #include "ChartExport.h"
 
 #include "ChartControl.h"
-#include "data/AtomicSave.h"
-#include "data/ChartProperties.h"
-#include "data/Csv.h"
-#include "data/NumberText.h"
+#include "elements/ChartProperties.h"
+#include "files/AtomicSave.h"
+#include "files/Csv.h"
+#include "files/NumberText.h"
 #include "widgets/PictureFiles.h"
 
 #include <QFileInfo>

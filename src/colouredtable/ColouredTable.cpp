@@ -1,12 +1,12 @@
 #include "ColouredTable.h"
 
-#include "charts/ChartPlugin.h"
+#include "chartplugin/ChartPlugin.h"
 #include "colouring/PropertyValues.h"
 #include "colouringwindow/CellColouring.h"
 #include "colouringwindow/TablePicture.h"
-#include "data/ElementFile.h"
-#include "table/ElementCell.h"
-#include "table/PeriodicGrid.h"
+#include "files/ElementFile.h"
+#include "grid/ElementCell.h"
+#include "grid/PeriodicGrid.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -42,7 +42,10 @@ Written write(ChartPlugin &output, const QString &key, const QString &path, QSiz
     });
     const QRect table = cellsRect(*grid);
     grid->resize(table.bottomRight().x() + 1, table.bottomRight().y() + 1);
-    auto *colouring = grid->findChild<CellColouring *>();
+    QVector<QLabel *> cells;
+    for (int n = 0; n <= mod_Vantrel::kElementCount; ++n) cells.append(grid->cell(n));
+    auto *colouring = new CellColouring(
+        grid, {cells, [grid] { return grid->normalLinesShown(); }, [] { return false; }});
     colouring->show(*values);
 
     const QSize natural = TablePicture::withLegend(table.size(), colouring->legend());

@@ -1,7 +1,7 @@
 #include "Legend.h"
 
-#include "data/ElementNames.h"
-#include "data/NumberText.h"
+#include "elements/ElementNames.h"
+#include "files/NumberText.h"
 
 #include <QFontMetricsF>
 #include <QLinearGradient>

@@ -1,7 +1,7 @@
 #include "PropertyValues.h"
 
-#include "data/ChartProperties.h"
-#include "data/ElementFile.h"
+#include "elements/ChartProperties.h"
+#include "files/ElementFile.h"
 #include "properties/PropertyCatalogue.h"
 
 // The nine properties of the chart toolbar, read the way the chart reads them (the last

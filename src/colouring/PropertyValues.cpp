@@ -1,6 +1,6 @@
 #include "PropertyValues.h"
 
-#include "data/NumberText.h"
+#include "files/NumberText.h"
 
 std::optional<double> PropertyValues::value(int atomicNumber) const
 {

@@ -5,7 +5,7 @@
 #include <array>
 #include <optional>
 
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 
 // One numeric property of every element, as the table is coloured by it.
 struct PropertyValues {

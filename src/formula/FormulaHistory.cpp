@@ -1,8 +1,8 @@
 #include "FormulaHistory.h"
 
-#include "data/AtomicSave.h"
-#include "data/DataError.h"
-#include "data/SettingsLocation.h"
+#include "files/AtomicSave.h"
+#include "files/DataError.h"
+#include "files/SettingsLocation.h"
 
 #include <QFileInfo>
 #include <QSettings>

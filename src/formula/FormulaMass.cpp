@@ -1,6 +1,6 @@
 #include "FormulaMass.h"
 
-#include "data/ElementFile.h"
+#include "files/ElementFile.h"
 
 #include <QtMath>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "FormulaParser.h"
 
-#include "data/ElementNames.h"
+#include "elements/ElementNames.h"
 
 #include <QHash>
 #include <array>

@@ -4,7 +4,7 @@
 #include <QVector>
 #include <optional>
 
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 
 // The formula language students write: element symbols with counts (H2O), nested brackets
 // of three kinds in half and full width (K4[Fe(CN)6]), hydrates and adducts after "·",

@@ -3,8 +3,8 @@
 #include "IsotopeData.h"
 #include "IsotopeQuery.h"
 #include "IsotopeText.h"
-#include "data/DataError.h"
-#include "data/ModVantrel.h"
+#include "files/DataError.h"
+#include "files/ModVantrel.h"
 
 namespace IsotopeCommand {
 

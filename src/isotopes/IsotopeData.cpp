@@ -1,8 +1,8 @@
 #include "IsotopeData.h"
 
 #include "IsotopeReader.h"
-#include "data/DataError.h"
-#include "data/DataFiles.h"
+#include "files/DataError.h"
+#include "files/DataFiles.h"
 
 #include <QFile>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "IsotopeQuery.h"
 
-#include "data/ElementNames.h"
-#include "data/ModVantrel.h"
+#include "elements/ElementNames.h"
+#include "files/ModVantrel.h"
 
 #include <QRegularExpression>
 

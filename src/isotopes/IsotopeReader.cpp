@@ -1,8 +1,8 @@
 #include "IsotopeReader.h"
 
 #include "IsotopeText.h"
-#include "data/DataError.h"
-#include "data/ModVantrel.h"
+#include "files/DataError.h"
+#include "files/ModVantrel.h"
 
 #include <QRegularExpression>
 #include <QStringList>

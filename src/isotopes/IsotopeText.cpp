@@ -1,6 +1,6 @@
 #include "IsotopeText.h"
 
-#include "data/ElementNames.h"
+#include "elements/ElementNames.h"
 
 #include <QHash>
 #include <QRegularExpression>

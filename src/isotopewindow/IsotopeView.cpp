@@ -1,9 +1,9 @@
 #include "IsotopeView.h"
 
 #include "IsotopeModel.h"
-#include "data/AtomicSave.h"
-#include "data/Csv.h"
-#include "data/ElementNames.h"
+#include "elements/ElementNames.h"
+#include "files/AtomicSave.h"
+#include "files/Csv.h"
 #include "isotopes/IsotopeData.h"
 #include "widgets/Dialogs.h"
 #include "widgets/SaveDialogs.h"

@@ -1,7 +1,7 @@
 #include "IsotopeWindow.h"
 
 #include "IsotopeView.h"
-#include "data/ElementNames.h"
+#include "elements/ElementNames.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Fonts.h"
 #include "widgets/Windows.h"

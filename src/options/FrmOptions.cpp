@@ -2,7 +2,8 @@
 
 #include "ColourNames.h"
 #include "app/AppState.h"
-#include "data/Settings.h"
+#include "files/Settings.h"
+#include "widgets/ButtonHover.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
@@ -202,7 +203,6 @@ void frm_Options::Form_Load()
     const Settings::Values &settings = m_app.settings();
     opt_ChartWindows(settings.ChartWindowsMode != 0 ? 1 : 0)->setChecked(true);
     opt_ElementGroup(settings.ElementGroupMode != 0 ? 1 : 0)->setChecked(true);
-    m_app.setOptionsWindowOpen(mod_Vantrel::True);
     loadColourList(0, settings.AtomicRadiusColor);
     loadColourList(1, settings.CovalentRadiusColor);
 }
@@ -229,12 +229,12 @@ void frm_Options::img_Btns_Click(int index)
 
 void frm_Options::img_Btns_MouseMove(int index)
 {
-    m_app.setHighlightedButton(qint16(m_buttons->hover(index, m_app.HighlightedButton())));
+    ButtonHover(*m_buttons, m_app).moved(index);
 }
 
 void frm_Options::fra_ElementGroup_MouseMove()
 {
-    m_buttons->reset(m_app.HighlightedButton());
+    ButtonHover(*m_buttons, m_app).left();
 }
 
 void frm_Options::keyPressEvent(QKeyEvent *event)
@@ -276,15 +276,8 @@ float frm_Options::chosenColour(int index, float before) const
     return ColourNames::colourOf(m_colours[index]->currentText()).value_or(before);
 }
 
-// ---- unload ----
-
-void frm_Options::Form_Unload()
-{
-    m_app.setOptionsWindowOpen(mod_Vantrel::False);
-}
-
 void frm_Options::closeEvent(QCloseEvent *event)
 {
-    Dialogs::runHandler(this, [this] { Form_Unload(); });
     QWidget::closeEvent(event);
+    emit closed();
 }

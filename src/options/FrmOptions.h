@@ -32,7 +32,6 @@ public:
     void img_Btns_Click(int index);
     void img_Btns_MouseMove(int index);
     void fra_ElementGroup_MouseMove();
-    void Form_Unload();  // every way of closing, saved or not
 
     ImageButtonArray &img_Btns() const { return *m_buttons; }
     QFrame *fra_ChartWindows() const { return m_chartWindowsFrame; }
@@ -46,11 +45,13 @@ signals:
     // SaveSettings, before the file is written: 0 plain grid, 1 group colouring.
     // The shared settings already hold it; whoever shows the grid applies it.
     void groupModeSaved(qint16 mode);
+    // Every way of closing, saved or not.
+    void closed();
 
 protected:
-    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QFrame *createFrame(const char *name, const QRectF &twips);

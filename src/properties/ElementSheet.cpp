@@ -4,9 +4,9 @@
 #include <QStringList>
 
 #include "PropertyCatalogue.h"
-#include "data/ChartProperties.h"
-#include "data/ElementCard.h"
-#include "data/ValueSources.h"
+#include "elements/ChartProperties.h"
+#include "elements/ElementCard.h"
+#include "elements/ValueSources.h"
 
 using mod_Vantrel::ElementRecordType;
 using ValueSources::Field;

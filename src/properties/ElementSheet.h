@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 
 class QMimeData;
 

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "PropertyFile.h"
-#include "data/ValueSources.h"
+#include "elements/ValueSources.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "data/ChartProperties.h"
+#include "elements/ChartProperties.h"
 
 // The catalogue's chartable properties as chart properties, numbered from kFirst on in
 // catalogue order, beside the nine of the element file (0 to 8): the chart, its exports

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "data/ModVantrel.h"
+#include "files/ModVantrel.h"
 
 // What the command line adds from the property catalogue: the sheet's groups after the
 // element card (--element), a column per property (--table), the chart keys (--export-chart).

@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "PropertyCatalogue.h"
-#include "data/DataError.h"
-#include "data/DataFiles.h"
-#include "data/ModVantrel.h"
+#include "files/DataError.h"
+#include "files/DataFiles.h"
+#include "files/ModVantrel.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "data/ElementFile.h"
+#include "files/ElementFile.h"
 #include "properties/ElementSheet.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Fonts.h"

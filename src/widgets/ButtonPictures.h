@@ -5,7 +5,7 @@
 
 // The pictures of the picture buttons, the close box of the details panel and the
 // window icons. Their SVG glyphs are composed onto the button face when the program is
-// built, at device pixel ratios 1 and 2 (src/widgets/PictureDrawing.cpp), so that they are
+// built, at device pixel ratios 1 and 2 (tools/PictureDrawing.cpp), so that they are
 // sharp on high-DPI screens and showing one parses no SVG.
 namespace ButtonPictures {
 

@@ -1,6 +1,6 @@
 #include "Dialogs.h"
 
-#include "data/DataError.h"
+#include "files/DataError.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>

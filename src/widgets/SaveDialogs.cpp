@@ -1,8 +1,8 @@
 #include "SaveDialogs.h"
 
 #include "Dialogs.h"
-#include "data/AtomicSave.h"
-#include "data/DataError.h"
+#include "files/AtomicSave.h"
+#include "files/DataError.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -8,13 +8,13 @@
 #include "OrdinaryUser.h"
 #include "TempDataFolder.h"
 #include "TestMain.h"
+#include "app/AppState.h"
 #include "charts/ChartActions.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartControl.h"
 #include "charts/ChartExport.h"
-#include "charts/TemperatureChoice.h"
-#include "data/AtomicSave.h"
-#include "data/DataError.h"
+#include "files/AtomicSave.h"
+#include "files/DataError.h"
 
 using ChartProperties::TemperatureUnit;
 
@@ -48,7 +48,6 @@ private slots:
     {
         m_folder = std::make_unique<TempDataFolder>();
         m_folder->copyShippedElements();
-        TemperatureChoice::instance().setUnit(TemperatureUnit::Kelvin);
     }
     void cleanup() { m_folder.reset(); }
 
@@ -89,8 +88,8 @@ void TestChartExport::filesReadBack()
     QFETCH(bool, celsius);
     QFETCH(QString, fileName);
     QFETCH(QString, heading);
-    if (celsius) TemperatureChoice::instance().setUnit(TemperatureUnit::Celsius);
     ChartControl chart;
+    if (celsius) chart.setTemperatureUnit(TemperatureUnit::Celsius);
     ChartBuilder::fill(chart, qint16(property));
     QCOMPARE(chart.title(), heading);
     const QString path = m_folder->path(fileName);
@@ -130,20 +129,27 @@ void TestChartExport::rowsOnClipboard()
     QCOMPARE(lines.at(108), QStringLiteral("Mt\t鿏\t无数据\t"));
 }
 
-// °C from the menu: every chart follows, the next chart starts in it, and the choice is in
-// the user's preferences file while settings.prn is neither written nor made.
+// °C from the menu: every chart of the run follows, a chart of the next run starts in it,
+// and the choice is in the user's preferences file while settings.prn is neither written
+// nor made.
 void TestChartExport::unitRememberedApart()
 {
+    AppState run;
     ChartControl first;
+    ChartActions::of(first)->followUnit(run);
     ChartBuilder::fill(first, kMelting);
     ChartControl other;
+    ChartActions::of(other)->followUnit(run);
     ChartActions::of(first)->celsiusAction()->trigger();
     QCOMPARE(other.temperatureUnit(), TemperatureUnit::Celsius);
     QCOMPARE(first.title(), QStringLiteral("熔点 (°C)"));
     QVERIFY(first.toolTipText(26).startsWith(QStringLiteral("Fe 铁: 1538 °C\n")));
-    QCOMPARE(ChartControl().temperatureUnit(), TemperatureUnit::Celsius);
-    QVERIFY(contents(TemperatureChoice::fileName()).contains("celsius"));
-    QVERIFY(TemperatureChoice::fileName().startsWith(m_folder->configHome()));
+    AppState nextRun;
+    ChartControl next;
+    ChartActions::of(next)->followUnit(nextRun);
+    QCOMPARE(next.temperatureUnit(), TemperatureUnit::Celsius);
+    QVERIFY(contents(AppState::preferencesFile()).contains("celsius"));
+    QVERIFY(AppState::preferencesFile().startsWith(m_folder->configHome()));
     QVERIFY(!QFileInfo::exists(m_folder->configHome() + "/tst_chartexport/settings.prn"));
 }
 

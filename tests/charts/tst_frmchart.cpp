@@ -6,13 +6,14 @@
 
 #include "MainWindowHarness.h"
 #include "TestMain.h"
+#include "charts/ChartActions.h"
 #include "charts/ChartBuilder.h"
 #include "charts/ChartControl.h"
-#include "charts/FrmChart.h"
-#include "data/DataFiles.h"
-#include "data/ElementFile.h"
-#include "data/ModVantrel.h"
-#include "table/FrmVantrel.h"
+#include "chartwindow/FrmChart.h"
+#include "files/DataFiles.h"
+#include "files/ElementFile.h"
+#include "files/ModVantrel.h"
+#include "mainwindow/FrmVantrel.h"
 #include "widgets/ButtonPictures.h"
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
@@ -141,10 +142,9 @@ private slots:
         QVERIFY(chart->testAttribute(Qt::WA_DeleteOnClose));
         QVERIFY(!chart->windowIcon().isNull());
         QCOMPARE(chart->windowTitle(), QStringLiteral("曲线窗口"));
-        QCOMPARE(m_h->app().ChartWindowOpen(), True);
+        QVERIFY(m_main->otherWindowOpen());  // the grid and toolbar rest
         QVERIFY(isFolded(*m_main));
         QVERIFY(m_main->img_Btns().image(Command::ShowChart)->isHidden());
-        QCOMPARE(m_h->app().HighlightedButton(), Command::ShowChart);
         QCOMPARE(chart->size(), QSize(422, 348));
         // The first resize already fits frame and chart to the window.
         const QSize frame = chart->fra_Chart()->size();
@@ -202,7 +202,7 @@ private slots:
         chart->img_Btns_MouseMove(index - ButtonPictures::kHighlight);
         chart->img_Btns_Click(index);
         QCOMPARE(chart->windowTitle(), caption);
-        QCOMPARE(m_h->app().ChartProperty(), Command::chartPropertyOf(index));
+        QCOMPARE(chart->msc_Options()->chartProperty(), Command::chartPropertyOf(index));
         QCOMPARE(chart->msc_Options()->rowCount(), 109);
         QCOMPARE(mismatches(*chart->msc_Options(), dataColumn(Command::chartPropertyOf(index))),
                  QStringList());
@@ -218,9 +218,8 @@ private slots:
         QVERIFY(!chart->msc_Options()->hintShown());
         // The radius buttons here only chart: the main window's grid stays as it is.
         QVERIFY(m_main->circles().isEmpty());
-        QCOMPARE(m_h->app().NormalGridShown(), True);
+        QVERIFY(m_main->grid().normalLinesShown());
         QVERIFY(!m_main->shp_Group(0)->isHidden());
-        QCOMPARE(m_h->app().LastButton(), Command::ShowChart);
 
         chart->img_Btns_Click(Command::ShowChart);
         m_main->img_Btns_Click(index);
@@ -242,6 +241,15 @@ private slots:
         QVERIFY(chartOf(*m_main)->value(26) > 0);
     }
 
+    // °C chosen on the main window's chart holds for the chart window at once.
+    void unitSharedWithChartPane()
+    {
+        frm_Chart *chart = openChart();
+        chart->img_Btns_Click(Command::MeltingPointChart);
+        ChartActions::of(*chartOf(*m_main))->celsiusAction()->trigger();
+        QCOMPARE(chart->msc_Options()->title(), QStringLiteral("熔点 (°C)"));
+    }
+
     void closing_data()
     {
         QTest::addColumn<QString>("how");
@@ -256,7 +264,7 @@ private slots:
         QPointer<frm_Chart> chart = openChart();
         m_main->hide();
         closeBy(chart, how);
-        QCOMPARE(m_h->app().ChartWindowOpen(), False);
+        QVERIFY(!m_main->otherWindowOpen());
         flushDeletes();
         QVERIFY(!chart);
         QVERIFY(!chartWindowOf(*m_main));
@@ -299,7 +307,6 @@ private slots:
         chart->img_Btns_MouseMove(ButtonPictures::ElectronAffinity);
         QVERIFY(buttons.image(Command::ElectronAffinityChart)->isVisible());
         QVERIFY(!buttons.image(Command::BoilingPointChart)->isVisible());
-        QCOMPARE(m_h->app().HighlightedButton(), Command::ElectronAffinityChart);
 
         moveMouse(chart, chart->fra_Chart()->geometry().center());  // over the chart
         QVERIFY(buttons.image(Command::ElectronAffinityChart)->isVisible());

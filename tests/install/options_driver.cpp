@@ -13,12 +13,12 @@
 #include <cstdio>
 
 #include "app/AppState.h"
-#include "data/DataError.h"
-#include "data/DataFiles.h"
-#include "data/ModVantrel.h"
-#include "data/SettingsLocation.h"
+#include "files/DataError.h"
+#include "files/DataFiles.h"
+#include "files/ModVantrel.h"
+#include "files/SettingsLocation.h"
+#include "mainwindow/FrmVantrel.h"
 #include "options/FrmOptions.h"
-#include "table/FrmVantrel.h"
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
 #include "widgets/ImageButtons.h"

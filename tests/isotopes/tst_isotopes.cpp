@@ -6,8 +6,8 @@
 #include <QtTest>
 #include <cmath>
 
-#include "data/DataError.h"
-#include "data/ElementFile.h"
+#include "files/DataError.h"
+#include "files/ElementFile.h"
 #include "isotopes/IsotopeData.h"
 #include "isotopes/IsotopeQuery.h"
 #include "isotopes/IsotopeReader.h"

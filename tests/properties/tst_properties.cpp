@@ -1,10 +1,10 @@
 #include <QBuffer>
 #include <QTest>
 
-#include "data/DataError.h"
-#include "data/DataFiles.h"
-#include "data/ModVantrel.h"
-#include "data/ValueSources.h"
+#include "elements/ValueSources.h"
+#include "files/DataError.h"
+#include "files/DataFiles.h"
+#include "files/ModVantrel.h"
 #include "properties/PropertyCatalogue.h"
 #include "properties/PropertyFile.h"
 

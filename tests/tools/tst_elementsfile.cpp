@@ -5,9 +5,9 @@
 #include <QMap>
 #include <QtTest>
 
-#include "data/DataError.h"
-#include "data/ListInput.h"
-#include "data/ModVantrel.h"
+#include "files/DataError.h"
+#include "files/ListInput.h"
+#include "files/ModVantrel.h"
 
 using mod_Vantrel::ElementRecordType;
 

@@ -1,8 +1,8 @@
 #include <QSet>
 
+#include "PictureDrawing.h"
 #include "WidgetTestMain.h"
 #include "widgets/ButtonPictures.h"
-#include "widgets/PictureDrawing.h"
 
 using namespace ButtonPictures;
 
