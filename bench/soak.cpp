@@ -121,8 +121,8 @@ void chooseProperty(QWidget *window, int round)
 void typeFormula(QWidget *window, int round)
 {
     // The field keeps the last formula selected; typing replaces it.
-    static const char *const kFormulas[] = {"H2O", "CuSO4*5H2O", "Ca3(PO4)2", "K4[Fe(CN)6]",
-                                            "NaCl", "C6H12O6", "Xx2", "SO4^2-"};
+    static const char *const kFormulas[] = {"H2O",  "CuSO4*5H2O", "Ca3(PO4)2", "K4[Fe(CN)6]",
+                                            "NaCl", "C6H12O6",    "Xx2",       "SO4^2-"};
     QWidget *field = window->focusWidget();
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, QLatin1String(kFormulas[round % std::size(kFormulas)]));
