@@ -49,7 +49,7 @@ FormulaWindow::FormulaWindow(QWidget *owner) : QWidget(owner->window())
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("化学式量"));
     setFont(Fonts::sansSerif(9, false));
-    Palette::fillBackground(this, kDialogGrey);
+    Palette::paintGround(this, kDialogGrey);  // made anew at each opening
     createControls();
     connectControls();
 }

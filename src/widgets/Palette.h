@@ -23,7 +23,8 @@ inline void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &c
     setColour(widget, {role}, colour);
 }
 
-// The widget paints its whole background in `colour`.
+// The widget paints its whole background in `colour`. For a widget made once: a window made
+// anew at each opening takes paintGround below.
 inline void fillBackground(QWidget *widget, const QColor &colour)
 {
     widget->setAutoFillBackground(true);

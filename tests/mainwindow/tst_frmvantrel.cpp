@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QShortcut>
 #include <QTimer>
 
 #include "chartwindow/FrmChart.h"
@@ -18,6 +19,7 @@
 #include "details/DetailsPanel.h"
 #include "files/DataError.h"
 #include "files/ModVantrel.h"
+#include "formulawindow/FormulaWindow.h"
 #include "grid/ElementCell.h"
 #include "mainwindow/FrmVantrel.h"
 #include "temperature/TemperatureView.h"
@@ -57,6 +59,13 @@ bool samePlace(const QRect &a, const QRect &b)
 {
     return qAbs(a.left() - b.left()) <= 1 && qAbs(a.top() - b.top()) <= 1 &&
            qAbs(a.width() - b.width()) <= 1 && qAbs(a.height() - b.height()) <= 1;
+}
+
+QShortcut *shortcut(const QWidget &window, const QKeySequence &keys)
+{
+    for (QShortcut *candidate : window.findChildren<QShortcut *>())
+        if (candidate->key() == keys) return candidate;
+    return nullptr;
 }
 
 // What a window's pictures are cached under: by the style, the palettes of the controls that
@@ -392,8 +401,9 @@ private slots:
     // pictures in the caches each time: 50 KB an opening for the temperature window.
     void reopenedWindowsShareCachedPictures_data()
     {
-        QTest::addColumn<int>("command");  // 0: the temperature window
+        QTest::addColumn<int>("command");  // 0: the temperature window, -1: formula mass
         QTest::newRow("temperature window") << 0;
+        QTest::newRow("formula window") << -1;
         QTest::newRow("options dialog") << int(Command::OpenOptions);
         QTest::newRow("chart window") << int(Command::ShowChart);
     }
@@ -406,12 +416,14 @@ private slots:
         for (int i = 0; i < 2; ++i) {
             if (command == 0)
                 w.findChild<TemperatureView *>()->openWindow();
+            else if (command < 0)
+                emit shortcut(w, QKeySequence(Qt::CTRL | Qt::Key_M))->activated();
             else
                 w.img_Btns_Click(command);
             QWidget *window = command == Command::OpenOptions ? w.optionsWindow()
-                              : command == Command::ShowChart
-                                  ? w.chartWindow()
-                                  : static_cast<QWidget *>(w.findChild<TemperatureWindow *>());
+                              : command == Command::ShowChart ? w.chartWindow()
+                              : command < 0 ? static_cast<QWidget *>(w.findChild<FormulaWindow *>())
+                                            : w.findChild<TemperatureWindow *>();
             openings << pictureCacheKeys(window);
             window->close();
             flushDeletes();
