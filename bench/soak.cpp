@@ -13,6 +13,7 @@
 #include "soak.h"
 
 #include <unistd.h>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -128,6 +130,12 @@ void typeFormula(QWidget *window, int round)
     QTest::keyClicks(field, QLatin1String(kFormulas[round % std::size(kFormulas)]));
 }
 
+void moveThroughRows(QWidget *window, int round)
+{
+    // Down the rows a screen reader would read, back to the top now and then.
+    QTest::keyClick(window->focusWidget(), round % 8 == 7 ? Qt::Key_Home : Qt::Key_Down);
+}
+
 // The tool windows the grid opens by a key: opened from the grid, given a typical input,
 // closed with Escape. A new tool window is one line here.
 struct ToolWindow {
@@ -146,6 +154,8 @@ const ToolWindow kToolWindows[] = {
      Qt::ControlModifier, "frm_Colouring", chooseProperty},
     {"formula", "formula mass: Ctrl+M, a formula, Esc", Qt::Key_M, Qt::ControlModifier,
      "frm_Formula", typeFormula},
+    {"sheet", "element sheet: Ctrl+I, a row down, Esc", Qt::Key_I, Qt::ControlModifier,
+     "frm_ElementSheet", moveThroughRows},
 };
 
 using Round = std::function<void(int round)>;
@@ -241,6 +251,28 @@ Round cellClickRound(frm_Vantrel &main)
     };
 }
 
+Round isotopesRound(frm_Vantrel &main)
+{
+    return [&main](int round) {
+        activate(&main);
+        // The cells' "同位素…", on elements with short and long tables in turn.
+        static const int kElements[] = {6, 92, 26, 1, 50};
+        const int element = kElements[round % std::size(kElements)];
+        const QList<QAction *> entries = main.lbl_Elements(element)->actions();
+        const auto entry = std::find_if(entries.begin(), entries.end(), [](QAction *action) {
+            return action->text() == QStringLiteral("同位素…");
+        });
+        if (entry == entries.end()) qFatal("soak: no 同位素… on a cell");
+        (*entry)->trigger();
+        settle();
+        QWidget *window = shownWindow(QStringLiteral("ferrovaIsotopeWindow"));
+        waitActive(window);
+        moveThroughRows(window, round);
+        settle();
+        closeByEscape(window);
+    };
+}
+
 Round toolbarChartRound(frm_Vantrel &main)
 {
     press(main.img_Btns(), Command::ShowChart);  // the chart pane unfolded
@@ -258,6 +290,7 @@ const Action kActions[] = {
     {"chart-window", "chart window: chart button, a property, Esc", chartWindowRound},
     {"options", "options dialog: options button, a colour, save or Esc", optionsRound},
     {"cell-click", "cell click with the details panel, Esc", cellClickRound},
+    {"isotopes", "isotopes: a cell's 同位素…, a row down, Esc", isotopesRound},
     {"toolbar-chart", "toolbar chart, each property in turn", toolbarChartRound},
 };
 
