@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -136,12 +137,24 @@ void paintBar(QPainter &painter, const QRectF &bar, const ColourScale &scale)
 void paintTicks(QPainter &painter, const QRectF &bar, const ColourScale &scale)
 {
     const QFontMetricsF metrics(painter.font());
-    for (double value : ticks(scale)) {
+    // The ends are written first; a round value between them only where its text has room
+    // beside those already written (a long end such as "2372.323" reaches far in).
+    QVector<double> values = ticks(scale);
+    if (values.size() > 1) std::rotate(values.begin() + 1, values.end() - 1, values.end());
+    constexpr double kTextGap = 6;
+    QVector<QPair<double, double>> written;
+    for (double value : values) {
         const double x = bar.left() + scale.position(value) * bar.width();
         painter.drawLine(QPointF(x, bar.bottom()), QPointF(x, bar.bottom() + kTickLength));
         const QString text = tickText(value);
         const double width = metrics.horizontalAdvance(text);
         const double left = std::clamp(x - width / 2, bar.left(), bar.right() - width);
+        const bool crowded =
+            std::any_of(written.begin(), written.end(), [&](const QPair<double, double> &span) {
+                return left < span.second + kTextGap && left + width + kTextGap > span.first;
+            });
+        if (crowded) continue;
+        written.append({left, left + width});
         painter.drawText(QPointF(left, bar.bottom() + kTickLength + metrics.ascent()), text);
     }
 }
