@@ -61,8 +61,9 @@ COLUMNS = [
 ]
 
 # The lattice codes of the compilation, in the words of a Chinese crystallography text.
-# HEX does not tell hexagonal close packing from the other hexagonal lattices (graphite,
-# the double close packing of La to Pm), so it stays "六方".
+# HEX does not tell hexagonal close packing from the other hexagonal lattices (Se, Te, the
+# double close packing of La to Pm), so the import writes "六方"; the curated table names
+# the close-packed ones from a second source (data/SOURCES.md).
 LATTICE_ZH = {
     "BCC": "体心立方",
     "FCC": "面心立方",

@@ -22,7 +22,7 @@ private slots:
 
 // Every property of the catalogue is in the shipped file with its unit (the reader
 // refuses it otherwise), every value has a source that data/sources.csv defines, and
-// every chartable property has numbers for at least 15 elements (resistivity has 15).
+// every chartable property has numbers for at least 15 elements (critical pressure has 20).
 void TestProperties::catalogueMatchesFileAndSources()
 {
     const PropertyTable &table = PropertyFile::shipped();
