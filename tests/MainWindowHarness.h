@@ -11,6 +11,7 @@
 #include "chartwindow/FrmChart.h"
 #include "files/ModVantrel.h"
 #include "files/Settings.h"
+#include "grid/ElementCell.h"
 #include "mainwindow/FrmVantrel.h"
 #include "widgets/Commands.h"
 #include "widgets/Dialogs.h"
@@ -96,6 +97,23 @@ private:
     std::unique_ptr<TempDataFolder> m_data;
     std::unique_ptr<frm_Vantrel> m_main;
 };
+
+// The four settings as the user meets them: the colours of the radius circles, what the
+// chart button does (1 opens a window, 0 moves the pane, -1 nothing) and whether the cells
+// let the group backdrops through once the table is back.
+inline QList<double> settingsSeen(frm_Vantrel &w)
+{
+    QList<double> seen;
+    for (int command : {Command::AtomicRadiusChart, Command::CovalentRadiusChart}) {
+        w.img_Btns_Click(command);
+        seen << w.circles().first().colour;
+    }
+    w.img_Btns_Click(Command::ShowTable);
+    const double height = w.outerHeightTwips();
+    w.img_Btns_Click(Command::ShowChart);
+    const bool paneMoved = w.outerHeightTwips() != height;
+    return seen << (w.chartWindow() ? 1 : paneMoved ? 0 : -1) << w.lbl_Elements(1)->isTransparent();
+}
 
 // The window's chart pane and chart window as the chart plugin (linked into the tests) makes
 // them.

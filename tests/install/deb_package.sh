@@ -95,7 +95,7 @@ cmp "$user_file" "$FERROVA_WORK/expected.prn" || { od -c "$user_file" >&2; fail 
 # The next start reads them back (the shipped file holds other values).
 user "$FERROVA_OPTIONS_DRIVER" show "$program_dir" > "$FERROVA_WORK/show.out" 2> "$FERROVA_WORK/show.log" ||
   { cat "$FERROVA_WORK/show.log" >&2; fail "starting again failed"; }
-printf '16777210\n33023\n1\n1\n' | diff -u - "$FERROVA_WORK/show.out" >&2 ||
+printf '白色\n橙色\n1\n1\n' | diff -u - "$FERROVA_WORK/show.out" >&2 ||
   fail "the next start did not read the saved options back"
 # So does the packaged program: it starts with them, and a file it cannot read stops it.
 runs_and_stays_up "$launcher" "$program_dir/ferrova-periodic"

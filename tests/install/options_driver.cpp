@@ -2,8 +2,8 @@
 // program itself starts it, for the package test (deb_package.sh):
 //   options_driver save <program folder>   picks white and orange circles, the chart window
 //                                          and group colouring, and clicks the save button
-//   options_driver show <program folder>   prints the four settings the start read, one a
-//                                          line
+//   options_driver show <program folder>   prints the four settings as the dialog shows
+//                                          them after the start, one a line
 // Every message box goes to stderr instead; any message makes the exit status 1.
 
 #include <QApplication>
@@ -12,7 +12,6 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/AppState.h"
 #include "files/DataError.h"
 #include "files/DataFiles.h"
 #include "files/ModVantrel.h"
@@ -70,20 +69,19 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(error.message()));
         return 1;
     }
-    if (args[1] == QLatin1String("show")) {
-        const Settings::Values &s = window.app().settings();
-        std::printf("%.0f\n%.0f\n%d\n%d\n", double(s.AtomicRadiusColor),
-                    double(s.CovalentRadiusColor), int(s.ChartWindowsMode),
-                    int(s.ElementGroupMode));
-        return messages ? 1 : 0;
-    }
-
     window.show();
     press(window, Command::OpenOptions);
     frm_Options *options = window.optionsWindow();
     if (!options) {
         std::fprintf(stderr, "the options button opened no dialog\n");
         return 1;
+    }
+    if (args[1] == QLatin1String("show")) {
+        std::printf("%s\n%s\n%d\n%d\n", options->cmb_Color(0)->currentText().toUtf8().constData(),
+                    options->cmb_Color(1)->currentText().toUtf8().constData(),
+                    int(options->opt_ChartWindows(1)->isChecked()),
+                    int(options->opt_ElementGroup(1)->isChecked()));
+        return messages ? 1 : 0;
     }
     options->cmb_Color(0)->setEditText(QStringLiteral("白色"));
     options->cmb_Color(1)->setEditText(QStringLiteral("橙色"));

@@ -272,9 +272,7 @@ private slots:
         QVERIFY(m_h->messages[0].contains(QStringLiteral("settings.prn")));
         QVERIFY(m_h->messages[0].contains(QStringLiteral("第 1 行")));
         QVERIFY(m_h->messages[0].contains(QStringLiteral("第 3 行")));
-        QCOMPARE(m_h->app().settings().CovalentRadiusColor, 65535.0f);
-        QCOMPARE(m_h->app().settings().ElementGroupMode, qint16(1));
-        QCOMPARE(m_h->app().settings().ChartWindowsMode, qint16(0));
+        QCOMPARE(settingsSeen(m_h->main()), (QList<double>{0, 65535, 0, 1}));
     }
 
     // ---- details panel ----

@@ -467,7 +467,7 @@ private slots:
         QVERIFY(options->img_Btns().image(170)->isVisibleTo(options));
         for (Qt::Key key : keys) press(options, key);
         QVERIFY(!w.optionsWindow());
-        QCOMPARE(m_h->app().settings().ElementGroupMode, qint16(saved ? 1 : 0));
+        QCOMPARE(settingsSeen(w)[3], saved ? 1 : 0);
         QCOMPARE(m_h->data().read(QStringLiteral("settings.prn")).contains("1\tElementGroup"),
                  saved);
     }
