@@ -34,11 +34,11 @@ fuzz() {
   cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
     -DFERROVA_TESTS=OFF -DFERROVA_SANITIZE=ON -DFERROVA_FUZZ=ON
   cmake --build build-fuzz -j"$jobs" --target fuzz_record_reader fuzz_settings_reader \
-    fuzz_formula_parser
+    fuzz_formula_parser fuzz_property_reader
   local work
   work=$(mktemp -d)
   trap 'rm -rf "$work"' RETURN
-  for target in record_reader settings_reader formula_parser; do
+  for target in record_reader settings_reader formula_parser property_reader; do
     local corpus=${target%_*}
     # New inputs go to the scratch folder (the first one); the seeds are only read. The fuzz
     # targets touch no graphics, so leaks count here.
