@@ -46,11 +46,12 @@ public:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    // The shipped element data file, copied in.
+    // The shipped element data file, copied in, with the sheet's and the nuclides' files.
     void copyShippedElements() const
     {
-        QFile::copy(QStringLiteral(FERROVA_SOURCE_DIR "/Data/Elements.prn"),
-                    path(QStringLiteral("Elements.prn")));
+        for (const char *name : {"Elements.prn", "Properties.csv", "Isotopes.csv"})
+            QFile::copy(QStringLiteral(FERROVA_SOURCE_DIR "/Data/") + QLatin1String(name),
+                        path(QLatin1String(name)));
     }
 
 private:

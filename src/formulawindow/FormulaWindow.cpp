@@ -1,6 +1,7 @@
 #include "FormulaWindow.h"
 
 #include "formula/FormulaHistory.h"
+#include "widgets/CopyKey.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QTextCharFormat>
@@ -110,9 +110,7 @@ void FormulaWindow::connectControls()
     connect(m_field->lineEdit(), &QLineEdit::returnPressed, this, &FormulaWindow::remember);
     connect(m_field, &QComboBox::textActivated, this, &FormulaWindow::remember);
     connect(m_copy, &QPushButton::clicked, this, &FormulaWindow::copy);
-    auto *copyTable = new QShortcut(QKeySequence::Copy, m_table);
-    copyTable->setContext(Qt::WidgetShortcut);
-    connect(copyTable, &QShortcut::activated, this, &FormulaWindow::copy);
+    CopyKey::takeOver(m_table, [this] { copy(); });
 }
 
 void FormulaWindow::setFormula(const QString &formula)

@@ -5,6 +5,7 @@
 #include "files/AtomicSave.h"
 #include "files/Csv.h"
 #include "isotopes/IsotopeData.h"
+#include "widgets/CopyKey.h"
 #include "widgets/Dialogs.h"
 #include "widgets/SaveDialogs.h"
 
@@ -82,6 +83,7 @@ void IsotopeView::createActions()
     exportAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(exportAction, &QAction::triggered, this, &IsotopeView::exportData);
     m_table->addActions({copyAction, exportAction});
+    CopyKey::takeOver(m_table, [this] { copy(); });
 }
 
 void IsotopeView::showElement(int atomicNumber, int massNumber)

@@ -12,6 +12,7 @@
 
 #include "files/ElementFile.h"
 #include "properties/ElementSheet.h"
+#include "widgets/CopyKey.h"
 #include "widgets/Dialogs.h"
 #include "widgets/Fonts.h"
 
@@ -72,6 +73,7 @@ ElementSheetWindow::ElementSheetWindow(QWidget *owner) : QWidget(owner->window()
     addAction(copyAction);
     m_tree->addAction(copyAction);
     m_tree->setContextMenuPolicy(Qt::ActionsContextMenu);
+    CopyKey::takeOver(m_tree, [this] { copy(); });
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_heading);
     layout->addWidget(m_tree);

@@ -1,6 +1,8 @@
 // The main window driven through its real handlers: start-up, cells, toolbar, hover and
 // the radius view.
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -21,7 +23,9 @@
 #include "files/ModVantrel.h"
 #include "formulawindow/FormulaWindow.h"
 #include "grid/ElementCell.h"
+#include "isotopewindow/IsotopeWindow.h"
 #include "mainwindow/FrmVantrel.h"
+#include "sheet/ElementSheetWindow.h"
 #include "temperature/TemperatureView.h"
 #include "temperature/TemperatureWindow.h"
 #include "widgets/ButtonPictures.h"
@@ -427,6 +431,44 @@ private slots:
             flushDeletes();
         }
         QCOMPARE(openings[1], openings[0]);
+    }
+
+    // A tool window shares the main window's shortcuts, Ctrl+C among them: its own must win.
+    void toolWindowsCopyWithCtrlC_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QString>("copied");  // the clipboard's text starts with it
+        QTest::newRow("element sheet") << "sheet"
+                                       << "铁 Fe\n基本";
+        QTest::newRow("isotopes") << "isotopes"
+                                  << "核素\t质量数";
+        QTest::newRow("formula mass") << "formula"
+                                      << "化学式\tH2O";
+    }
+    void toolWindowsCopyWithCtrlC()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QString, copied);
+        frm_Vantrel &w = start();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QWidget *window = tool == "sheet" ? static_cast<QWidget *>(ElementSheetWindow::open(&w, 26))
+                          : tool == "isotopes" ? IsotopeWindow::open(&w, 92)
+                                               : nullptr;
+        if (!window) {
+            emit shortcut(w, QKeySequence(Qt::CTRL | Qt::Key_M))->activated();
+            w.findChild<FormulaWindow *>()->setFormula(QStringLiteral("H2O"));
+            window = w.findChild<FormulaWindow *>();
+        }
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QWidget *view = window->findChild<QAbstractItemView *>();
+        view->setFocus();
+        QApplication::clipboard()->clear();
+        QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY2(QApplication::clipboard()->text().startsWith(copied),
+                 qPrintable(QApplication::clipboard()->text()));
+        window->close();
+        flushDeletes();
     }
 
     // The program ends when its last window is closed: closing the main window while the
